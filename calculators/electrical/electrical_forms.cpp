@@ -1,0 +1,11 @@
+// SPDX-License-Identifier: MIT
+#include "calc/catalogue.h"
+
+namespace kalvora {
+
+const std::vector<FormSpec>& ElectricalForms() {
+    static const std::vector<FormSpec> forms{};
+    return forms;
+}
+
+}  // namespace kalvora

@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <algorithm>
 #include <cstdlib>
 
 namespace kalvora {
@@ -37,7 +38,9 @@ Digits17 ToDigits(double magnitude) {
     const char* p = buffer;
     for (; p != end && *p != 'e'; ++p)
         if (*p != '.') d.digits[n++] = *p;
-    d.exponent = std::atoi(p + 1);
+    const char* exponentText = p + 1;
+    if (exponentText != end && *exponentText == '+') ++exponentText;
+    std::from_chars(exponentText, end, d.exponent);
     return d;
 }
 

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace kalvora {
+
+// Where the files delivered beside the program (the toolbar strip, the help page) are looked
+// for, in order: the current directory, the program's own folder, its installed data folder
+// (../share/kalvora beside the binary) and the data folder it was configured to install into.
+QStringList DefaultDataFolders();
+
+// The full path of `fileName` in the first of `folders` that has it, or an empty string.
+QString FindDataFile(const QStringList& folders, const QString& fileName);
+
+}  // namespace kalvora

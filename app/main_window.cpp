@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
+#include <QWindow>
 
 #include "app/about_dialog.h"
 #include "app/commands.h"
@@ -87,7 +88,12 @@ MainWindow::MainWindow(MainWindowOptions options) : options_(std::move(options))
     BuildMenu();
     const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->geometry() : QRect();
     move(screen.topLeft() + StartPosition(screen.width()));
-    resize(kOuterSize);
+    // 580 x 600 is the outer size, frame included. Where the platform knows its frame before the
+    // window is shown, the inner size is what remains; elsewhere (X11, Wayland: the window
+    // manager decides after mapping) the inner size is 580 x 600.
+    create();
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    resize(kOuterSize.shrunkBy(frame));
     BuildToolbar();
 
     // The panel and the form place themselves on the client area's size, so it must be final now.

@@ -1,0 +1,194 @@
+// SPDX-License-Identifier: MIT
+// The main window as the program starts: title, place, menu, children and their positions.
+#include <QGuiApplication>
+#include <algorithm>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "main_window_fixture.h"
+
+namespace kalvora::testing {
+namespace {
+
+TEST(MainWindowStartPosition, CentresOnTheScreenWidthAtY50) {
+    struct Row {
+        const char* name;
+        int screenWidth;
+        QPoint expected;
+    };
+    // 1024 and 800 are the documented examples; odd widths truncate the half.
+    for (const Row& row : {Row{"1024 wide", 1024, {237, 50}}, Row{"800 wide", 800, {125, 50}},
+                           Row{"1025 wide", 1025, {237, 50}}, Row{"1920 wide", 1920, {685, 50}}}) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(MainWindow::StartPosition(row.screenWidth), row.expected);
+    }
+}
+
+TEST_F(MainWindowTest, WindowHasTheProgramTitleAndItsOuterSizeAndPlace) {
+    Show();
+    EXPECT_EQ(window->windowTitle(), "Kalvora 5.0.9");
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(window->frameGeometry().topLeft(), screen.topLeft() + QPoint(screen.width() / 2 - 275, 50));
+    EXPECT_EQ(window->frameGeometry().size(), QSize(580, 600));
+}
+
+TEST_F(MainWindowTest, MenuHasThreePopupsWithTheirCommands) {
+    Create();
+    struct Item {
+        QString text;
+        int id;
+    };
+    struct Popup {
+        QString title;
+        std::vector<Item> items;
+    };
+    const std::vector<Popup> expected{
+        {"Program(&P)", {{"END(&X)", 109}}},
+        {"Výpočty(&V)",
+         {{"Elektro(&E)", 209},
+          {"Termo(&T)", 177},
+          {"Mechanika(&M)", 211},
+          {"Optika(&O)", 223},
+          {"Mechanika plynů a kapalin(&P)", 237},
+          {"Anténa(&A)", 257}}},
+        {"O programu(&O)", {{"About(&A)", 112}}},
+    };
+    const QList<QAction*> popups = window->menuBar()->actions();
+    ASSERT_EQ(popups.size(), qsizetype(expected.size()));
+    for (std::size_t p = 0; p < expected.size(); ++p) {
+        SCOPED_TRACE(expected[p].title.toStdString());
+        QMenu* menu = popups[qsizetype(p)]->menu();
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(menu->title(), expected[p].title);
+        const QList<QAction*> items = menu->actions();
+        ASSERT_EQ(items.size(), qsizetype(expected[p].items.size()));
+        for (qsizetype i = 0; i < items.size(); ++i) {
+            EXPECT_EQ(items[i]->text(), expected[p].items[std::size_t(i)].text);
+            EXPECT_EQ(items[i]->data().toInt(), expected[p].items[std::size_t(i)].id);
+            EXPECT_FALSE(items[i]->objectName().isEmpty());
+        }
+    }
+}
+
+TEST_F(MainWindowTest, FillsTheRegistrySlotsOfItsOwnWindows) {
+    Create();
+    EXPECT_EQ(Registry().mainWindow, window.get());
+    EXPECT_EQ(Registry().client, window->centralWidget());
+    EXPECT_EQ(Registry().toolbar, window->findChild<QToolBar*>());
+    EXPECT_EQ(Registry().statusBar, window->findChild<QStatusBar*>());
+    EXPECT_EQ(Registry().gauge, window->findChild<QProgressBar*>());
+    for (QWidget* slot : {Registry().client.data(), Registry().toolbar.data(), Registry().statusBar.data(),
+                          Registry().gauge.data()}) {
+        ASSERT_NE(slot, nullptr);
+        EXPECT_EQ(slot->parentWidget(), slot == Registry().client ? window.get() : Client());
+    }
+    window.reset();
+    EXPECT_EQ(Registry().mainWindow, nullptr);
+    EXPECT_EQ(Registry().gauge, nullptr);
+}
+
+TEST_F(MainWindowTest, OpensTheElectricalPanelAndTheCurrentFormWithoutTouchingTheHelpPicture) {
+    Registry().helpBitmapId = 0;
+    Create();
+    EXPECT_NE(Registry().panels[std::size_t(Field::Electrical)], nullptr);
+    ASSERT_NE(Registry().activeCalculator, nullptr);
+    EXPECT_EQ(Registry().activeCalculator->parentWidget(), Client());
+    EXPECT_EQ(Registry().helpBitmapId, 0);
+}
+
+TEST_F(MainWindowTest, StartPositionsHoldUntilTheFirstRealResize) {
+    Show();
+    const int clientHeight = Client()->height();
+    const int clientWidth = Client()->width();
+    ASSERT_NE(Registry().toolbar->height(), 43) << "the toolbar height would hide a layout run";
+
+    EXPECT_EQ(Registry().toolbar->geometry(), QRect(0, 0, clientWidth, Registry().toolbar->height()));
+    EXPECT_EQ(Registry().gauge->geometry(), QRect(171, 45, 18, clientHeight - 60));
+    QWidget* panel = Registry().panels[std::size_t(Field::Electrical)];
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->geometry(), QRect(0, 43, 170, clientHeight - 60));
+    ASSERT_NE(Registry().activeCalculator, nullptr);
+    EXPECT_EQ(Registry().activeCalculator->geometry().topLeft(), QPoint(190, 43));
+
+    const QRect status = Registry().statusBar->geometry();
+    EXPECT_EQ(status.bottom(), clientHeight - 1);
+    EXPECT_EQ(status.left(), 0);
+    EXPECT_EQ(status.width(), clientWidth);
+}
+
+TEST_F(MainWindowTest, StatusBarShowsTotalAndAvailableMemoryInKilobytes) {
+    memory = {8'589'934'592, 3'221'225'984};  // 8 GiB, 3 GiB + 511 bytes that the shift drops
+    Show();
+    auto* total = window->findChild<QLabel*>("statusTotalMemory");
+    auto* available = window->findChild<QLabel*>("statusAvailableMemory");
+    ASSERT_NE(total, nullptr);
+    ASSERT_NE(available, nullptr);
+    EXPECT_EQ(total->text(), "RAM CELKEM = 8388608 KB");
+    EXPECT_EQ(available->text(), "VOLNE =3145728 KB");
+
+    // The first part is 170 pixels wide and shows its whole text; the second takes the rest.
+    EXPECT_EQ(total->width(), 170);
+    EXPECT_LE(total->fontMetrics().horizontalAdvance(total->text()), total->contentsRect().width());
+    EXPECT_GT(available->geometry().left(), total->geometry().right());
+    EXPECT_GT(available->width(), Registry().statusBar->width() / 2);
+}
+
+TEST_F(MainWindowTest, GaugeShowsTheShareInUseInMagentaOverGreen) {
+    memory = {std::uint64_t(2'097'152) << 10, std::uint64_t(1'048'576) << 10};
+    Show();
+    auto* gauge = qobject_cast<QProgressBar*>(Registry().gauge.data());
+    ASSERT_NE(gauge, nullptr);
+    EXPECT_EQ(gauge->orientation(), Qt::Vertical);
+    EXPECT_EQ(gauge->minimum(), 0);
+    EXPECT_EQ(gauge->maximum(), 100);
+    EXPECT_EQ(gauge->value(), 50);
+
+    // Half in use: the lower half is the magenta bar, the upper half the green background.
+    const QImage image = gauge->grab().toImage();
+    const int x = image.width() / 2;
+    EXPECT_EQ(image.pixelColor(x, image.height() / 4), QColor(0, 255, 0));
+    EXPECT_EQ(image.pixelColor(x, image.height() * 3 / 4), QColor(255, 0, 255));
+}
+
+TEST_F(MainWindowTest, TimerRefreshesTheTextsButNeverTheGauge) {
+    memory = {std::uint64_t(1'000'000) << 10, std::uint64_t(333'333) << 10};
+    Show();
+    auto* gauge = qobject_cast<QProgressBar*>(Registry().gauge.data());
+    auto* available = window->findChild<QLabel*>("statusAvailableMemory");
+    ASSERT_EQ(gauge->value(), 67);
+
+    memory.availableBytes = std::uint64_t(900'000) << 10;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return available->text() == "VOLNE =900000 KB"; }, 5000));
+    EXPECT_EQ(gauge->value(), 67);
+}
+
+TEST_F(MainWindowTest, EveryWidgetHasAnObjectNameAndAnAccessibleName) {
+    Show();
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    widgets.append(window.get());
+    // Qt's own parts of composite widgets (the extension buttons and their untitled menus, the
+    // size grip) carry Qt's names or none; panels and forms are checked with their own tests.
+    auto notOurs = [](const QWidget* widget) {
+        if (widget->inherits("QSizeGrip")) return true;
+        if (auto* menu = qobject_cast<const QMenu*>(widget); menu && menu->title().isEmpty()) return true;
+        for (; widget; widget = widget->parentWidget())
+            if (widget->objectName().startsWith("qt_") || widget == Registry().activeCalculator ||
+                std::find(Registry().panels.begin(), Registry().panels.end(), widget) != Registry().panels.end())
+                return true;
+        return false;
+    };
+    for (QWidget* widget : widgets) {
+        if (notOurs(widget)) continue;
+        SCOPED_TRACE(std::string(widget->metaObject()->className()) + " in " +
+                     (widget->parent() ? widget->parent()->metaObject()->className() : ""));
+        EXPECT_FALSE(widget->objectName().isEmpty());
+        EXPECT_FALSE(widget->accessibleName().isEmpty()) << widget->objectName().toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace kalvora::testing

@@ -1,0 +1,175 @@
+// SPDX-License-Identifier: MIT
+// The toolbar: its buttons, tooltips, separators and pictures, and the missing-picture message.
+#include <QAction>
+#include <QHelpEvent>
+#include <QToolBar>
+#include <QToolButton>
+#include <QToolTip>
+
+#include "app/toolbar.h"
+#include "main_window_fixture.h"
+
+namespace kalvora::testing {
+namespace {
+
+const char kMissingStripText[] = "Není ve složce programu toolbarXXX.bmp\nNinstalujte orginal i s toolbar bitmapou";
+
+QToolBar* Toolbar() { return qobject_cast<QToolBar*>(Registry().toolbar.data()); }
+
+// What stands at one place of the toolbar, left to right: a button (id and tooltip) or a separator.
+struct Place {
+    int commandId;  // 0: separator
+    const char* toolTip;
+};
+
+const Place kExpectedPlaces[] = {
+    {1600, "Elektro výpočty"}, {1601, "Termo výpočty"}, {1602, "Mechanika"},
+    {1603, "Optika"},          {1604, "Mechanika plynů a kapalin"}, {1605, "Antény"},
+    {0, nullptr},              {1606, "Help"},          {1607, "Online nápověda"},
+    {0, nullptr},              {1608, "Poznámkový blok"}, {1609, "Kalkulator"},
+    {0, nullptr},              {1610, "Mail to me"},
+};
+
+// The tooltip the toolbar shows when the pointer rests on `widget`, or an empty text.
+QString ShownToolTip(QWidget* widget) {
+    QToolTip::hideText();  // fades out: wait until the previous tip is gone
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 3000));
+    const QPoint centre = widget->rect().center();
+    QHelpEvent event(QEvent::ToolTip, centre, widget->mapToGlobal(centre));
+    QCoreApplication::sendEvent(widget, &event);
+    const QString text = QToolTip::isVisible() ? QToolTip::text() : QString();
+    QToolTip::hideText();
+    return text;
+}
+
+TEST_F(MainWindowTest, ToolbarHasElevenButtonsAndThreeSeparatorsWithTheirTooltips) {
+    Show();
+    const QList<QAction*> actions = Toolbar()->actions();
+    ASSERT_EQ(actions.size(), qsizetype(std::size(kExpectedPlaces)));
+    for (qsizetype i = 0; i < actions.size(); ++i) {
+        const Place& place = kExpectedPlaces[i];
+        SCOPED_TRACE("place " + std::to_string(i));
+        QWidget* widget = Toolbar()->widgetForAction(actions[i]);
+        ASSERT_NE(widget, nullptr);
+        if (place.commandId == 0) {
+            EXPECT_TRUE(actions[i]->isSeparator());
+            EXPECT_EQ(ShownToolTip(widget), QString());
+            continue;
+        }
+        EXPECT_FALSE(actions[i]->isSeparator());
+        EXPECT_EQ(actions[i]->data().toInt(), place.commandId);
+        EXPECT_EQ(ShownToolTip(widget), QString::fromUtf8(place.toolTip));
+        EXPECT_EQ(widget->accessibleName(), QString::fromUtf8(place.toolTip));
+        EXPECT_FALSE(widget->objectName().isEmpty());
+    }
+}
+
+TEST_F(MainWindowTest, ButtonPicturesAreTheElevenSlicesOfTheStripInOrder) {
+    Show();
+    EXPECT_EQ(Toolbar()->iconSize(), QSize(32, 32));
+    int image = 0;
+    for (QAction* action : Toolbar()->actions()) {
+        if (action->isSeparator()) continue;
+        SCOPED_TRACE("image " + std::to_string(image));
+        ASSERT_FALSE(action->icon().isNull());
+        const QImage picture = action->icon().pixmap(QSize(32, 32)).toImage();
+        EXPECT_EQ(picture.size(), QSize(32, 32));
+        EXPECT_EQ(picture.pixel(0, 0), StripColour(image));
+        EXPECT_EQ(picture.pixel(31, 31), StripColour(image));
+        ++image;
+    }
+    EXPECT_EQ(image, 11);
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST(ToolbarStrip, EachPictureIsAnEleventhOfTheWidthAndTheFullHeight) {
+    struct Row {
+        const char* name;
+        QSize strip;
+        QSize picture;  // empty: the strip is unusable
+    };
+    for (const Row& row : {Row{"the delivered strip", {352, 32}, {32, 32}},
+                           Row{"width not a multiple of eleven", {357, 20}, {32, 20}},
+                           Row{"eleven pixels", {11, 5}, {1, 5}},
+                           Row{"narrower than eleven pixels", {10, 32}, {}}}) {
+        SCOPED_TRACE(row.name);
+        QImage strip(row.strip, QImage::Format_RGB32);
+        strip.fill(Qt::white);
+        const QList<QPixmap> pictures = CutToolbarStrip(strip);
+        if (row.picture.isEmpty()) {
+            EXPECT_TRUE(pictures.isEmpty());
+            continue;
+        }
+        ASSERT_EQ(pictures.size(), 11);
+        for (const QPixmap& picture : pictures) EXPECT_EQ(picture.size(), row.picture);
+    }
+    EXPECT_TRUE(CutToolbarStrip(QImage()).isEmpty());
+}
+
+TEST_F(MainWindowTest, IconSizeFollowsAStripOfAnotherSize) {
+    QTemporaryDir other;
+    WriteStrip(other.path(), 357, 20);
+    Show({other.path()});
+    EXPECT_EQ(Toolbar()->iconSize(), QSize(32, 20));
+    const QImage last = Toolbar()->actions().back()->icon().pixmap(QSize(32, 20)).toImage();
+    EXPECT_EQ(last.pixel(31, 0), StripColour(10));  // slice 10 ends at x 351, before the rest
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(MainWindowTest, StripIsTakenFromTheFirstFolderThatHasIt) {
+    QTemporaryDir empty, second;
+    WriteStrip(second.path(), 352, 32);
+    QImage red(352, 32, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(red.save(QDir(dataDir.path()).filePath(resources::ToolbarFileName()), "BMP"));
+
+    Create({empty.path(), second.path(), dataDir.path()});
+    EXPECT_TRUE(boxes.empty());
+    const QImage first = Toolbar()->actions().front()->icon().pixmap(QSize(32, 32)).toImage();
+    EXPECT_EQ(first.pixel(5, 5), StripColour(0));
+}
+
+TEST_F(MainWindowTest, MissingStripIsReportedOnceBeforeTheWindowAppears) {
+    struct Row {
+        const char* name;
+        QByteArray fileContent;  // empty: no file at all
+    };
+    for (const Row& row : {Row{"no file", {}}, Row{"not a picture", "BM this is no bitmap"}}) {
+        SCOPED_TRACE(row.name);
+        QTemporaryDir folder;
+        if (!row.fileContent.isEmpty()) {
+            QFile file(QDir(folder.path()).filePath(resources::ToolbarFileName()));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(row.fileContent);
+        }
+        boxes.clear();
+        Show({folder.path()});
+        QTest::qWait(700);  // a timer tick and a command must not repeat the message
+        window->RunCommand(1609 + 1000);  // an id no command has
+
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].text, QString::fromUtf8(kMissingStripText));
+        EXPECT_EQ(boxes[0].caption, "Kalvora 5.0.9");
+        EXPECT_EQ(boxes[0].icon, MessageIcon::Information);
+        EXPECT_EQ(boxes[0].buttons, platform::MessageButtons::Ok);
+        EXPECT_FALSE(boxes[0].ownerVisible);
+        EXPECT_TRUE(!boxes[0].hadOwner || boxes[0].owner == window.get());
+
+        // The program runs on: eleven picture-less buttons of the strip's usual size that still work.
+        int buttons = 0;
+        for (QAction* action : Toolbar()->actions()) {
+            if (action->isSeparator()) continue;
+            ++buttons;
+            EXPECT_TRUE(action->icon().isNull());
+            QWidget* widget = Toolbar()->widgetForAction(action);
+            EXPECT_GE(widget->width(), 32);
+            EXPECT_GE(widget->height(), 32);
+            EXPECT_TRUE(widget->isVisible());
+        }
+        EXPECT_EQ(buttons, 11);
+        window.reset();
+    }
+}
+
+}  // namespace
+}  // namespace kalvora::testing

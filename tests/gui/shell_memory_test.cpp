@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: MIT
+// Reading physical memory and what the status bar and the gauge make of it.
+#include <gtest/gtest.h>
+
+#include "app/memory_status.h"
+#include "platform/memory_info.h"
+
+namespace kalvora {
+namespace {
+
+using platform::MemoryInfo;
+using platform::ParseProcMeminfo;
+
+constexpr std::uint64_t KiB(std::uint64_t kilobytes) { return kilobytes * 1024; }
+
+TEST(ProcMeminfo, ReadsTotalAndAvailable) {
+    struct Row {
+        const char* name;
+        const char* text;
+        MemoryInfo expected;
+    };
+    const Row rows[] = {
+        {"a current kernel",
+         "MemTotal:       16318404 kB\nMemFree:          913204 kB\nMemAvailable:    9718776 kB\n"
+         "Buffers:          712340 kB\nCached:          8101224 kB\nSwapCached:            0 kB\n",
+         {KiB(16318404), KiB(9718776)}},
+        {"no MemAvailable before kernel 3.14: free + buffers + cached",
+         "MemTotal:        2048000 kB\nMemFree:          100000 kB\nBuffers:           20000 kB\n"
+         "Cached:           300000 kB\nSwapCached:         5000 kB\n",
+         {KiB(2048000), KiB(420000)}},
+        {"no MemAvailable, no buffers or cache lines", "MemTotal: 1000 kB\nMemFree: 250 kB\n", {KiB(1000), KiB(250)}},
+        {"lines in another order, tabs, CRLF, no final line feed",
+         "HugePages_Total:       0\r\nMemAvailable:\t  512 kB\r\nMemTotal:\t2048 kB", {KiB(2048), KiB(512)}},
+        {"similar names do not count",
+         "MemTotalExtra: 1 kB\nMemTotal: 4096 kB\nXMemAvailable: 2 kB\nMemAvailable: 1024 kB\n",
+         {KiB(4096), KiB(1024)}},
+        {"zero available", "MemTotal: 4096 kB\nMemAvailable: 0 kB\n", {KiB(4096), 0}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto parsed = ParseProcMeminfo(row.text);
+        ASSERT_TRUE(parsed.has_value());
+        EXPECT_EQ(*parsed, row.expected);
+    }
+}
+
+TEST(ProcMeminfo, RejectsMalformedTexts) {
+    struct Row {
+        const char* name;
+        const char* text;
+    };
+    const Row rows[] = {
+        {"empty", ""},
+        {"no MemTotal", "MemFree: 100 kB\nMemAvailable: 200 kB\n"},
+        {"no available memory at all", "MemTotal: 100 kB\n"},
+        {"number missing", "MemTotal:  kB\nMemAvailable: 200 kB\n"},
+        {"not a number", "MemTotal: lots kB\nMemAvailable: 200 kB\n"},
+        {"negative", "MemTotal: -100 kB\nMemAvailable: 200 kB\n"},
+        {"no unit", "MemTotal: 100\nMemAvailable: 200 kB\n"},
+        {"another unit", "MemTotal: 100 MB\nMemAvailable: 200 kB\n"},
+        {"digits run into the unit", "MemTotal: 100kB\nMemAvailable: 200 kB\n"},
+        {"bad available line", "MemTotal: 100 kB\nMemAvailable: 2x00 kB\n"},
+        {"bad fallback line", "MemTotal: 100 kB\nMemFree: 10 kB\nCached: ? kB\n"},
+        {"too large for bytes", "MemTotal: 18014398509481984 kB\nMemAvailable: 1 kB\n"},
+        {"beyond 64 bits", "MemTotal: 99999999999999999999999 kB\nMemAvailable: 1 kB\n"},
+        {"no colon", "MemTotal 100 kB\nMemAvailable: 200 kB\n"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_FALSE(ParseProcMeminfo(row.text).has_value());
+    }
+}
+
+#if defined(__linux__)
+TEST(ProcMeminfo, TheMachineHasMemory) {
+    const MemoryInfo memory = platform::ReadMemoryInfo();
+    EXPECT_GT(memory.totalBytes, KiB(16 * 1024));
+    EXPECT_LE(memory.availableBytes, memory.totalBytes);
+    EXPECT_EQ(memory.totalBytes % 1024, 0u);
+}
+#endif
+
+TEST(MemoryStatus, TextsShowKilobytesTruncated) {
+    const MemoryInfo memory{KiB(16318404) + 1023, KiB(9718776) + 5};
+    EXPECT_EQ(TotalMemoryText(memory), "RAM CELKEM = 16318404 KB");
+    EXPECT_EQ(AvailableMemoryText(memory), "VOLNE =9718776 KB");
+    EXPECT_EQ(TotalMemoryText({}), "RAM CELKEM = 0 KB");
+    EXPECT_EQ(AvailableMemoryText({}), "VOLNE =0 KB");
+}
+
+TEST(MemoryStatus, GaugePositionTruncatesEachDivision) {
+    struct Row {
+        const char* name;
+        std::uint64_t totalKb;
+        std::uint64_t availableKb;
+        int expected;
+    };
+    const Row rows[] = {
+        {"half in use", 2'097'152, 1'048'576, 50},          // 100 - 1,048,576 / 20,971
+        {"a third available", 1'000'000, 333'333, 67},      // 100 - 333,333 / 10,000
+        {"hundredth truncated", 999, 500, 45},              // 100 - 500 / 9 = 100 - 55
+        {"all available", 4'000'000, 4'000'000, 0},
+        {"none available", 4'000'000, 0, 100},
+        {"available above total reads as none in use", 1'000, 1'050, 0},
+        {"below a hundred kilobytes: nothing to divide by", 99, 10, 0},
+        {"16 GB machine", 16'318'404, 9'718'776, 41},       // 100 - 9,718,776 / 163,184 = 100 - 59
+        {"sizes beyond 32 bits of KB wrap as in 32-bit arithmetic", (std::uint64_t(1) << 32) + 2'000'000, 1'000'000, 50},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(GaugePosition({KiB(row.totalKb), KiB(row.availableKb)}), row.expected);
+    }
+}
+
+}  // namespace
+}  // namespace kalvora

@@ -2,6 +2,7 @@
 // Runs the kalvora-calc binary itself: exit codes, streams, and a batch through a pipe.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdio>
@@ -23,13 +24,17 @@ std::string ReadFile(const std::string& path) {
 
 // Runs the binary with `args` (already shell-quoted) and `input` on standard input.
 ProcessResult RunCalc(const std::string& args, const std::string& input = "") {
-    const std::string dir = testing::TempDir();
-    const std::string in = dir + "kalvora_in.txt", out = dir + "kalvora_out.txt", err = dir + "kalvora_err.txt";
+    // Names unique to this process: CTest runs the tests of this file in parallel processes.
+    static int calls = 0;
+    const std::string stem = testing::TempDir() + "kalvora_" + std::to_string(getpid()) + "_" + std::to_string(++calls);
+    const std::string in = stem + ".in", out = stem + ".out", err = stem + ".err";
     std::ofstream(in, std::ios::binary) << input;
     const std::string command =
         std::string("'") + KALVORA_CALC_PATH + "' " + args + " <'" + in + "' >'" + out + "' 2>'" + err + "'";
     const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
+    ProcessResult result{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
+    for (const std::string& file : {in, out, err}) std::remove(file.c_str());
+    return result;
 }
 
 TEST(CalcBinary, PrintsResultsAndMessagesOnTheirStreams) {

@@ -36,7 +36,8 @@ TEST_P(FormData, InputsAreEditableControlsWithCaptions) {
         EXPECT_TRUE(IsLabelKind(form.dialog.controls[input.captionIndex].kind)) << "caption of " << input.controlId;
         EXPECT_FALSE(form.InputCaption(i).empty()) << "caption of " << input.controlId;
     }
-    EXPECT_TRUE(seen.count(form.focusId)) << "focus target " << form.focusId << " is no input";
+    if (form.focusAtOpen || form.focusAfterResult || form.focusId != 0)
+        EXPECT_TRUE(seen.count(form.focusId)) << "focus target " << form.focusId << " is no input";
 }
 
 TEST_P(FormData, ResultsButtonsAndHelpExist) {
@@ -73,10 +74,12 @@ TEST_P(FormData, PresetsAndRelabelsNameExistingControls) {
     for (const PresetText& relabel : form.relabels) EXPECT_NE(form.dialog.Find(relabel.controlId), nullptr);
 }
 
-TEST_P(FormData, ControlIdsAreUniqueButForUnaddressedOnes) {
+// Static texts may share an id (the reactance forms' note line and result caption are both 100);
+// what the program addresses (inputs, results, buttons) must be unique.
+TEST_P(FormData, AddressedControlIdsAreUnique) {
     std::set<int> ids;
     for (const ControlSpec& control : GetParam()->dialog.controls) {
-        if (control.id == -1 || control.kind == ControlKind::GroupBox) continue;
+        if (control.id == -1 || control.kind == ControlKind::GroupBox || IsLabelKind(control.kind)) continue;
         EXPECT_TRUE(ids.insert(control.id).second) << "duplicate control id " << control.id;
         EXPECT_GT(control.cx, 0);
         EXPECT_GT(control.cy, 0);

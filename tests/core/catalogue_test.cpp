@@ -36,8 +36,9 @@ TEST_P(FormData, InputsAreEditableControlsWithCaptions) {
         EXPECT_TRUE(IsLabelKind(form.dialog.controls[input.captionIndex].kind)) << "caption of " << input.controlId;
         EXPECT_FALSE(form.InputCaption(i).empty()) << "caption of " << input.controlId;
     }
-    if (form.focusAtOpen || form.focusAfterResult || form.focusId != 0)
+    if (form.focusAtOpen || form.focusAfterResult || form.focusId != 0) {
         EXPECT_TRUE(seen.count(form.focusId)) << "focus target " << form.focusId << " is no input";
+    }
 }
 
 TEST_P(FormData, ResultsButtonsAndHelpExist) {
@@ -115,6 +116,7 @@ TEST(Catalogue, SlugsAreUniqueAndFound) {
         EXPECT_EQ(FindForm(form->slug), form);
     }
     EXPECT_EQ(FindForm("no-such-topic"), nullptr);
+    EXPECT_EQ(Catalogue().size(), 22u);
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ struct Evaluation {
 };
 
 Evaluation EvaluateTopic(std::string_view slug, std::span<const std::string_view> texts) {
-    const FormSpec* form = FindForm(slug);
+    const FormDefinition* form = FindForm(slug);
     if (!form) return {Evaluation::Usage, {}, "unknown topic '" + std::string(slug) + "'"};
     if (texts.size() > form->inputs.size())
         return {Evaluation::Usage, {},
@@ -60,7 +60,7 @@ std::vector<std::string_view> SplitTabs(std::string_view line) {
 
 std::string ListTopics() {
     std::string list;
-    for (const FormSpec* form : Catalogue()) {
+    for (const FormDefinition* form : Catalogue()) {
         list.append(form->slug).append("\t").append(form->title).append("\t");
         for (std::size_t i = 0; i < form->inputs.size(); ++i) {
             if (i) list += " | ";

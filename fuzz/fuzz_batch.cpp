@@ -18,7 +18,7 @@ void CheckAnswer(std::string_view line, const std::string& answer) {
     const std::string_view kind = std::string_view(answer).substr(0, tab);
     FUZZ_CHECK(kind == "ok" || kind == "error" || kind == "usage");
     if (kind != "ok") return;
-    const kalvora::FormSpec* form = kalvora::FindForm(line.substr(0, line.find('\t')));
+    const kalvora::FormDefinition* form = kalvora::FindForm(line.substr(0, line.find('\t')));
     FUZZ_CHECK(form != nullptr);
     std::size_t fields = 0;
     for (char c : answer) fields += c == '\t';

@@ -5,8 +5,8 @@
 
 namespace kalvora {
 
-const std::vector<FormSpec>& AntennaForms() {
-    static const std::vector<FormSpec> forms{HalfWaveDipoleForm(), CoaxCableLengthForm()};
+const std::vector<FormDefinition>& AntennaForms() {
+    static const std::vector<FormDefinition> forms{HalfWaveDipoleForm(), CoaxCableLengthForm()};
     return forms;
 }
 

@@ -40,8 +40,8 @@ DialogTemplate CoaxTemplate() {
 
 }  // namespace
 
-FormSpec CoaxCableLengthForm() {
-    FormSpec form;
+FormDefinition CoaxCableLengthForm() {
+    FormDefinition form;
     form.slug = "coax-cable-length";
     form.field = Field::Antenna;
     form.dialog = CoaxTemplate();

@@ -17,8 +17,8 @@ Outcome EvaluateHalfWaveDipole(std::span<const std::string_view> texts) {
 
 }  // namespace
 
-FormSpec HalfWaveDipoleForm() {
-    FormSpec form;
+FormDefinition HalfWaveDipoleForm() {
+    FormDefinition form;
     form.slug = "half-wave-dipole";
     form.field = Field::Antenna;
     form.dialog = {253, 120, 240, DialogFont::Dialog9pt,

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "calc/form_spec.h"
+#include "calc/form_definition.h"
 
 namespace kalvora {
 
 // The length of a half-wave dipole for a received frequency, with a sketch of the antenna.
-FormSpec HalfWaveDipoleForm();
+FormDefinition HalfWaveDipoleForm();
 
 }  // namespace kalvora

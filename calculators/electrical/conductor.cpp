@@ -35,10 +35,10 @@ const std::vector<std::string_view>& ConductorMaterials() {
     return items;
 }
 
-FormSpec ConductorResistanceForm() {
+FormDefinition ConductorResistanceForm() {
     // The material combo stands in the first row; Tab passes over it and typing stops at its width.
-    const ControlSpec material{107, ControlKind::ComboBox, "", 68, 90, 74, 84, kNoAutoScroll};
-    FormSpec form;
+    const ControlDefinition material{107, ControlKind::ComboBox, "", 68, 90, 74, 84, kNoAutoScroll};
+    FormDefinition form;
     form.slug = "conductor-resistance";
     form.field = Field::Electrical;
     form.dialog = {191, 120, 240, DialogFont::Dialog9pt,
@@ -61,8 +61,8 @@ FormSpec ConductorResistanceForm() {
     return form;
 }
 
-FormSpec VoltageDropForm() {
-    FormSpec form;
+FormDefinition VoltageDropForm() {
+    FormDefinition form;
     form.slug = "voltage-drop";
     form.field = Field::Electrical;
     form.dialog = {197, 120, 240, DialogFont::Dialog9pt,

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/form_spec.h"
+#include "calc/form_definition.h"
 
 namespace kalvora {
 
@@ -13,7 +13,7 @@ namespace kalvora {
 const std::vector<std::string_view>& ConductorMaterials();
 
 // The resistance of a wire, R = ρ·l/S, and the voltage drop a current causes on it, ΔU = I·R.
-FormSpec ConductorResistanceForm();
-FormSpec VoltageDropForm();
+FormDefinition ConductorResistanceForm();
+FormDefinition VoltageDropForm();
 
 }  // namespace kalvora

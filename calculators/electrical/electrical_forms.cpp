@@ -8,8 +8,8 @@
 
 namespace kalvora {
 
-const std::vector<FormSpec>& ElectricalForms() {
-    static const std::vector<FormSpec> forms{
+const std::vector<FormDefinition>& ElectricalForms() {
+    static const std::vector<FormDefinition> forms{
         CurrentForm(),
         ResistanceForm(),
         VoltageForm(),

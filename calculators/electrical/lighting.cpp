@@ -64,9 +64,9 @@ const std::vector<std::string_view>& LampTypes() {
     return items;
 }
 
-FormSpec FluorescentForBulbForm() {
+FormDefinition FluorescentForBulbForm() {
     // The one input, edit 107, stands where the other forms have their second row.
-    FormSpec form;
+    FormDefinition form;
     form.slug = "fluorescent-for-bulb";
     form.field = Field::Electrical;
     form.dialog = {192, 120, 240, DialogFont::Dialog9pt,
@@ -85,10 +85,10 @@ FormSpec FluorescentForBulbForm() {
     return form;
 }
 
-FormSpec LuminousFluxForm() {
+FormDefinition LuminousFluxForm() {
     // Tab passes over the lamp combo, and typing stops at the width of its field.
-    const ControlSpec lamp{107, ControlKind::ComboBox, "", 68, 90, 74, 84, kNoAutoScroll};
-    FormSpec form;
+    const ControlDefinition lamp{107, ControlKind::ComboBox, "", 68, 90, 74, 84, kNoAutoScroll};
+    FormDefinition form;
     form.slug = "luminous-flux";
     form.field = Field::Electrical;
     form.dialog = {193, 120, 240, DialogFont::Dialog9pt,

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/form_spec.h"
+#include "calc/form_definition.h"
 
 namespace kalvora {
 
@@ -13,7 +13,7 @@ namespace kalvora {
 const std::vector<std::string_view>& LampTypes();
 
 // The fluorescent lamp that replaces a bulb of a given power, and the luminous flux of a lamp.
-FormSpec FluorescentForBulbForm();
-FormSpec LuminousFluxForm();
+FormDefinition FluorescentForBulbForm();
+FormDefinition LuminousFluxForm();
 
 }  // namespace kalvora

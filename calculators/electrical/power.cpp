@@ -33,8 +33,8 @@ const std::vector<std::string_view>& PowerFactors() {
     return items;
 }
 
-FormSpec InputPowerForm() {
-    FormSpec form;
+FormDefinition InputPowerForm() {
+    FormDefinition form;
     form.slug = "input-power";
     form.field = Field::Electrical;
     form.dialog = {194, 365, 294, DialogFont::Dialog9pt,
@@ -54,10 +54,10 @@ FormSpec InputPowerForm() {
     return form;
 }
 
-FormSpec ActivePowerForm() {
+FormDefinition ActivePowerForm() {
     // A narrow drop-down in the first row; Tab passes over it.
-    const ControlSpec powerFactor{204, ControlKind::ComboBox, "", 68, 90, 34, 84, kNoFlags};
-    FormSpec form;
+    const ControlDefinition powerFactor{204, ControlKind::ComboBox, "", 68, 90, 34, 84, kNoFlags};
+    FormDefinition form;
     form.slug = "active-power";
     form.field = Field::Electrical;
     form.dialog = {195, 365, 294, DialogFont::Dialog9pt,

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/form_spec.h"
+#include "calc/form_definition.h"
 
 namespace kalvora {
 
@@ -13,7 +13,7 @@ const std::vector<std::string_view>& PowerFactors();
 
 // The input power of an appliance, P = I · U, and the active power with an inductive load,
 // P = (cos φ · I) · U.
-FormSpec InputPowerForm();
-FormSpec ActivePowerForm();
+FormDefinition InputPowerForm();
+FormDefinition ActivePowerForm();
 
 }  // namespace kalvora

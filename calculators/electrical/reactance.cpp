@@ -56,9 +56,9 @@ DialogTemplate ReactanceTemplate(int id, std::string_view note, std::string_view
 }
 
 // Focus on the frequency at opening, not after a result.
-FormSpec ReactanceForm(std::string_view slug, DialogTemplate dialog, std::string_view title, int helpBitmapId,
+FormDefinition ReactanceForm(std::string_view slug, DialogTemplate dialog, std::string_view title, int helpBitmapId,
                        EvaluateFunction evaluate) {
-    FormSpec form;
+    FormDefinition form;
     form.slug = slug;
     form.field = Field::Electrical;
     form.dialog = std::move(dialog);
@@ -76,7 +76,7 @@ FormSpec ReactanceForm(std::string_view slug, DialogTemplate dialog, std::string
 
 }  // namespace
 
-FormSpec CapacitorReactanceForm() {
+FormDefinition CapacitorReactanceForm() {
     return ReactanceForm(
         "capacitor-reactance",
         ReactanceTemplate(188, "Stejnosměrný proud kondenzatorem neproteká.",
@@ -84,7 +84,7 @@ FormSpec CapacitorReactanceForm() {
         "Kondenzátor v obvodě střídavého proudu", 2006, EvaluateCapacitor);
 }
 
-FormSpec CoilReactanceForm() {
+FormDefinition CoilReactanceForm() {
     return ReactanceForm(
         "coil-reactance",
         ReactanceTemplate(189, "Cívka stejnosměr.proudu neklade odpor.",
@@ -92,8 +92,8 @@ FormSpec CoilReactanceForm() {
         "Cívka v obvodě střídavého proudu", 2005, EvaluateCoil);
 }
 
-FormSpec TransformerForm() {
-    FormSpec form;
+FormDefinition TransformerForm() {
+    FormDefinition form;
     form.slug = "transformer";
     form.field = Field::Electrical;
     form.dialog = {190, 120, 240, DialogFont::Dialog9pt,

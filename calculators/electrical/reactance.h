@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "calc/form_spec.h"
+#include "calc/form_definition.h"
 
 namespace kalvora {
 
 // The reactance of a capacitor and of a coil at a given frequency, and the secondary voltage of
 // an ideal transformer.
-FormSpec CapacitorReactanceForm();
-FormSpec CoilReactanceForm();
-FormSpec TransformerForm();
+FormDefinition CapacitorReactanceForm();
+FormDefinition CoilReactanceForm();
+FormDefinition TransformerForm();
 
 }  // namespace kalvora

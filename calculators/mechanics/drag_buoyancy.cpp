@@ -79,8 +79,8 @@ DialogTemplate BuoyancyTemplate() {
 
 }  // namespace
 
-FormSpec AerodynamicDragForm() {
-    FormSpec form;
+FormDefinition AerodynamicDragForm() {
+    FormDefinition form;
     form.slug = "aerodynamic-drag";
     form.field = Field::GasesAndLiquids;
     form.dialog = DragTemplate();
@@ -94,8 +94,8 @@ FormSpec AerodynamicDragForm() {
     return form;
 }
 
-FormSpec BuoyancyForm() {
-    FormSpec form;
+FormDefinition BuoyancyForm() {
+    FormDefinition form;
     form.slug = "buoyancy";
     form.field = Field::GasesAndLiquids;
     form.dialog = BuoyancyTemplate();

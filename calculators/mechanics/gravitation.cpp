@@ -17,7 +17,7 @@ constexpr std::string_view kDistanceItems[] = {"Země Měsíc 3.8e8", "Slunce Ze
 
 // An editable, sorted drop-down list in the place of a standard edit (84 wide, 60 high with
 // its list), reached by Tab; typing stops at the field's width.
-ControlSpec MassOrDistanceList(int id, int y) {
+ControlDefinition MassOrDistanceList(int id, int y) {
     return {id, ControlKind::ComboBox, "", 48, y, 84, 60, kSorted | kTabStop | kVerticalScroll | kNoAutoScroll};
 }
 
@@ -46,8 +46,8 @@ Outcome EvaluateFreeFall(std::span<const std::string_view> texts) {
 
 }  // namespace
 
-FormSpec GravitationLawForm() {
-    FormSpec form;
+FormDefinition GravitationLawForm() {
+    FormDefinition form;
     form.slug = "gravitation-law";
     form.field = Field::Mechanics;
     form.dialog = {215, 120, 240, DialogFont::Dialog9pt,
@@ -73,8 +73,8 @@ FormSpec GravitationLawForm() {
     return form;
 }
 
-FormSpec GravitationalAccelerationForm() {
-    FormSpec form;
+FormDefinition GravitationalAccelerationForm() {
+    FormDefinition form;
     form.slug = "gravitational-acceleration";
     form.field = Field::Mechanics;
     form.dialog = {228, 120, 240, DialogFont::Dialog9pt,
@@ -92,8 +92,8 @@ FormSpec GravitationalAccelerationForm() {
     return form;
 }
 
-FormSpec FreeFallForm() {
-    FormSpec form;
+FormDefinition FreeFallForm() {
+    FormDefinition form;
     form.slug = "free-fall";
     form.field = Field::Mechanics;
     form.dialog = ResistanceTemplate();

@@ -41,8 +41,8 @@ DialogTemplate LensTemplate() {
 
 }  // namespace
 
-FormSpec LensPowerForm() {
-    FormSpec form;
+FormDefinition LensPowerForm() {
+    FormDefinition form;
     form.slug = "lens-power";
     form.field = Field::Optics;
     form.dialog = LensTemplate();

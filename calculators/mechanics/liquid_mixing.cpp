@@ -90,8 +90,8 @@ DialogTemplate LiquidMixingTemplate() {
 
 }  // namespace
 
-FormSpec LiquidMixingForm() {
-    FormSpec form;
+FormDefinition LiquidMixingForm() {
+    FormDefinition form;
     form.slug = "liquid-mixing";
     form.field = Field::GasesAndLiquids;
     form.dialog = LiquidMixingTemplate();

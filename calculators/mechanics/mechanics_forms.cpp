@@ -7,8 +7,8 @@
 
 namespace kalvora {
 
-const std::vector<FormSpec>& MechanicsForms() {
-    static const std::vector<FormSpec> forms{
+const std::vector<FormDefinition>& MechanicsForms() {
+    static const std::vector<FormDefinition> forms{
         GravitationLawForm(), GravitationalAccelerationForm(), FreeFallForm(),   // mechanics
         LensPowerForm(),                                                         // optics
         AerodynamicDragForm(), BuoyancyForm(), LiquidMixingForm(),               // gases and liquids

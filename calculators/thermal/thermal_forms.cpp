@@ -4,8 +4,8 @@
 
 namespace kalvora {
 
-const std::vector<FormSpec>& ThermalForms() {
-    static const std::vector<FormSpec> forms{WallThermalResistanceForm()};
+const std::vector<FormDefinition>& ThermalForms() {
+    static const std::vector<FormDefinition> forms{WallThermalResistanceForm()};
     return forms;
 }
 

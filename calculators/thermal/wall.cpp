@@ -53,11 +53,11 @@ const std::vector<std::string_view>& WallMaterials() {
     return items;
 }
 
-FormSpec WallThermalResistanceForm() {
+FormDefinition WallThermalResistanceForm() {
     // The material combo is wide, sorted, scrollable and a tab stop; typing stops at its width.
     constexpr unsigned kMaterialFlags = kTabStop | kSorted | kVerticalScroll | kNoAutoScroll;
-    const ControlSpec material{208, ControlKind::ComboBox, "", 25, 90, 138, 84, kMaterialFlags};
-    FormSpec form;
+    const ControlDefinition material{208, ControlKind::ComboBox, "", 25, 90, 138, 84, kMaterialFlags};
+    FormDefinition form;
     form.slug = "wall-thermal-resistance";
     form.field = Field::Thermal;
     form.dialog = {208, 120, 240, DialogFont::Dialog9pt,

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/form_spec.h"
+#include "calc/form_definition.h"
 
 namespace kalvora {
 
@@ -14,6 +14,6 @@ namespace kalvora {
 const std::vector<std::string_view>& WallMaterials();
 
 // The thermal resistance of one wall layer, R = d / λ.
-FormSpec WallThermalResistanceForm();
+FormDefinition WallThermalResistanceForm();
 
 }  // namespace kalvora

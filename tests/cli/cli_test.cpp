@@ -60,7 +60,7 @@ TEST(CommandLine, ListHasOneLinePerFormWithTitleAndCaptions) {
     std::istringstream lines(r.out);
     std::string line;
     std::size_t count = 0;
-    for (const FormSpec* form : Catalogue()) {
+    for (const FormDefinition* form : Catalogue()) {
         ASSERT_TRUE(std::getline(lines, line));
         ++count;
         EXPECT_EQ(line.substr(0, line.find('\t')), form->slug);

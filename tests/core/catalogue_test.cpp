@@ -20,16 +20,16 @@ bool IsLabelKind(ControlKind kind) {
     return kind == ControlKind::Label || kind == ControlKind::CentredLabel || kind == ControlKind::SunkenLabel;
 }
 
-class FormData : public testing::TestWithParam<const FormSpec*> {};
+class FormData : public testing::TestWithParam<const FormDefinition*> {};
 
 TEST_P(FormData, InputsAreEditableControlsWithCaptions) {
-    const FormSpec& form = *GetParam();
+    const FormDefinition& form = *GetParam();
     ASSERT_FALSE(form.inputs.empty());
     std::set<int> seen;
     for (std::size_t i = 0; i < form.inputs.size(); ++i) {
-        const InputSpec& input = form.inputs[i];
+        const InputDefinition& input = form.inputs[i];
         EXPECT_TRUE(seen.insert(input.controlId).second) << "input read twice: " << input.controlId;
-        const ControlSpec* control = form.dialog.Find(input.controlId);
+        const ControlDefinition* control = form.dialog.Find(input.controlId);
         ASSERT_NE(control, nullptr) << "input " << input.controlId;
         EXPECT_TRUE(IsInputKind(control->kind)) << "input " << input.controlId;
         ASSERT_LT(input.captionIndex, form.dialog.controls.size());
@@ -42,20 +42,20 @@ TEST_P(FormData, InputsAreEditableControlsWithCaptions) {
 }
 
 TEST_P(FormData, ResultsButtonsAndHelpExist) {
-    const FormSpec& form = *GetParam();
+    const FormDefinition& form = *GetParam();
     for (int id : form.resultIds) {
-        const ControlSpec* control = form.dialog.Find(id);
+        const ControlDefinition* control = form.dialog.Find(id);
         ASSERT_NE(control, nullptr) << "result " << id;
         EXPECT_TRUE(IsResultKind(control->kind)) << "result " << id;
     }
-    const ControlSpec* ok = form.dialog.Find(form.okId);
+    const ControlDefinition* ok = form.dialog.Find(form.okId);
     ASSERT_NE(ok, nullptr);
     EXPECT_TRUE(IsButtonKind(ok->kind));
-    const ControlSpec* cancel = form.dialog.Find(form.cancelId);
+    const ControlDefinition* cancel = form.dialog.Find(form.cancelId);
     ASSERT_NE(cancel, nullptr);
     EXPECT_TRUE(IsButtonKind(cancel->kind));
     const long defaults = std::count_if(form.dialog.controls.begin(), form.dialog.controls.end(),
-                                        [](const ControlSpec& c) { return c.kind == ControlKind::DefaultPushButton; });
+                                        [](const ControlDefinition& c) { return c.kind == ControlKind::DefaultPushButton; });
     EXPECT_LE(defaults, 1);
     if (form.help != HelpAction::None) {
         EXPECT_NE(form.dialog.Find(230), nullptr) << "Help action without a Help button";
@@ -64,9 +64,9 @@ TEST_P(FormData, ResultsButtonsAndHelpExist) {
 }
 
 TEST_P(FormData, PresetsAndRelabelsNameExistingControls) {
-    const FormSpec& form = *GetParam();
+    const FormDefinition& form = *GetParam();
     for (const PresetList& list : form.lists) {
-        const ControlSpec* control = form.dialog.Find(list.controlId);
+        const ControlDefinition* control = form.dialog.Find(list.controlId);
         ASSERT_NE(control, nullptr) << "list " << list.controlId;
         EXPECT_EQ(control->kind, ControlKind::ComboBox);
         EXPECT_FALSE(list.items.empty());
@@ -79,7 +79,7 @@ TEST_P(FormData, PresetsAndRelabelsNameExistingControls) {
 // what the program addresses (inputs, results, buttons) must be unique.
 TEST_P(FormData, AddressedControlIdsAreUnique) {
     std::set<int> ids;
-    for (const ControlSpec& control : GetParam()->dialog.controls) {
+    for (const ControlDefinition& control : GetParam()->dialog.controls) {
         if (control.id == -1 || control.kind == ControlKind::GroupBox || IsLabelKind(control.kind)) continue;
         EXPECT_TRUE(ids.insert(control.id).second) << "duplicate control id " << control.id;
         EXPECT_GT(control.cx, 0);
@@ -88,13 +88,13 @@ TEST_P(FormData, AddressedControlIdsAreUnique) {
 }
 
 TEST_P(FormData, EmptyFieldsNeverGiveAResult) {
-    const FormSpec& form = *GetParam();
+    const FormDefinition& form = *GetParam();
     const Outcome outcome = Evaluate(form, {});
     EXPECT_FALSE(outcome.ok()) << form.slug << " computed from empty fields";
 }
 
 TEST_P(FormData, ResultCountMatchesResultFields) {
-    const FormSpec& form = *GetParam();
+    const FormDefinition& form = *GetParam();
     std::vector<std::string_view> ones(form.inputs.size(), "1.5");
     const Outcome outcome = Evaluate(form, ones);
     if (outcome.ok()) {
@@ -103,7 +103,7 @@ TEST_P(FormData, ResultCountMatchesResultFields) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, FormData, testing::ValuesIn(Catalogue().begin(), Catalogue().end()),
-                         [](const testing::TestParamInfo<const FormSpec*>& info) {
+                         [](const testing::TestParamInfo<const FormDefinition*>& info) {
                              std::string name(info.param->slug);
                              std::replace(name.begin(), name.end(), '-', '_');
                              return name;
@@ -111,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(Catalogue, FormData, testing::ValuesIn(Catalogue().begi
 
 TEST(Catalogue, SlugsAreUniqueAndFound) {
     std::set<std::string_view> slugs;
-    for (const FormSpec* form : Catalogue()) {
+    for (const FormDefinition* form : Catalogue()) {
         EXPECT_TRUE(slugs.insert(form->slug).second) << form->slug;
         EXPECT_EQ(FindForm(form->slug), form);
     }

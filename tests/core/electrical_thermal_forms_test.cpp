@@ -14,9 +14,9 @@
 namespace kalvora {
 namespace {
 
-std::vector<std::string_view> Slugs(const std::vector<FormSpec>& forms) {
+std::vector<std::string_view> Slugs(const std::vector<FormDefinition>& forms) {
     std::vector<std::string_view> slugs;
-    for (const FormSpec& form : forms) slugs.push_back(form.slug);
+    for (const FormDefinition& form : forms) slugs.push_back(form.slug);
     return slugs;
 }
 
@@ -27,7 +27,7 @@ TEST(ElectricalAndThermalForms, AreListedInPanelOrder) {
                                              "voltage-drop", "fluorescent-for-bulb", "luminous-flux",
                                              "input-power", "active-power"}));
     EXPECT_EQ(Slugs(ThermalForms()), (std::vector<std::string_view>{"wall-thermal-resistance"}));
-    for (const FormSpec& form : ThermalForms()) EXPECT_EQ(form.field, Field::Thermal);
+    for (const FormDefinition& form : ThermalForms()) EXPECT_EQ(form.field, Field::Thermal);
 }
 
 struct FormFacts {
@@ -51,7 +51,7 @@ class FormFactsTest : public testing::TestWithParam<FormFacts> {};
 
 TEST_P(FormFactsTest, MatchTheForm) {
     const FormFacts& facts = GetParam();
-    const FormSpec* form = FindForm(facts.slug);
+    const FormDefinition* form = FindForm(facts.slug);
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(form->dialog.id, facts.templateId);
     EXPECT_EQ(form->title, facts.title);
@@ -64,7 +64,7 @@ TEST_P(FormFactsTest, MatchTheForm) {
     EXPECT_EQ(form->resultIds, std::vector<int>{111});
     // The result caption is the 100 just above the result field (the reactance forms have a note 100 too).
     const auto result = std::find_if(form->dialog.controls.begin(), form->dialog.controls.end(),
-                                     [](const ControlSpec& c) { return c.id == 111; });
+                                     [](const ControlDefinition& c) { return c.id == 111; });
     ASSERT_NE(result, form->dialog.controls.begin());
     EXPECT_EQ(result->kind, ControlKind::ResultField);
     EXPECT_EQ(std::prev(result)->text, facts.resultCaption);
@@ -102,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Controls that are not the standard edit of their row, as the templates place them.
 struct PlacedControl {
     std::string slug;
-    ControlSpec control;
+    ControlDefinition control;
 };
 
 void PrintTo(const PlacedControl& placed, std::ostream* out) {
@@ -112,10 +112,10 @@ void PrintTo(const PlacedControl& placed, std::ostream* out) {
 class PlacedControlTest : public testing::TestWithParam<PlacedControl> {};
 
 TEST_P(PlacedControlTest, StandsWhereTheTemplatePutsIt) {
-    const FormSpec* form = FindForm(GetParam().slug);
+    const FormDefinition* form = FindForm(GetParam().slug);
     ASSERT_NE(form, nullptr);
-    const ControlSpec& expected = GetParam().control;
-    const ControlSpec* actual = form->dialog.Find(expected.id);
+    const ControlDefinition& expected = GetParam().control;
+    const ControlDefinition* actual = form->dialog.Find(expected.id);
     ASSERT_NE(actual, nullptr) << expected.id;
     EXPECT_EQ(actual->kind, expected.kind);
     EXPECT_EQ(actual->text, expected.text);
@@ -144,14 +144,14 @@ INSTANTIATE_TEST_SUITE_P(
 // clang-format on
 
 TEST(ElectricalAndThermalForms, HaveTheFramesShape) {
-    std::vector<const FormSpec*> forms;
-    for (const FormSpec& form : ElectricalForms()) forms.push_back(&form);
-    for (const FormSpec& form : ThermalForms()) forms.push_back(&form);
-    for (const FormSpec* form : forms) {
+    std::vector<const FormDefinition*> forms;
+    for (const FormDefinition& form : ElectricalForms()) forms.push_back(&form);
+    for (const FormDefinition& form : ThermalForms()) forms.push_back(&form);
+    for (const FormDefinition* form : forms) {
         SCOPED_TRACE(std::string(form->slug));
         const auto& controls = form->dialog.controls;
         // Every combo box is filled from a preset list when the form opens.
-        for (const ControlSpec& control : controls) {
+        for (const ControlDefinition& control : controls) {
             if (control.kind != ControlKind::ComboBox) continue;
             const auto list = std::find_if(form->lists.begin(), form->lists.end(),
                                            [&](const PresetList& l) { return l.controlId == control.id; });

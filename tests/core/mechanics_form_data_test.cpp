@@ -12,9 +12,9 @@
 namespace kalvora {
 namespace {
 
-std::vector<std::string_view> Slugs(const std::vector<FormSpec>& forms) {
+std::vector<std::string_view> Slugs(const std::vector<FormDefinition>& forms) {
     std::vector<std::string_view> slugs;
-    for (const FormSpec& form : forms) slugs.push_back(form.slug);
+    for (const FormDefinition& form : forms) slugs.push_back(form.slug);
     return slugs;
 }
 
@@ -32,7 +32,7 @@ TEST(MechanicsCatalogue, ListsTheFormsInPanelOrderWithTheirFields) {
 
 TEST(AntennaCatalogue, ListsTheDipoleThenTheCable) {
     EXPECT_EQ(Slugs(AntennaForms()), (std::vector<std::string_view>{"half-wave-dipole", "coax-cable-length"}));
-    for (const FormSpec& form : AntennaForms()) EXPECT_EQ(form.field, Field::Antenna) << form.slug;
+    for (const FormDefinition& form : AntennaForms()) EXPECT_EQ(form.field, Field::Antenna) << form.slug;
 }
 
 // One row of the calculator table, with the inputs' captions as the form shows them.
@@ -58,7 +58,7 @@ class FrameTest : public testing::TestWithParam<FrameRow> {};
 
 TEST_P(FrameTest, MatchesTheCalculatorTable) {
     const FrameRow& row = GetParam();
-    const FormSpec* form = FindForm(row.slug);
+    const FormDefinition* form = FindForm(row.slug);
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(form->dialog.id, row.templateId);
     EXPECT_EQ(form->dialog.cx, row.cx);
@@ -70,13 +70,13 @@ TEST_P(FrameTest, MatchesTheCalculatorTable) {
     for (std::size_t i = 0; i < row.inputIds.size(); ++i) {
         EXPECT_EQ(form->inputs[i].controlId, row.inputIds[i]) << "input " << i;
         EXPECT_EQ(form->InputCaption(i), row.inputCaptions[i]) << "input " << i;
-        const ControlSpec* input = form->dialog.Find(row.inputIds[i]);
+        const ControlDefinition* input = form->dialog.Find(row.inputIds[i]);
         ASSERT_NE(input, nullptr) << row.inputIds[i];
         EXPECT_TRUE(input->kind == ControlKind::Edit || input->kind == ControlKind::ComboBox) << row.inputIds[i];
     }
     EXPECT_EQ(form->resultIds, row.resultIds);
     for (int id : row.resultIds) {
-        const ControlSpec* result = form->dialog.Find(id);
+        const ControlDefinition* result = form->dialog.Find(id);
         ASSERT_NE(result, nullptr) << id;
         EXPECT_TRUE(result->kind == ControlKind::ResultField || result->kind == ControlKind::ReadOnlyEdit) << id;
     }
@@ -136,7 +136,7 @@ INSTANTIATE_TEST_SUITE_P(
                  1, 2, HelpAction::StorePicture, 2011, false, kArticleLink}));
 
 TEST(GravitationLawForm, OffersThePresetBodiesAndDistancesInTheirAddingOrder) {
-    const FormSpec* form = FindForm("gravitation-law");
+    const FormDefinition* form = FindForm("gravitation-law");
     ASSERT_NE(form, nullptr);
     const std::vector<std::string_view> masses{"Země 6e24", "Měsíc 7.5e22", "Slunce 2e30"};
     ASSERT_EQ(form->lists.size(), 3u);
@@ -160,7 +160,7 @@ TEST(PresetTexts, FillTheNamedInputsWhenTheFormOpens) {
         {"buoyancy", {{242, "9.81"}, {244, "voda 1000"}}},
     };
     for (const Row& row : rows) {
-        const FormSpec* form = FindForm(row.slug);
+        const FormDefinition* form = FindForm(row.slug);
         ASSERT_NE(form, nullptr) << row.slug;
         ASSERT_EQ(form->presets.size(), row.presets.size()) << row.slug;
         for (std::size_t i = 0; i < row.presets.size(); ++i) {
@@ -173,8 +173,8 @@ TEST(PresetTexts, FillTheNamedInputsWhenTheFormOpens) {
 }
 
 TEST(FreeFallForm, RelabelsTheResistanceTemplateWhileTheResistanceFormKeepsItsTexts) {
-    const FormSpec* fall = FindForm("free-fall");
-    const FormSpec* resistance = FindForm("resistance");
+    const FormDefinition* fall = FindForm("free-fall");
+    const FormDefinition* resistance = FindForm("resistance");
     ASSERT_NE(fall, nullptr);
     ASSERT_NE(resistance, nullptr);
     const std::vector<std::pair<int, std::string_view>> fallTexts{
@@ -182,7 +182,7 @@ TEST(FreeFallForm, RelabelsTheResistanceTemplateWhileTheResistanceFormKeepsItsTe
     const std::vector<std::pair<int, std::string_view>> resistanceTexts{
         {118, "Odpor"}, {100, "Odpor R (Ohm)="}, {101, "Napětí U (Volt)"}, {102, "Proud I (Amper)"}};
     for (std::size_t i = 0; i < fallTexts.size(); ++i) {
-        const ControlSpec* control = fall->dialog.Find(fallTexts[i].first);
+        const ControlDefinition* control = fall->dialog.Find(fallTexts[i].first);
         ASSERT_NE(control, nullptr);
         EXPECT_EQ(fall->InitialText(*control), fallTexts[i].second);
         EXPECT_EQ(resistance->InitialText(*resistance->dialog.Find(resistanceTexts[i].first)), resistanceTexts[i].second);

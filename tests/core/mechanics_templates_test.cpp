@@ -18,7 +18,7 @@ constexpr unsigned kMixInput = kLeftAligned | kNoAutoScroll | kClientEdge;
 
 struct TemplateRow {
     std::string slug;
-    std::vector<ControlSpec> controls;
+    std::vector<ControlDefinition> controls;
 };
 
 std::ostream& operator<<(std::ostream& out, const TemplateRow& row) { return out << row.slug; }
@@ -27,13 +27,13 @@ class TemplateTest : public testing::TestWithParam<TemplateRow> {};
 
 TEST_P(TemplateTest, ListsEveryControlInTemplateOrder) {
     const TemplateRow& row = GetParam();
-    const FormSpec* form = FindForm(row.slug);
+    const FormDefinition* form = FindForm(row.slug);
     ASSERT_NE(form, nullptr);
     const auto& actual = form->dialog.controls;
     ASSERT_EQ(actual.size(), row.controls.size());
     for (std::size_t i = 0; i < actual.size(); ++i) {
-        const ControlSpec& a = actual[i];
-        const ControlSpec& e = row.controls[i];
+        const ControlDefinition& a = actual[i];
+        const ControlDefinition& e = row.controls[i];
         SCOPED_TRACE("control " + std::to_string(i) + " id " + std::to_string(e.id));
         EXPECT_EQ(a.id, e.id);
         EXPECT_EQ(a.kind, e.kind);

@@ -19,7 +19,7 @@ void OpenField(const FieldCommand& command) {
     DestroyTopicPanels();
     if (command.helpBitmapId) Registry().helpBitmapId = *command.helpBitmapId;
     CreateTopicPanel(command.field);
-    if (const FormSpec* form = FindForm(command.firstFormSlug)) OpenForm(*form);
+    if (const FormDefinition* form = FindForm(command.firstFormSlug)) OpenForm(*form);
 }
 
 }  // namespace kalvora

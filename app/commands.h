@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-#include "calc/form_spec.h"
+#include "calc/form_definition.h"
 
 namespace kalvora {
 

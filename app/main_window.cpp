@@ -100,7 +100,7 @@ MainWindow::MainWindow(MainWindowOptions options) : options_(std::move(options))
     layout()->activate();
     toolbar_->setGeometry(0, 0, client_->width(), toolbar_->sizeHint().height());
     CreateTopicPanel(Field::Electrical);
-    if (const FormSpec* form = FindForm(kFieldCommands[0].firstFormSlug)) OpenForm(*form);
+    if (const FormDefinition* form = FindForm(kFieldCommands[0].firstFormSlug)) OpenForm(*form);
 
     BuildStatusBar();
     BuildGauge();

@@ -98,11 +98,11 @@ TEST_F(MainWindowTest, FieldCommandsReplacePanelFormsAndHelpWindow) {
         for (auto& panel : Registry().panels)
             if (panel) oldPanel = panel;
         ASSERT_FALSE(oldPanel.isNull());
-        const FormSpec* hiddenSpec = FindForm("resistance");
+        const FormDefinition* hiddenSpec = FindForm("resistance");
         ASSERT_NE(hiddenSpec, nullptr);
         QPointer<QWidget> hidden = OpenForm(*hiddenSpec);
         hidden->hide();
-        const FormSpec* visibleSpec = FindForm("voltage");
+        const FormDefinition* visibleSpec = FindForm("voltage");
         QPointer<QWidget> visible = OpenForm(*visibleSpec);
         QPointer<QWidget> help = new QWidget(Client());
         Registry().helpWindow = help;
@@ -126,7 +126,7 @@ TEST_F(MainWindowTest, FieldCommandsReplacePanelFormsAndHelpWindow) {
         EXPECT_EQ(OpenPanelCount(), 1u);
 
         // The field's first form, where the catalogue has it already.
-        if (const FormSpec* first = FindForm(row.firstForm)) {
+        if (const FormDefinition* first = FindForm(row.firstForm)) {
             QWidget* form = Registry().forms[FormSlot(*first)];
             ASSERT_NE(form, nullptr);
             EXPECT_TRUE(form->isVisible());

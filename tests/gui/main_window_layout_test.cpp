@@ -47,7 +47,7 @@ TEST_F(MainWindowTest, ResizingLaysOutPanelGaugeFormAndBars) {
 TEST_F(MainWindowTest, LayoutFollowsTheFormAndPanelOpenedLast) {
     Show();
     window->RunCommand(1602);  // mechanics: its panel, and its first form where it exists
-    const FormSpec* voltage = FindForm("voltage");
+    const FormDefinition* voltage = FindForm("voltage");
     ASSERT_NE(voltage, nullptr);
     OpenForm(*voltage);
     window->resize(700, 640);

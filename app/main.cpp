@@ -1,17 +1,21 @@
 // SPDX-License-Identifier: MIT
 // Kalvora: the desktop program.
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 
 #include "app/main_window.h"
 #include "app/startup_probe.h"
 #include "app/translations.h"
 #include "platform/message_box.h"
+#include "resources/resource_paths.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kalvora"));
     QApplication::setApplicationVersion(QStringLiteral("5.0.9"));
+    // Every window of the program, message boxes included, carries icon 201.
+    QApplication::setWindowIcon(QIcon(kalvora::resources::IconPath()));
     kalvora::InstallCzechQtTranslations(app);
 
     if (kalvora::StartupProbeRequested()) {

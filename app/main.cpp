@@ -23,8 +23,9 @@ int main(int argc, char** argv) {
         kalvora::platform::SetMessageBoxHandler([](const kalvora::platform::MessageBoxRequest& request) {
             std::fprintf(stderr, "startup-probe: message box \"%s\": %s\n", qUtf8Printable(request.caption),
                          qUtf8Printable(request.text));
-            return request.buttons == kalvora::platform::MessageButtons::YesNo ? kalvora::platform::MessageAnswer::Yes
-                                                                               : kalvora::platform::MessageAnswer::Ok;
+            return request.buttons == kalvora::platform::MessageButtons::YesNo
+                       ? kalvora::platform::MessageAnswer::Yes
+                       : kalvora::platform::MessageAnswer::Ok;
         });
     }
 

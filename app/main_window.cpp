@@ -42,11 +42,17 @@ constexpr int kFormX = 190;
 constexpr int kStatusFirstPartWidth = 170;
 constexpr int kMemoryRefreshMs = 500;
 
-QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
-QString Text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), qsizetype(utf8.size())); }
+QString Text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+QString Text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+}
 
 // A menu text as a screen reader says it: without the mnemonic marker.
-QString Spoken(const QString& menuText) { return QString(menuText).remove('&'); }
+QString Spoken(const QString& menuText) {
+    return QString(menuText).remove('&');
+}
 
 // The first status part is 170 pixels wide whatever the font; with a wide desktop font its text
 // (up to 99 GB of memory) would be cut off, so the status bar's font shrinks until it fits.
@@ -66,7 +72,9 @@ platform::MessageBoxRequest ProgramMessage(QWidget* owner, const char* text, Mes
 
 }  // namespace
 
-QPoint MainWindow::StartPosition(int screenWidth) { return {screenWidth / 2 - 275, 50}; }
+QPoint MainWindow::StartPosition(int screenWidth) {
+    return {screenWidth / 2 - 275, 50};
+}
 
 MainWindow::MainWindow(MainWindowOptions options) : options_(std::move(options)) {
     if (options_.dataFolders.isEmpty()) options_.dataFolders = DefaultDataFolders();
@@ -86,7 +94,8 @@ MainWindow::MainWindow(MainWindowOptions options) : options_(std::move(options))
     Registry().client = client_;
 
     BuildMenu();
-    const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->geometry() : QRect();
+    const QRect screen =
+        QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->geometry() : QRect();
     move(screen.topLeft() + StartPosition(screen.width()));
     // 580 x 600 is the outer size, frame included. Where the platform knows its frame before the
     // window is shown, the inner size is what remains; elsewhere (X11, Wayland: the window
@@ -194,17 +203,30 @@ void MainWindow::RunCommand(int id) {
         OpenField(*field);
     } else {
         switch (id) {
-        case command::kEnd: close(); break;
-        case command::kAbout: ShowAboutDialog(this); break;
-        case command::kHelp:
-            platform::ShowMessageBox(
-                ProgramMessage(nullptr, kHelpText, MessageIcon::None, platform::MessageButtons::Ok));
-            break;
-        case command::kOnlineHelp: OpenOnlineHelp(); break;
-        case command::kTextEditor: platform::StartFirstAvailable(platform::TextEditors()); break;
-        case command::kCalculator: platform::StartFirstAvailable(platform::Calculators()); break;
-        case command::kMail: platform::OpenUrl(QUrl(Text(config::kAuthorMailUrl))); break;
-        default: break;
+            case command::kEnd:
+                close();
+                break;
+            case command::kAbout:
+                ShowAboutDialog(this);
+                break;
+            case command::kHelp:
+                platform::ShowMessageBox(
+                    ProgramMessage(nullptr, kHelpText, MessageIcon::None, platform::MessageButtons::Ok));
+                break;
+            case command::kOnlineHelp:
+                OpenOnlineHelp();
+                break;
+            case command::kTextEditor:
+                platform::StartFirstAvailable(platform::TextEditors());
+                break;
+            case command::kCalculator:
+                platform::StartFirstAvailable(platform::Calculators());
+                break;
+            case command::kMail:
+                platform::OpenUrl(QUrl(Text(config::kAuthorMailUrl)));
+                break;
+            default:
+                break;
         }
     }
     UpdateMemoryStatus();

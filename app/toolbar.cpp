@@ -19,7 +19,8 @@ QList<QPixmap> CutToolbarStrip(const QImage& strip) {
     const int width = strip.width() / count;
     QList<QPixmap> images;
     if (strip.isNull() || width == 0) return images;
-    for (int i = 0; i < count; ++i) images.append(QPixmap::fromImage(strip.copy(i * width, 0, width, strip.height())));
+    for (int i = 0; i < count; ++i)
+        images.append(QPixmap::fromImage(strip.copy(i * width, 0, width, strip.height())));
     return images;
 }
 
@@ -41,7 +42,8 @@ QToolBar* CreateToolbar(QWidget* parent, const QImage& strip, const std::functio
         action->setToolTip(QString::fromUtf8(button.toolTip));
         action->setData(button.commandId);
         if (!images.isEmpty()) action->setIcon(QIcon(images[qsizetype(i)]));
-        QObject::connect(action, &QAction::triggered, toolbar, [onCommand, id = button.commandId] { onCommand(id); });
+        QObject::connect(action, &QAction::triggered, toolbar,
+                         [onCommand, id = button.commandId] { onCommand(id); });
         toolbar->addAction(action);
         QWidget* widget = toolbar->widgetForAction(action);
         widget->setObjectName(QString::fromUtf8(button.objectName));

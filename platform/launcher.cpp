@@ -9,30 +9,28 @@
 namespace kalvora::platform {
 
 const std::vector<ProgramChoice>& TextEditors() {
-    static const std::vector<ProgramChoice> editors{
+    static const std::vector<ProgramChoice> editors {
 #if defined(Q_OS_WIN)
         {"notepad.exe", {}},
 #elif defined(Q_OS_MACOS)
         {"open", {"-a", "TextEdit"}},
 #else
-        {"gnome-text-editor", {}}, {"gedit", {}},  {"kate", {}}, {"kwrite", {}},
-        {"mousepad", {}},          {"pluma", {}},  {"xed", {}},  {"featherpad", {}},
-        {"leafpad", {}},           {"l3afpad", {}},
+        {"gnome-text-editor", {}}, {"gedit", {}}, {"kate", {}}, {"kwrite", {}}, {"mousepad", {}},
+            {"pluma", {}}, {"xed", {}}, {"featherpad", {}}, {"leafpad", {}}, {"l3afpad", {}},
 #endif
     };
     return editors;
 }
 
 const std::vector<ProgramChoice>& Calculators() {
-    static const std::vector<ProgramChoice> calculators{
+    static const std::vector<ProgramChoice> calculators {
 #if defined(Q_OS_WIN)
         {"calc.exe", {}},
 #elif defined(Q_OS_MACOS)
         {"open", {"-a", "Calculator"}},
 #else
-        {"gnome-calculator", {}}, {"kcalc", {}}, {"galculator", {}},
-        {"mate-calc", {}},        {"qalculate-gtk", {}}, {"qalculate-qt", {}},
-        {"xcalc", {}},
+        {"gnome-calculator", {}}, {"kcalc", {}}, {"galculator", {}}, {"mate-calc", {}}, {"qalculate-gtk", {}},
+            {"qalculate-qt", {}}, {"xcalc", {}},
 #endif
     };
     return calculators;
@@ -47,6 +45,8 @@ bool StartFirstAvailable(std::span<const ProgramChoice> choices) {
     return false;
 }
 
-bool OpenUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool OpenUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
 
 }  // namespace kalvora::platform

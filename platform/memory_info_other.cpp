@@ -4,6 +4,8 @@
 namespace kalvora::platform {
 
 // Systems without a known way to ask: the status bar shows zeros.
-MemoryInfo ReadMemoryInfo() { return {}; }
+MemoryInfo ReadMemoryInfo() {
+    return {};
+}
 
 }  // namespace kalvora::platform

@@ -28,7 +28,8 @@ public:
             QDesktopServices::setUrlHandler(scheme, this, "Open");
     }
     ~UrlRecorder() override {
-        for (const char* scheme : {"file", "mailto", "http", "https"}) QDesktopServices::unsetUrlHandler(scheme);
+        for (const char* scheme : {"file", "mailto", "http", "https"})
+            QDesktopServices::unsetUrlHandler(scheme);
     }
     Q_INVOKABLE void Open(const QUrl& url) { urls.append(url); }
 
@@ -159,12 +160,13 @@ TEST_F(MainWindowTest, HelpButtonShowsTheInputRulesWithoutOwner) {
     EXPECT_EQ(boxes[0].caption, "Kalvora 5.0.9");
     EXPECT_EQ(boxes[0].icon, MessageIcon::None);
     EXPECT_EQ(boxes[0].buttons, platform::MessageButtons::Ok);
-    EXPECT_EQ(boxes[0].text,
-              QString::fromUtf8(
-                  "Z menu si vybereme požadovaný výpočet, zadáme údaje do editboxů ve formátu: Číslo příkladně "
-                  "85.12 s desetinnou tečkou, nebo 9e6 což znamená, že za číslem \"9\" bude šest nul 9 000 000 "
-                  "a,nebo 2e-5 což znamená, že na pátem místě za desetinnou tečkou bude číslo \"2\" což je číslo "
-                  "0.000 02 a zmáčkneme OK."));
+    EXPECT_EQ(
+        boxes[0].text,
+        QString::fromUtf8(
+            "Z menu si vybereme požadovaný výpočet, zadáme údaje do editboxů ve formátu: Číslo příkladně "
+            "85.12 s desetinnou tečkou, nebo 9e6 což znamená, že za číslem \"9\" bude šest nul 9 000 000 "
+            "a,nebo 2e-5 což znamená, že na pátem místě za desetinnou tečkou bude číslo \"2\" což je číslo "
+            "0.000 02 a zmáčkneme OK."));
 }
 
 TEST_F(MainWindowTest, OnlineHelpOpensTheHelpPageFromTheDataFolder) {

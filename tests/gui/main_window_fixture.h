@@ -32,7 +32,9 @@ struct RecordedBox {
 };
 
 // The colour of button image `index` in the strips the tests write.
-inline QRgb StripColour(int index) { return QColor::fromHsv(index * 30, 255, 200).rgb(); }
+inline QRgb StripColour(int index) {
+    return QColor::fromHsv(index * 30, 255, 200).rgb();
+}
 
 // Writes a toolbar strip of the given size into `folder`: eleven slices of width / 11 pixels,
 // slice i filled with StripColour(i) (any rest at the right edge black).
@@ -53,8 +55,9 @@ protected:
         WriteStrip(dataDir.path(), 352, 32);
         Registry().helpBitmapId = 0;
         platform::SetMessageBoxHandler([this](const platform::MessageBoxRequest& request) {
-            boxes.push_back({request.owner, request.owner != nullptr, request.owner && request.owner->isVisible(),
-                             request.caption, request.text, request.icon, request.buttons});
+            boxes.push_back({request.owner, request.owner != nullptr,
+                             request.owner && request.owner->isVisible(), request.caption, request.text,
+                             request.icon, request.buttons});
             if (request.buttons == platform::MessageButtons::Ok) return platform::MessageAnswer::Ok;
             return answer;
         });

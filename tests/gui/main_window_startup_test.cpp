@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The main window as the program starts: title, place, menu, children and their positions.
 #include <QGuiApplication>
-#include <algorithm>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
+#include <algorithm>
 
 #include "main_window_fixture.h"
 
@@ -177,7 +177,8 @@ TEST_F(MainWindowTest, EveryWidgetHasAnObjectNameAndAnAccessibleName) {
         if (auto* menu = qobject_cast<const QMenu*>(widget); menu && menu->title().isEmpty()) return true;
         for (; widget; widget = widget->parentWidget())
             if (widget->objectName().startsWith("qt_") || widget == Registry().activeCalculator ||
-                std::find(Registry().panels.begin(), Registry().panels.end(), widget) != Registry().panels.end())
+                std::find(Registry().panels.begin(), Registry().panels.end(), widget) !=
+                    Registry().panels.end())
                 return true;
         return false;
     };

@@ -12,9 +12,12 @@
 namespace kalvora::testing {
 namespace {
 
-const char kMissingStripText[] = "Není ve složce programu toolbarXXX.bmp\nNinstalujte orginal i s toolbar bitmapou";
+const char kMissingStripText[] =
+    "Není ve složce programu toolbarXXX.bmp\nNinstalujte orginal i s toolbar bitmapou";
 
-QToolBar* Toolbar() { return qobject_cast<QToolBar*>(Registry().toolbar.data()); }
+QToolBar* Toolbar() {
+    return qobject_cast<QToolBar*>(Registry().toolbar.data());
+}
 
 // What stands at one place of the toolbar, left to right: a button (id and tooltip) or a separator.
 struct Place {
@@ -23,11 +26,20 @@ struct Place {
 };
 
 const Place kExpectedPlaces[] = {
-    {1600, "Elektro výpočty"}, {1601, "Termo výpočty"}, {1602, "Mechanika"},
-    {1603, "Optika"},          {1604, "Mechanika plynů a kapalin"}, {1605, "Antény"},
-    {0, nullptr},              {1606, "Help"},          {1607, "Online nápověda"},
-    {0, nullptr},              {1608, "Poznámkový blok"}, {1609, "Kalkulator"},
-    {0, nullptr},              {1610, "Mail to me"},
+    {1600, "Elektro výpočty"},
+    {1601, "Termo výpočty"},
+    {1602, "Mechanika"},
+    {1603, "Optika"},
+    {1604, "Mechanika plynů a kapalin"},
+    {1605, "Antény"},
+    {0, nullptr},
+    {1606, "Help"},
+    {1607, "Online nápověda"},
+    {0, nullptr},
+    {1608, "Poznámkový blok"},
+    {1609, "Kalkulator"},
+    {0, nullptr},
+    {1610, "Mail to me"},
 };
 
 // The tooltip the toolbar shows when the pointer rests on `widget`, or an empty text.
@@ -88,10 +100,10 @@ TEST(ToolbarStrip, EachPictureIsAnEleventhOfTheWidthAndTheFullHeight) {
         QSize strip;
         QSize picture;  // empty: the strip is unusable
     };
-    for (const Row& row : {Row{"the delivered strip", {352, 32}, {32, 32}},
-                           Row{"width not a multiple of eleven", {357, 20}, {32, 20}},
-                           Row{"eleven pixels", {11, 5}, {1, 5}},
-                           Row{"narrower than eleven pixels", {10, 32}, {}}}) {
+    for (const Row& row :
+         {Row{"the delivered strip", {352, 32}, {32, 32}},
+          Row{"width not a multiple of eleven", {357, 20}, {32, 20}}, Row{"eleven pixels", {11, 5}, {1, 5}},
+          Row{"narrower than eleven pixels", {10, 32}, {}}}) {
         SCOPED_TRACE(row.name);
         QImage strip(row.strip, QImage::Format_RGB32);
         strip.fill(Qt::white);
@@ -144,7 +156,7 @@ TEST_F(MainWindowTest, MissingStripIsReportedOnceBeforeTheWindowAppears) {
         }
         boxes.clear();
         Show({folder.path()});
-        QTest::qWait(700);  // a timer tick and a command must not repeat the message
+        QTest::qWait(700);         // a timer tick and a command must not repeat the message
         window->RunCommand(4242);  // an id no command has
 
         ASSERT_EQ(boxes.size(), 1u);

@@ -26,7 +26,9 @@ protected:
     void AddProgram(const QString& name) {
         QFile script(QDir(bin.path()).filePath(name));
         ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-        script.write(QStringLiteral("#!/bin/sh\necho \"$@\" > '%1.tmp' && /bin/mv '%1.tmp' '%1'\n").arg(Marker(name)).toUtf8());
+        script.write(QStringLiteral("#!/bin/sh\necho \"$@\" > '%1.tmp' && /bin/mv '%1.tmp' '%1'\n")
+                         .arg(Marker(name))
+                         .toUtf8());
         script.close();
         script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }

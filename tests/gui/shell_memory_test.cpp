@@ -11,7 +11,9 @@ namespace {
 using platform::MemoryInfo;
 using platform::ParseProcMeminfo;
 
-constexpr std::uint64_t KiB(std::uint64_t kilobytes) { return kilobytes * 1024; }
+constexpr std::uint64_t KiB(std::uint64_t kilobytes) {
+    return kilobytes * 1024;
+}
 
 TEST(ProcMeminfo, ReadsTotalAndAvailable) {
     struct Row {
@@ -28,9 +30,12 @@ TEST(ProcMeminfo, ReadsTotalAndAvailable) {
          "MemTotal:        2048000 kB\nMemFree:          100000 kB\nBuffers:           20000 kB\n"
          "Cached:           300000 kB\nSwapCached:         5000 kB\n",
          {KiB(2048000), KiB(420000)}},
-        {"no MemAvailable, no buffers or cache lines", "MemTotal: 1000 kB\nMemFree: 250 kB\n", {KiB(1000), KiB(250)}},
+        {"no MemAvailable, no buffers or cache lines",
+         "MemTotal: 1000 kB\nMemFree: 250 kB\n",
+         {KiB(1000), KiB(250)}},
         {"lines in another order, tabs, CRLF, no final line feed",
-         "HugePages_Total:       0\r\nMemAvailable:\t  512 kB\r\nMemTotal:\t2048 kB", {KiB(2048), KiB(512)}},
+         "HugePages_Total:       0\r\nMemAvailable:\t  512 kB\r\nMemTotal:\t2048 kB",
+         {KiB(2048), KiB(512)}},
         {"similar names do not count",
          "MemTotalExtra: 1 kB\nMemTotal: 4096 kB\nXMemAvailable: 2 kB\nMemAvailable: 1024 kB\n",
          {KiB(4096), KiB(1024)}},
@@ -96,15 +101,16 @@ TEST(MemoryStatus, GaugePositionTruncatesEachDivision) {
         int expected;
     };
     const Row rows[] = {
-        {"half in use", 2'097'152, 1'048'576, 50},          // 100 - 1,048,576 / 20,971
-        {"a third available", 1'000'000, 333'333, 67},      // 100 - 333,333 / 10,000
-        {"hundredth truncated", 999, 500, 45},              // 100 - 500 / 9 = 100 - 55
+        {"half in use", 2'097'152, 1'048'576, 50},      // 100 - 1,048,576 / 20,971
+        {"a third available", 1'000'000, 333'333, 67},  // 100 - 333,333 / 10,000
+        {"hundredth truncated", 999, 500, 45},          // 100 - 500 / 9 = 100 - 55
         {"all available", 4'000'000, 4'000'000, 0},
         {"none available", 4'000'000, 0, 100},
         {"available above total reads as none in use", 1'000, 1'050, 0},
         {"below a hundred kilobytes: nothing to divide by", 99, 10, 0},
-        {"16 GB machine", 16'318'404, 9'718'776, 41},       // 100 - 9,718,776 / 163,184 = 100 - 59
-        {"sizes beyond 32 bits of KB wrap as in 32-bit arithmetic", (std::uint64_t(1) << 32) + 2'000'000, 1'000'000, 50},
+        {"16 GB machine", 16'318'404, 9'718'776, 41},  // 100 - 9,718,776 / 163,184 = 100 - 59
+        {"sizes beyond 32 bits of KB wrap as in 32-bit arithmetic", (std::uint64_t(1) << 32) + 2'000'000,
+         1'000'000, 50},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -12,12 +12,13 @@
 #include <functional>
 
 #include "drawing_kit.h"
+#include "resources/resource_paths.h"
 
 namespace kalvora::draw {
 namespace {
 
 constexpr int kCell = 32;
-const QColor kBackground(192, 192, 192);
+const QColor kBackground = QColor::fromRgb(resources::ToolbarBackground());
 
 void Lightning(QPainter& p) {
     const QPolygonF bolt({{20, 1.5}, {7, 17.5}, {14.5, 17.5}, {10, 30.5}, {25.5, 12}, {17.5, 12}, {24, 1.5}});

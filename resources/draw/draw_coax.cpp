@@ -4,7 +4,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-
 #include <algorithm>
 #include <utility>
 
@@ -83,6 +82,8 @@ QImage CoaxCable() {
 
 }  // namespace
 
-PictureList DrawCoaxPictures() { return {{QStringLiteral("help/2011.png"), CoaxCable()}}; }
+PictureList DrawCoaxPictures() {
+    return {{QStringLiteral("help/2011.png"), CoaxCable()}};
+}
 
 }  // namespace kalvora::draw

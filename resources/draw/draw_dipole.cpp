@@ -82,6 +82,8 @@ QImage FoldedDipole() {
 
 }  // namespace
 
-PictureList DrawDipolePictures() { return {{QStringLiteral("MYBMP.png"), FoldedDipole()}}; }
+PictureList DrawDipolePictures() {
+    return {{QStringLiteral("MYBMP.png"), FoldedDipole()}};
+}
 
 }  // namespace kalvora::draw

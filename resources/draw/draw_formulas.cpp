@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The help pictures that show only formulas, set like a textbook: black on white.
 #include <QPainter>
-
 #include <cstdio>
 #include <functional>
 

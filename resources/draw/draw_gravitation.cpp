@@ -4,7 +4,6 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QtMath>
-
 #include <algorithm>
 #include <cmath>
 
@@ -126,7 +125,8 @@ QImage RotatingEarth() {
     LabelAt(painter, "F_G", body + weight + QPointF(9, 5), Style(12, QColor(0, 130, 0)));
 
     const MathStyle style = Style(14);
-    const Box forceLaw = Row({Math("F_g =", style), Frac(Math("κ · m · M", style), Math("r^2", style), style)});
+    const Box forceLaw =
+        Row({Math("F_g =", style), Frac(Math("κ · m · M", style), Math("r^2", style), style)});
     const Box fieldLaw = Row({Math("K =", style), Frac(Math("κ · M", style), Math("r^2", style), style)});
     const qreal width = std::max(forceLaw.width, fieldLaw.width);
     const Box force = Framed(forceLaw, 4, style, width);
@@ -138,7 +138,8 @@ QImage RotatingEarth() {
 }  // namespace
 
 PictureList DrawGravitationPictures() {
-    return {{QStringLiteral("help/2000.png"), TwoBodies()}, {QStringLiteral("help/234.png"), RotatingEarth()}};
+    return {{QStringLiteral("help/2000.png"), TwoBodies()},
+            {QStringLiteral("help/234.png"), RotatingEarth()}};
 }
 
 }  // namespace kalvora::draw

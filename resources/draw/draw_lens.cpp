@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
-
 #include <cmath>
 
 #include "drawing_kit.h"
@@ -107,15 +106,15 @@ QImage Lenses() {
     const qreal sag = kRadius - std::sqrt(kRadius * kRadius - kHalfHeight * kHalfHeight);
 
     const qreal convexHalf = sag + 1.5;
-    const LensGeometry converging{centre - convexHalf,           centre + convexHalf,
-                                  centre - convexHalf + kRadius, centre + convexHalf - kRadius,
-                                  centre - kFocal,               centre + kFocal};
+    const LensGeometry converging{
+        centre - convexHalf,           centre + convexHalf, centre - convexHalf + kRadius,
+        centre + convexHalf - kRadius, centre - kFocal,     centre + kFocal};
     DrawLens(painter, 0, converging, QStringLiteral("a)"));
 
     const qreal concaveHalf = 2;
-    const LensGeometry diverging{centre - concaveHalf,           centre + concaveHalf,
-                                 centre - concaveHalf - kRadius, centre + concaveHalf + kRadius,
-                                 centre + kFocal,                centre - kFocal};
+    const LensGeometry diverging{
+        centre - concaveHalf,           centre + concaveHalf, centre - concaveHalf - kRadius,
+        centre + concaveHalf + kRadius, centre + kFocal,      centre - kFocal};
     DrawLens(painter, 170, diverging, QStringLiteral("b)"));
 
     painter.setPen(QPen(QColor(180, 180, 180), 1));
@@ -125,6 +124,8 @@ QImage Lenses() {
 
 }  // namespace
 
-PictureList DrawLensPictures() { return {{QStringLiteral("help/2009.png"), Lenses()}}; }
+PictureList DrawLensPictures() {
+    return {{QStringLiteral("help/2009.png"), Lenses()}};
+}
 
 }  // namespace kalvora::draw

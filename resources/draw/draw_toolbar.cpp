@@ -7,7 +7,6 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QtMath>
-
 #include <cmath>
 #include <functional>
 
@@ -85,7 +84,7 @@ void GlowingLens(QPainter& p) {
 }
 
 void LightRays(QPainter& p) {
-    const QColor colours[] = {{230, 0, 0},   {255, 140, 0}, {245, 220, 0},  {0, 180, 0},
+    const QColor colours[] = {{230, 0, 0},   {255, 140, 0}, {245, 220, 0}, {0, 180, 0},
                               {0, 190, 220}, {0, 60, 230},  {140, 0, 200}};
     const QPointF source(3, 16);
     for (int i = 0; i < 7; ++i) {
@@ -237,8 +236,8 @@ QImage Strip(const std::vector<QImage>& cells) {
 
 PictureList DrawToolbarPictures() {
     const std::vector<std::function<void(QPainter&)>> buttons = {
-        Lightning, Gradient, Wheel, GlowingLens, LightRays, RadioMast,
-        QuestionMarks, Globe, TextPage, Calculator, CardWithDot};
+        Lightning,     Gradient, Wheel,    GlowingLens, LightRays,  RadioMast,
+        QuestionMarks, Globe,    TextPage, Calculator,  CardWithDot};
     std::vector<QImage> cells;
     for (const auto& draw : buttons) cells.push_back(Cell(draw));
     return {{QStringLiteral("toolbar508.bmp"), Strip(cells)}};

@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QPointF>
 #include <QString>
-
 #include <vector>
 
 #include "formula_layout.h"

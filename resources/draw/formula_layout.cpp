@@ -4,7 +4,6 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
-
 #include <algorithm>
 #include <cmath>
 
@@ -25,10 +24,16 @@ MathStyle ScriptStyle(const MathStyle& style) {
     return script;
 }
 
-bool IsRelation(QChar c) { return QStringLiteral("=≤<>≈≥").contains(c); }
-bool IsBinaryOperator(QChar c) { return QStringLiteral("+−-·/×").contains(c); }
+bool IsRelation(QChar c) {
+    return QStringLiteral("=≤<>≈≥").contains(c);
+}
+bool IsBinaryOperator(QChar c) {
+    return QStringLiteral("+−-·/×").contains(c);
+}
 // Letters that name no variable: the difference sign stays upright.
-bool IsUprightLetter(QChar c) { return c == QChar(0x0394); }
+bool IsUprightLetter(QChar c) {
+    return c == QChar(0x0394);
+}
 
 // One item of a line: a base with optional scripts.
 struct Atom {
@@ -127,8 +132,10 @@ public:
                 const QChar sign = c == '-' ? QChar(0x2212) : c;
                 const bool relation = IsRelation(c);
                 const bool unary = !relation && last != Last::Ordinary;
-                const qreal side =
-                    unary ? 0.0 : em * (script_ ? 0.10 : relation ? style_.relationSpace : style_.operatorSpace);
+                const qreal side = unary ? 0.0
+                                         : em * (script_    ? 0.10
+                                                 : relation ? style_.relationSpace
+                                                            : style_.operatorSpace);
                 push(Row({Space(side), Text(sign, style_), Space(side)}));
                 last = relation ? Last::Relation : Last::Operator;
                 continue;
@@ -232,8 +239,8 @@ Box Frac(const Box& numerator, const Box& denominator, const MathStyle& style) {
         const qreal barTop = std::round(origin.y() - axis - thickness / 2);
         painter.fillRect(QRectF(std::round(left), barTop, std::round(bar), thickness), colour);
         numerator.paint(painter, QPointF(left + (bar - numWidth) / 2, barTop - gap - numerator.descent));
-        denominator.paint(painter,
-                          QPointF(left + (bar - denWidth) / 2, barTop + thickness + gap + denominator.ascent));
+        denominator.paint(
+            painter, QPointF(left + (bar - denWidth) / 2, barTop + thickness + gap + denominator.ascent));
     };
     return box;
 }

@@ -7,7 +7,6 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QRegularExpression>
-
 #include <algorithm>
 #include <cstdio>
 
@@ -32,8 +31,7 @@ bool Save(const QDir& folder, const kalvora::draw::Picture& picture) {
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
     const bool bitmap = path.endsWith(QLatin1String(".bmp"));
     // The toolbar strip is a 24-bit Windows bitmap; everything else is PNG.
-    const QImage image =
-        bitmap ? picture.image.convertToFormat(QImage::Format_RGB888) : picture.image;
+    const QImage image = bitmap ? picture.image.convertToFormat(QImage::Format_RGB888) : picture.image;
     return image.save(path, bitmap ? "BMP" : "PNG");
 }
 
@@ -93,9 +91,10 @@ int main(int argc, char* argv[]) {
                                          QStringLiteral("Enlargement of the contact sheet (default 2)."),
                                          QStringLiteral("factor"), QStringLiteral("2"));
     parser.addOption(scaleOption);
-    const QCommandLineOption onlyOption(QStringLiteral("only"),
-                                        QStringLiteral("Put only pictures whose path matches <pattern> on the sheet."),
-                                        QStringLiteral("pattern"));
+    const QCommandLineOption onlyOption(
+        QStringLiteral("only"),
+        QStringLiteral("Put only pictures whose path matches <pattern> on the sheet."),
+        QStringLiteral("pattern"));
     parser.addOption(onlyOption);
     parser.process(app);
     if (parser.positionalArguments().size() != 1) parser.showHelp(2);

@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QImage>
 #include <QSet>
-
 #include <string>
 
 #include "calc/catalogue.h"
@@ -26,7 +25,9 @@ struct PictureCase {
     bool opaque;  // help pictures and the dipole sketch are plain 24-bit pictures
 };
 
-void PrintTo(const PictureCase& picture, std::ostream* out) { *out << picture.name; }
+void PrintTo(const PictureCase& picture, std::ostream* out) {
+    *out << picture.name;
+}
 
 std::vector<PictureCase> EmbeddedPictures() {
     auto help = [](const char* name, int id, int width, int height) {
@@ -118,9 +119,10 @@ TEST(HelpPictures, LieOnWhite) {
         const QImage image(picture.path);
         ASSERT_FALSE(image.isNull()) << picture.name;
         const QRgb white = qRgb(255, 255, 255);
-        for (const QPoint corner : {image.rect().topLeft(), image.rect().topRight(), image.rect().bottomLeft(),
-                                    image.rect().bottomRight()})
-            EXPECT_EQ(image.pixel(corner), white) << picture.name << " at " << corner.x() << ", " << corner.y();
+        for (const QPoint corner : {image.rect().topLeft(), image.rect().topRight(),
+                                    image.rect().bottomLeft(), image.rect().bottomRight()})
+            EXPECT_EQ(image.pixel(corner), white)
+                << picture.name << " at " << corner.x() << ", " << corner.y();
     }
 }
 

@@ -40,7 +40,9 @@ bool Save(const QDir& folder, const kalvora::draw::Picture& picture) {
 QImage ContactSheet(const PictureList& pictures, int scale) {
     constexpr int kMargin = 12;
     constexpr int kLabel = 16;
-    const int sheetWidth = std::max(1500, 400 * scale);
+    int sheetWidth = 1500;
+    for (const auto& picture : pictures)
+        sheetWidth = std::max(sheetWidth, picture.image.width() * scale + 2 * kMargin);
     struct Place {
         QPoint at;
         const kalvora::draw::Picture* picture;
@@ -49,6 +51,7 @@ QImage ContactSheet(const PictureList& pictures, int scale) {
     int x = kMargin;
     int y = kMargin;
     int rowHeight = 0;
+    int usedWidth = 0;
     for (const auto& picture : pictures) {
         const QSize size = picture.image.size() * scale;
         if (x + size.width() + kMargin > sheetWidth && x > kMargin) {
@@ -58,9 +61,10 @@ QImage ContactSheet(const PictureList& pictures, int scale) {
         }
         places.push_back({QPoint(x, y), &picture});
         x += std::max(size.width(), 90) + kMargin;
+        usedWidth = std::max(usedWidth, x);
         rowHeight = std::max(rowHeight, size.height());
     }
-    QImage sheet(sheetWidth, y + rowHeight + kLabel + kMargin, QImage::Format_RGB32);
+    QImage sheet(usedWidth, y + rowHeight + kLabel + kMargin, QImage::Format_RGB32);
     sheet.fill(QColor(150, 150, 150));
     QPainter painter(&sheet);
     for (const Place& place : places) {

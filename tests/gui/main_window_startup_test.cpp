@@ -31,6 +31,11 @@ TEST(MainWindowStartPosition, CentresOnTheScreenWidthAtY50) {
 TEST_F(MainWindowTest, WindowHasTheProgramTitleAndItsOuterSizeAndPlace) {
     Show();
     EXPECT_EQ(window->windowTitle(), "Kalvora 5.0.9");
+    // Icon 201: green, blue and red bands from the top.
+    const QImage icon = window->windowIcon().pixmap(QSize(32, 32)).toImage();
+    ASSERT_EQ(icon.size(), QSize(32, 32));
+    EXPECT_EQ(icon.pixelColor(16, 5).green(), 255);
+    EXPECT_EQ(icon.pixelColor(16, 26).red(), 255);
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     EXPECT_EQ(window->frameGeometry().topLeft(), screen.topLeft() + QPoint(screen.width() / 2 - 275, 50));
     EXPECT_EQ(window->frameGeometry().size(), QSize(580, 600));

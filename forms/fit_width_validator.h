@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QPointer>
+#include <QValidator>
+
+class QLineEdit;
+
+namespace kalvora {
+
+// Refuses any edit after which the text would no longer fit in the visible width of `edit`:
+// an edit field without horizontal scrolling, where typing stops at the field's right edge.
+class FitWidthValidator : public QValidator {
+    Q_OBJECT
+
+public:
+    explicit FitWidthValidator(QLineEdit* edit);
+
+    State validate(QString& input, int& pos) const override;
+
+    // The width in pixels that the text of `edit` may take without scrolling.
+    static int TextRoom(const QLineEdit& edit);
+
+private:
+    QPointer<QLineEdit> edit_;
+};
+
+}  // namespace kalvora

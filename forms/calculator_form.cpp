@@ -255,3 +255,5 @@ QWidget* OpenForm(const FormSpec& spec) {
 }
 
 }  // namespace kalvora
+
+#include "moc_calculator_form_widget.cpp"

@@ -33,6 +33,18 @@ QLabel* StaticText(const ControlSpec& control, const QString& text, const QRect&
     return label;
 }
 
+QGroupBox* GroupBox(const ControlSpec& control, const QString& text, QWidget* parent) {
+    auto* group = new QGroupBox(text, parent);
+    group->setFlat(Has(control, kFlat));
+    // As the platform's group box draws it: the frame's top line runs through the middle of the
+    // caption, which starts a little in from the left edge.
+    const int half = QFontMetrics(group->font()).height() / 2;
+    group->setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid palette(mid); margin-top: %1px; }"
+                                        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }")
+                             .arg(half));
+    return group;
+}
+
 QLabel* ResultField(const QString& text, QWidget* parent) {
     auto* field = new QLabel(text, parent);
     field->setTextFormat(Qt::PlainText);
@@ -111,11 +123,7 @@ QWidget* Realise(const ControlSpec& control, const QString& text, const QRect& p
     case ControlKind::Label:
     case ControlKind::SunkenLabel: return StaticText(control, text, pixels, parent, Qt::AlignLeft);
     case ControlKind::CentredLabel: return StaticText(control, text, pixels, parent, Qt::AlignHCenter);
-    case ControlKind::GroupBox: {
-        auto* group = new QGroupBox(text, parent);
-        group->setFlat(Has(control, kFlat));
-        return group;
-    }
+    case ControlKind::GroupBox: return GroupBox(control, text, parent);
     case ControlKind::ResultField: return ResultField(text, parent);
     case ControlKind::Edit:
     case ControlKind::ReadOnlyEdit: return Edit(control, text, parent);

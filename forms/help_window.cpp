@@ -87,9 +87,10 @@ void OpenHelpWindow() {
     if (!window) {
         window = new TopicHelpWindow;
         Registry().helpWindow = window;
+    } else {
+        window->raise();
     }
     window->show();
-    window->raise();
     window->activateWindow();
     if (auto* frame = window->findChild<QWidget*>(QStringLiteral("ctl233"))) frame->update();
 }

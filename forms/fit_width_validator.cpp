@@ -14,7 +14,10 @@ constexpr int kLineEditHorizontalMargin = 2;
 
 }  // namespace
 
-FitWidthValidator::FitWidthValidator(QLineEdit* edit) : QValidator(edit), edit_(edit) {}
+FitWidthValidator::FitWidthValidator(QLineEdit* edit) : QValidator(edit), edit_(edit), shown_(edit->text()) {
+    // The edit holds the new text already while it is validated, so the old one is kept here.
+    connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { shown_ = text; });
+}
 
 int FitWidthValidator::TextRoom(const QLineEdit& edit) {
     QStyleOptionFrame option;
@@ -34,7 +37,7 @@ QValidator::State FitWidthValidator::validate(QString& input, int&) const {
     const QFontMetrics metrics(edit_->font());
     const int width = metrics.horizontalAdvance(input);
     // Shortening is always allowed, also for a text put in by the program that is too wide.
-    if (width <= metrics.horizontalAdvance(edit_->text())) return Acceptable;
+    if (width <= metrics.horizontalAdvance(shown_)) return Acceptable;
     // The edit would scroll as soon as the caret behind the last letter left the field.
     return width < TextRoom(*edit_) ? Acceptable : Invalid;
 }

@@ -23,6 +23,8 @@ public:
 
 private:
     QPointer<QLineEdit> edit_;
+    QString shown_;  // the text before the edit being validated
+
 };
 
 }  // namespace kalvora

@@ -84,7 +84,8 @@ QPoint CentredPictureOrigin(QSize frame, QSize picture) {
 
 void OpenHelpWindow() {
     QWidget* window = Registry().helpWindow;
-    if (!window) {
+    // A closed window is only waiting to be deleted; it is not taken again.
+    if (!window || !window->isVisible()) {
         window = new TopicHelpWindow;
         Registry().helpWindow = window;
     } else {

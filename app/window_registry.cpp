@@ -29,7 +29,7 @@ void DestroyTopicPanels() {
     for (auto& slot : Registry().panels) DestroyNow(slot);
 }
 
-std::size_t FormSlot(const FormSpec& form) {
+std::size_t FormSlot(const FormDefinition& form) {
     auto all = Catalogue();
     return static_cast<std::size_t>(std::find(all.begin(), all.end(), &form) - all.begin());
 }

@@ -6,7 +6,7 @@
 #include <array>
 #include <cstddef>
 
-#include "calc/form_spec.h"
+#include "calc/form_definition.h"
 
 namespace kalvora {
 
@@ -37,6 +37,6 @@ void DestroyCalculators();
 void DestroyTopicPanels();
 
 // The slot index of a form (its catalogue position).
-std::size_t FormSlot(const FormSpec& form);
+std::size_t FormSlot(const FormDefinition& form);
 
 }  // namespace kalvora

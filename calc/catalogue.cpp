@@ -3,18 +3,18 @@
 
 namespace kalvora {
 
-std::span<const FormSpec* const> Catalogue() {
-    static const std::vector<const FormSpec*> all = [] {
-        std::vector<const FormSpec*> forms;
+std::span<const FormDefinition* const> Catalogue() {
+    static const std::vector<const FormDefinition*> all = [] {
+        std::vector<const FormDefinition*> forms;
         for (const auto* field : {&ElectricalForms(), &ThermalForms(), &MechanicsForms(), &AntennaForms()})
-            for (const FormSpec& form : *field) forms.push_back(&form);
+            for (const FormDefinition& form : *field) forms.push_back(&form);
         return forms;
     }();
     return all;
 }
 
-const FormSpec* FindForm(std::string_view slug) {
-    for (const FormSpec* form : Catalogue())
+const FormDefinition* FindForm(std::string_view slug) {
+    for (const FormDefinition* form : Catalogue())
         if (form->slug == slug) return form;
     return nullptr;
 }

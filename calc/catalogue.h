@@ -5,20 +5,20 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/form_spec.h"
+#include "calc/form_definition.h"
 
 namespace kalvora {
 
 // Each field's forms, in the order the command line lists them.
-const std::vector<FormSpec>& ElectricalForms();
-const std::vector<FormSpec>& ThermalForms();
-const std::vector<FormSpec>& MechanicsForms();  // mechanics, optics, gases and liquids
-const std::vector<FormSpec>& AntennaForms();
+const std::vector<FormDefinition>& ElectricalForms();
+const std::vector<FormDefinition>& ThermalForms();
+const std::vector<FormDefinition>& MechanicsForms();  // mechanics, optics, gases and liquids
+const std::vector<FormDefinition>& AntennaForms();
 
 // All 22 forms: electrical, thermal, mechanics/optics/gases and liquids, antennas.
-std::span<const FormSpec* const> Catalogue();
+std::span<const FormDefinition* const> Catalogue();
 
 // The form with this command-line slug, or nullptr.
-const FormSpec* FindForm(std::string_view slug);
+const FormDefinition* FindForm(std::string_view slug);
 
 }  // namespace kalvora

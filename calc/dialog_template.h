@@ -37,7 +37,7 @@ enum ControlFlag : unsigned {
 };
 
 // One control of a dialog template; positions and sizes in dialog units.
-struct ControlSpec {
+struct ControlDefinition {
     int id = -1;  // -1 for static texts nobody addresses
     ControlKind kind = ControlKind::Label;
     std::string_view text;
@@ -56,12 +56,12 @@ struct DialogTemplate {
     int id = 0;
     int cx = 0, cy = 0;
     DialogFont font = DialogFont::Dialog9pt;
-    std::vector<ControlSpec> controls;
+    std::vector<ControlDefinition> controls;
 
-    const ControlSpec* Find(int controlId) const;
+    const ControlDefinition* Find(int controlId) const;
 };
 
 // Whether the Tab key stops at a control.
-bool TakesTabStop(const ControlSpec& control);
+bool TakesTabStop(const ControlDefinition& control);
 
 }  // namespace kalvora

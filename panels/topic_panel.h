@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "calc/form_spec.h"
+#include "calc/form_definition.h"
 
 namespace kalvora {
 

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "calc/catalogue.h"
+#include "calculators/antenna/coax.h"
+#include "calculators/antenna/dipole.h"
 
 namespace kalvora {
 
-const std::vector<FormSpec>& AntennaForms() {
-    static const std::vector<FormSpec> forms{};
+const std::vector<FormDefinition>& AntennaForms() {
+    static const std::vector<FormDefinition> forms{HalfWaveDipoleForm(), CoaxCableLengthForm()};
     return forms;
 }
 

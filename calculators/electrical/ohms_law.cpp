@@ -23,9 +23,9 @@ DialogTemplate OhmsLawTemplate(int id, int cx, int cy, const OhmsLawTexts& texts
 }
 
 // Two inputs, both non-zero, "%.5f", focus on the first input at opening and after a result.
-FormSpec OhmsLawForm(std::string_view slug, DialogTemplate dialog, std::string_view title, int helpBitmapId,
+FormDefinition OhmsLawForm(std::string_view slug, DialogTemplate dialog, std::string_view title, int helpBitmapId,
                      EvaluateFunction evaluate) {
-    FormSpec form;
+    FormDefinition form;
     form.slug = slug;
     form.field = Field::Electrical;
     form.dialog = std::move(dialog);
@@ -55,7 +55,7 @@ DialogTemplate ResistanceTemplate() {
                            ButtonOrder::HelpOkStorno);
 }
 
-FormSpec CurrentForm() {
+FormDefinition CurrentForm() {
     return OhmsLawForm("current",
                        OhmsLawTemplate(175, 120, 240,
                                        {"Proud", "Proud I (Amper) =", "Napětí U (Volt)", "Odpor R (Ohm)"},
@@ -63,11 +63,11 @@ FormSpec CurrentForm() {
                        "Proud", 2002, EvaluateQuotient);
 }
 
-FormSpec ResistanceForm() {
+FormDefinition ResistanceForm() {
     return OhmsLawForm("resistance", ResistanceTemplate(), "Odpor", 2004, EvaluateQuotient);
 }
 
-FormSpec VoltageForm() {
+FormDefinition VoltageForm() {
     return OhmsLawForm("voltage",
                        OhmsLawTemplate(187, 120, 240,
                                        {"Napětí", "Napětí U (Volt) =", "Proud I (Amper)", "Odpor R (Ohm)"},

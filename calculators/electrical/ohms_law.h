@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "calc/form_spec.h"
+#include "calc/form_definition.h"
 
 namespace kalvora {
 
-FormSpec CurrentForm();
-FormSpec ResistanceForm();
-FormSpec VoltageForm();
+FormDefinition CurrentForm();
+FormDefinition ResistanceForm();
+FormDefinition VoltageForm();
 
 // Template 185 of the resistance form; the free-fall form relabels it.
 DialogTemplate ResistanceTemplate();

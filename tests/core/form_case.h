@@ -31,7 +31,7 @@ inline std::ostream& operator<<(std::ostream& out, const FormCase& c) {
 class FormCaseTest : public testing::TestWithParam<FormCase> {};
 
 inline void ExpectFormCase(const FormCase& c) {
-    const FormSpec* form = FindForm(c.slug);
+    const FormDefinition* form = FindForm(c.slug);
     ASSERT_NE(form, nullptr) << c.slug;
     std::vector<std::string_view> views(c.texts.begin(), c.texts.end());
     const Outcome outcome = Evaluate(*form, views);

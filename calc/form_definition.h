@@ -21,7 +21,7 @@ enum class HelpAction {
 };
 
 // One input of a form, in reading order.
-struct InputSpec {
+struct InputDefinition {
     int controlId = 0;
     std::size_t captionIndex = 0;  // index into the template's controls of the input's caption
 };
@@ -52,14 +52,14 @@ using EvaluateFunction = Outcome (*)(std::span<const std::string_view> texts);
 
 // Everything a form is: its template, texts, inputs, results, help and focus rules, presets
 // and evaluation. One row of the catalogue.
-struct FormSpec {
+struct FormDefinition {
     std::string_view slug;  // command-line topic name
     Field field = Field::Electrical;
     DialogTemplate dialog;
     std::string_view title;  // painted at x 10 in italic blue
     int titleY = 10;         // pixels from the top of the form
     std::vector<PresetText> relabels;  // texts replacing the template's when the form opens
-    std::vector<InputSpec> inputs;
+    std::vector<InputDefinition> inputs;
     std::vector<int> resultIds{111};
     int okId = 1;
     int cancelId = 2;
@@ -76,11 +76,11 @@ struct FormSpec {
     // The caption of input `index` as the form shows it (relabels applied).
     std::string_view InputCaption(std::size_t index) const;
     // The text a control shows when the form opens: a relabel, else the template's text.
-    std::string_view InitialText(const ControlSpec& control) const;
+    std::string_view InitialText(const ControlDefinition& control) const;
 };
 
 // Evaluates `form` on `texts` in reading order: missing trailing texts count as empty fields;
 // texts beyond the form's inputs are ignored (callers reject them as a usage error first).
-Outcome Evaluate(const FormSpec& form, std::span<const std::string_view> texts);
+Outcome Evaluate(const FormDefinition& form, std::span<const std::string_view> texts);
 
 }  // namespace kalvora

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: MIT
-#include "calc/form_spec.h"
+#include "calc/form_definition.h"
 
 #include <algorithm>
 
 namespace kalvora {
 
-const ControlSpec* DialogTemplate::Find(int controlId) const {
+const ControlDefinition* DialogTemplate::Find(int controlId) const {
     auto it = std::find_if(controls.begin(), controls.end(),
-                           [controlId](const ControlSpec& c) { return c.id == controlId; });
+                           [controlId](const ControlDefinition& c) { return c.id == controlId; });
     return it == controls.end() ? nullptr : &*it;
 }
 
-bool TakesTabStop(const ControlSpec& control) {
+bool TakesTabStop(const ControlDefinition& control) {
     switch (control.kind) {
     case ControlKind::Edit:
     case ControlKind::ReadOnlyEdit:
@@ -25,7 +25,7 @@ bool TakesTabStop(const ControlSpec& control) {
     }
 }
 
-std::string_view FormSpec::InitialText(const ControlSpec& control) const {
+std::string_view FormDefinition::InitialText(const ControlDefinition& control) const {
     if (control.id != -1) {
         for (const PresetText& relabel : relabels)
             if (relabel.controlId == control.id) return relabel.text;
@@ -33,12 +33,12 @@ std::string_view FormSpec::InitialText(const ControlSpec& control) const {
     return control.text;
 }
 
-std::string_view FormSpec::InputCaption(std::size_t index) const {
-    const InputSpec& input = inputs.at(index);
+std::string_view FormDefinition::InputCaption(std::size_t index) const {
+    const InputDefinition& input = inputs.at(index);
     return InitialText(dialog.controls.at(input.captionIndex));
 }
 
-Outcome Evaluate(const FormSpec& form, std::span<const std::string_view> texts) {
+Outcome Evaluate(const FormDefinition& form, std::span<const std::string_view> texts) {
     std::vector<std::string_view> padded(form.inputs.size());
     std::copy_n(texts.begin(), std::min(texts.size(), padded.size()), padded.begin());
     return form.evaluate(padded);

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kalvora::cli {
+
+// Exit codes of kalvora-calc.
+enum ExitCode { kOk = 0, kMessage = 1, kUsage = 2 };
+
+// Runs kalvora-calc with `args` (without the program name): a topic and its texts, --list,
+// --batch (reading `in`) or --help. Writes to `out` and `err`; returns the exit code.
+int Run(const std::vector<std::string_view>& args, std::istream& in, std::ostream& out, std::ostream& err);
+
+// Answers one --batch line "TOPIC<TAB>TEXT1<TAB>TEXT2..." with one line (without its line feed):
+// "ok<TAB>RESULT...", "error<TAB>CAPTION<TAB>TEXT" or "usage<TAB>MESSAGE".
+std::string AnswerBatchLine(std::string_view line);
+
+// Answers every line of `in` on `out`, one line each; never stops early.
+void RunBatch(std::istream& in, std::ostream& out);
+
+// One line per topic: SLUG<TAB>title<TAB>input captions joined by " | ".
+std::string ListTopics();
+
+}  // namespace kalvora::cli

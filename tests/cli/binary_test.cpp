@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: MIT
+// Runs the kalvora-calc binary itself: exit codes, streams, and a batch through a pipe.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+namespace {
+
+struct ProcessResult {
+    int code = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Runs the binary with `args` (already shell-quoted) and `input` on standard input.
+ProcessResult RunCalc(const std::string& args, const std::string& input = "") {
+    // Names unique to this process: CTest runs the tests of this file in parallel processes.
+    static int calls = 0;
+    const std::string stem = testing::TempDir() + "kalvora_" + std::to_string(getpid()) + "_" + std::to_string(++calls);
+    const std::string in = stem + ".in", out = stem + ".out", err = stem + ".err";
+    std::ofstream(in, std::ios::binary) << input;
+    const std::string command =
+        std::string("'") + KALVORA_CALC_PATH + "' " + args + " <'" + in + "' >'" + out + "' 2>'" + err + "'";
+    const int status = std::system(command.c_str());
+    ProcessResult result{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
+    for (const std::string& file : {in, out, err}) std::remove(file.c_str());
+    return result;
+}
+
+TEST(CalcBinary, PrintsResultsAndMessagesOnTheirStreams) {
+    struct {
+        std::string args;
+        int code;
+        std::string out;
+        std::string err;
+    } cases[] = {
+        {"current 12 3", 0, "4.00000\n", ""},
+        {"current 12 0", 1, "", "chyba: Zadejte do pole číslici\n"},
+        {"current ' 12 V' 'U=3'", 0, "4.00000\n", ""},
+        {"transformer 1000 50 230", 0, "12\n", ""},
+        {"liquid-mixing 10 20 40 30", 1, "", "Error: Nelze zýšit koncentraci ředěním,\nnebo zvýšit teplotu chlazením\n"},
+    };
+    for (const auto& c : cases) {
+        const ProcessResult r = RunCalc(c.args);
+        EXPECT_EQ(r.code, c.code) << c.args;
+        EXPECT_EQ(r.out, c.out) << c.args;
+        EXPECT_EQ(r.err, c.err) << c.args;
+    }
+}
+
+TEST(CalcBinary, UsageErrorsExitTwoWithUsageText) {
+    for (const char* args : {"", "nosuchtopic 1", "current 1 2 3", "--list extra"}) {
+        const ProcessResult r = RunCalc(args);
+        EXPECT_EQ(r.code, 2) << args;
+        EXPECT_EQ(r.out, "") << args;
+        EXPECT_NE(r.err.find("usage: kalvora-calc"), std::string::npos) << args;
+    }
+}
+
+TEST(CalcBinary, BatchAnswersOneLinePerInputLine) {
+    std::string input;
+    for (int i = 1; i <= 1000; ++i) input += "voltage\t" + std::to_string(i) + "\t2\n" + (i % 100 ? "" : "junk\n");
+    const ProcessResult r = RunCalc("--batch", input);
+    EXPECT_EQ(r.code, 0);
+    std::size_t lines = 0, oks = 0;
+    for (std::size_t at = 0; (at = r.out.find('\n', at)) != std::string::npos; ++at) ++lines;
+    for (std::size_t at = 0; (at = r.out.find("ok\t", at)) != std::string::npos; ++at) ++oks;
+    EXPECT_EQ(lines, 1010u);
+    EXPECT_EQ(oks, 1000u);
+    EXPECT_NE(r.out.find("ok\t2000.00000\n"), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+// The first worked example of every topic and a few messages, through the binary's batch mode.
+TEST(CalcBinary, BatchMatchesTheGoldenAnswers) {
+    const std::string dir = KALVORA_GOLDEN_DIR;
+    const ProcessResult r = RunCalc("--batch", ReadFile(dir + "/examples.tsv"));
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out, ReadFile(dir + "/expected.tsv"));
+}
+
+}  // namespace

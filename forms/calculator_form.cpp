@@ -37,11 +37,11 @@ QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), qsiz
 
 }  // namespace
 
-CalculatorForm::CalculatorForm(const FormSpec& spec, QWidget* parent) : QWidget(parent), spec_(spec) {
-    setObjectName(QStringLiteral("form_") + Utf8(spec.slug));
-    setAccessibleName(Utf8(spec.title));
+CalculatorForm::CalculatorForm(const FormDefinition& definition, QWidget* parent) : QWidget(parent), definition_(definition) {
+    setObjectName(QStringLiteral("form_") + Utf8(definition.slug));
+    setAccessibleName(Utf8(definition.title));
     setAutoFillBackground(true);
-    setFont(platform::DialogFontFor(spec.dialog.font));
+    setFont(platform::DialogFontFor(definition.dialog.font));
     Build();
     FillLists();
     ApplyPresets();
@@ -50,34 +50,34 @@ CalculatorForm::CalculatorForm(const FormSpec& spec, QWidget* parent) : QWidget(
 
 void CalculatorForm::Build() {
     const platform::BaseUnits base = platform::DialogBaseUnits(font());
-    const auto& controls = spec_.dialog.controls;
+    const auto& controls = definition_.dialog.controls;
     for (std::size_t i = 0; i < controls.size(); ++i) {
-        const ControlSpec& control = controls[i];
-        QWidget* widget = CreateControl(control, Utf8(spec_.InitialText(control)),
+        const ControlDefinition& control = controls[i];
+        QWidget* widget = CreateControl(control, Utf8(definition_.InitialText(control)),
                                         platform::DialogRectToPixels(control.x, control.y, control.cx, control.cy, base),
                                         this);
-        widget->setObjectName(ControlObjectName(spec_, i));
-        widget->setAccessibleName(ControlAccessibleName(spec_, i));
+        widget->setObjectName(ControlObjectName(definition_, i));
+        widget->setAccessibleName(ControlAccessibleName(definition_, i));
         if (auto* button = qobject_cast<QPushButton*>(widget))
             connect(button, &QPushButton::clicked, this, [this, id = control.id] { Command(id); });
         if (auto* link = qobject_cast<NotifyLabel*>(widget))
             connect(link, &NotifyLabel::notified, this, [this, id = control.id] { Command(id); });
-        specs_.push_back(&control);
+        definitions_.push_back(&control);
         controls_.push_back({widget, TakesTabStop(control)});
     }
 }
 
 void CalculatorForm::FillLists() {
-    for (const PresetList& list : spec_.lists) {
+    for (const PresetList& list : definition_.lists) {
         auto* combo = qobject_cast<QComboBox*>(Control(list.controlId));
         if (!combo) continue;
-        const bool sorted = (spec_.dialog.Find(list.controlId)->flags & kSorted) != 0;
+        const bool sorted = (definition_.dialog.Find(list.controlId)->flags & kSorted) != 0;
         for (std::string_view item : list.items) AddItem(*combo, Utf8(item), sorted);
     }
 }
 
 void CalculatorForm::ApplyPresets() {
-    for (const PresetText& preset : spec_.presets) {
+    for (const PresetText& preset : definition_.presets) {
         QWidget* control = Control(preset.controlId);
         if (auto* edit = qobject_cast<QLineEdit*>(control))
             edit->setText(Utf8(preset.text));
@@ -92,17 +92,17 @@ void CalculatorForm::WatchEvents() {
 }
 
 QWidget* CalculatorForm::Control(int id) const {
-    for (std::size_t i = 0; i < specs_.size(); ++i)
-        if (specs_[i]->id == id) return controls_[i].widget;
+    for (std::size_t i = 0; i < definitions_.size(); ++i)
+        if (definitions_[i]->id == id) return controls_[i].widget;
     return nullptr;
 }
 
 void CalculatorForm::Command(int id) {
-    if (id == spec_.okId) return PressOk();
-    if (id == spec_.cancelId) return PressCancel();
+    if (id == definition_.okId) return PressOk();
+    if (id == definition_.cancelId) return PressCancel();
     if (id == kHelpCommand) return PressHelp();
-    const ControlSpec* control = spec_.dialog.Find(id);
-    if (control && control->kind == ControlKind::LinkLabel && (spec_.behaviours & kArticleLink))
+    const ControlDefinition* control = definition_.dialog.Find(id);
+    if (control && control->kind == ControlKind::LinkLabel && (definition_.behaviours & kArticleLink))
         QDesktopServices::openUrl(QUrl(QString::fromUtf8(config::kCoaxArticleUrl)));
 }
 
@@ -122,31 +122,31 @@ void CalculatorForm::SetResultText(int id, const QString& text) {
 }
 
 void CalculatorForm::LearnTypedTexts() {
-    for (const InputSpec& input : spec_.inputs) {
+    for (const InputDefinition& input : definition_.inputs) {
         auto* combo = qobject_cast<QComboBox*>(Control(input.controlId));
         if (!combo) continue;
         const QString text = combo->currentText();
         // An empty field has nothing to learn; an empty row in the list would only be noise.
         if (text.isEmpty() || FindItemExact(*combo, text) >= 0) continue;
-        AddItem(*combo, text, (spec_.dialog.Find(input.controlId)->flags & kSorted) != 0);
+        AddItem(*combo, text, (definition_.dialog.Find(input.controlId)->flags & kSorted) != 0);
     }
 }
 
 void CalculatorForm::PressOk() {
-    if (!spec_.evaluate) return;
-    if (spec_.behaviours & kListsLearnTexts) LearnTypedTexts();
+    if (!definition_.evaluate) return;
+    if (definition_.behaviours & kListsLearnTexts) LearnTypedTexts();
     std::vector<std::string> texts;
-    for (const InputSpec& input : spec_.inputs) texts.push_back(InputText(input.controlId).toUtf8().toStdString());
+    for (const InputDefinition& input : definition_.inputs) texts.push_back(InputText(input.controlId).toUtf8().toStdString());
     const std::vector<std::string_view> views(texts.begin(), texts.end());
-    const Outcome outcome = Evaluate(spec_, views);
+    const Outcome outcome = Evaluate(definition_, views);
     if (outcome.message) {
         // The box may run the event loop; the form is not touched after it.
         platform::ShowFormMessage(this, *outcome.message);
         return;
     }
-    const std::size_t shown = std::min(outcome.results.size(), spec_.resultIds.size());
-    for (std::size_t i = 0; i < shown; ++i) SetResultText(spec_.resultIds[i], QString::fromStdString(outcome.results[i]));
-    if (spec_.focusAfterResult) FocusFirstInput();
+    const std::size_t shown = std::min(outcome.results.size(), definition_.resultIds.size());
+    for (std::size_t i = 0; i < shown; ++i) SetResultText(definition_.resultIds[i], QString::fromStdString(outcome.results[i]));
+    if (definition_.focusAfterResult) FocusFirstInput();
 }
 
 void CalculatorForm::PressCancel() {
@@ -157,16 +157,16 @@ void CalculatorForm::PressCancel() {
 }
 
 void CalculatorForm::PressHelp() {
-    switch (spec_.help) {
+    switch (definition_.help) {
     case HelpAction::None: return;
-    case HelpAction::StorePicture: Registry().helpBitmapId = spec_.helpBitmapId; break;
+    case HelpAction::StorePicture: Registry().helpBitmapId = definition_.helpBitmapId; break;
     case HelpAction::ShowStored: break;
     }
     OpenHelpWindow();
 }
 
 void CalculatorForm::FocusFirstInput() {
-    if (QWidget* input = Control(spec_.focusId)) input->setFocus(Qt::OtherFocusReason);
+    if (QWidget* input = Control(definition_.focusId)) input->setFocus(Qt::OtherFocusReason);
 }
 
 void CalculatorForm::PlaceInClient() {
@@ -197,7 +197,7 @@ void CalculatorForm::paintEvent(QPaintEvent*) {
     painter.setFont(font);
     painter.setPen(QColor(0, 0, 255));
     // The title's text cell starts at (10, titleY); text is drawn at its baseline.
-    painter.drawText(10, spec_.titleY + painter.fontMetrics().ascent(), Utf8(spec_.title));
+    painter.drawText(10, definition_.titleY + painter.fontMetrics().ascent(), Utf8(definition_.title));
 }
 
 bool CalculatorForm::eventFilter(QObject* watched, QEvent* event) {
@@ -225,9 +225,9 @@ bool CalculatorForm::HandleKey(QObject* watched, const QKeyEvent& key) {
     }
     case DialogKey::Enter: {
         // A focused push button takes Enter itself; anywhere else Enter is the default button.
-        int id = spec_.okId;
+        int id = definition_.okId;
         for (std::size_t i = 0; i < controls_.size(); ++i)
-            if (controls_[i].widget == focus && qobject_cast<QPushButton*>(focus)) id = specs_[i]->id;
+            if (controls_[i].widget == focus && qobject_cast<QPushButton*>(focus)) id = definitions_[i]->id;
         Command(id);
         return true;
     }
@@ -241,16 +241,16 @@ bool CalculatorForm::HandleKey(QObject* watched, const QKeyEvent& key) {
     return false;
 }
 
-QWidget* OpenForm(const FormSpec& spec) {
-    auto* form = new CalculatorForm(spec, Registry().client);
+QWidget* OpenForm(const FormDefinition& definition) {
+    auto* form = new CalculatorForm(definition, Registry().client);
     // Forms outside the catalogue (made up by tests) have no slot of their own.
-    const std::size_t slot = FormSlot(spec);
+    const std::size_t slot = FormSlot(definition);
     if (slot < Catalogue().size() && slot < Registry().forms.size()) Registry().forms[slot] = form;
     Registry().activeCalculator = form;
-    if (spec.behaviours & kWidensMainWindow) form->WidenMainWindow();
+    if (definition.behaviours & kWidensMainWindow) form->WidenMainWindow();
     form->PlaceInClient();
     form->show();
-    if (spec.focusAtOpen) form->FocusFirstInput();
+    if (definition.focusAtOpen) form->FocusFirstInput();
     return form;
 }
 

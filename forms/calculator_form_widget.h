@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "calc/form_spec.h"
+#include "calc/form_definition.h"
 #include "forms/form_keyboard.h"
 
 namespace kalvora {
@@ -17,9 +17,9 @@ class CalculatorForm : public QWidget {
     Q_OBJECT
 
 public:
-    CalculatorForm(const FormSpec& spec, QWidget* parent);
+    CalculatorForm(const FormDefinition& definition, QWidget* parent);
 
-    const FormSpec& spec() const { return spec_; }
+    const FormDefinition& definition() const { return definition_; }
 
     // The first control with this id in template order, or nullptr.
     QWidget* Control(int id) const;
@@ -56,8 +56,8 @@ private:
     QString InputText(int id) const;
     void SetResultText(int id, const QString& text);
 
-    const FormSpec& spec_;
-    std::vector<const ControlSpec*> specs_;  // template order
+    const FormDefinition& definition_;
+    std::vector<const ControlDefinition*> definitions_;  // template order
     std::vector<TabStop> controls_;          // template order, the same length
     std::optional<QRect> mainWindowBeforeWidening_;
 };

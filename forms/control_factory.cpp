@@ -18,22 +18,26 @@
 namespace kalvora {
 namespace {
 
-bool Has(const ControlSpec& control, ControlFlag flag) { return (control.flags & flag) != 0; }
+bool Has(const ControlDefinition& control, ControlFlag flag) { return (control.flags & flag) != 0; }
 
-QLabel* StaticText(const ControlSpec& control, const QString& text, const QRect& pixels, QWidget* parent,
+QLabel* StaticText(const ControlDefinition& control, const QString& text, const QRect& pixels, QWidget* parent,
                    Qt::Alignment horizontal) {
     auto* label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
     // A static text starts at the top of its rectangle; it wraps only where the rectangle has
     // room for more than one line.
+    const QFontMetrics metrics(label->font());
+    const bool multiLine = pixels.height() >= 2 * metrics.height();
+    // A centred one-line text too wide for its rectangle would lose both ends; keep its start.
+    if (!multiLine && metrics.horizontalAdvance(text) > pixels.width()) horizontal = Qt::AlignLeft;
     label->setAlignment(horizontal | Qt::AlignTop);
-    label->setWordWrap(pixels.height() >= 2 * QFontMetrics(label->font()).height());
+    label->setWordWrap(multiLine);
     label->setCursor(StaticControlCursor());
     if (control.kind == ControlKind::SunkenLabel) label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     return label;
 }
 
-QGroupBox* GroupBox(const ControlSpec& control, const QString& text, QWidget* parent) {
+QGroupBox* GroupBox(const ControlDefinition& control, const QString& text, QWidget* parent) {
     auto* group = new QGroupBox(text, parent);
     group->setFlat(Has(control, kFlat));
     // As the platform's group box draws it: the frame's top line runs through the middle of the
@@ -54,7 +58,7 @@ QLabel* ResultField(const QString& text, QWidget* parent) {
     return field;
 }
 
-QLabel* Picture(const ControlSpec& control, QWidget* parent) {
+QLabel* Picture(const ControlDefinition& control, QWidget* parent) {
     auto* picture = new QLabel(parent);
     picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picture->setLineWidth(2);
@@ -82,7 +86,7 @@ NotifyLabel* LinkLabel(const QString& text, QWidget* parent) {
     return link;
 }
 
-QLineEdit* Edit(const ControlSpec& control, const QString& text, QWidget* parent) {
+QLineEdit* Edit(const ControlDefinition& control, const QString& text, QWidget* parent) {
     auto* edit = new QLineEdit(text, parent);
     edit->setAlignment(Has(control, kLeftAligned) ? Qt::AlignLeft : Qt::AlignHCenter);
     edit->setReadOnly(control.kind == ControlKind::ReadOnlyEdit);
@@ -90,7 +94,7 @@ QLineEdit* Edit(const ControlSpec& control, const QString& text, QWidget* parent
     return edit;
 }
 
-QComboBox* ComboBox(const ControlSpec& control, const QString& text, QWidget* parent) {
+QComboBox* ComboBox(const ControlDefinition& control, const QString& text, QWidget* parent) {
     auto* combo = new QComboBox(parent);
     combo->setEditable(true);
     // A drop-down list of the platform neither completes typed text nor keeps it on Enter.
@@ -101,7 +105,7 @@ QComboBox* ComboBox(const ControlSpec& control, const QString& text, QWidget* pa
     return combo;
 }
 
-QPushButton* Button(const ControlSpec& control, const QString& text, QWidget* parent) {
+QPushButton* Button(const ControlDefinition& control, const QString& text, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
     button->setAutoDefault(false);
     button->setDefault(control.kind == ControlKind::DefaultPushButton);
@@ -118,7 +122,7 @@ void FitComboBox(QComboBox& combo, const QRect& pixels) {
     combo.setMaxVisibleItems(std::max(1, (pixels.height() - fieldHeight) / rowHeight));
 }
 
-QWidget* Realise(const ControlSpec& control, const QString& text, const QRect& pixels, QWidget* parent) {
+QWidget* Realise(const ControlDefinition& control, const QString& text, const QRect& pixels, QWidget* parent) {
     switch (control.kind) {
     case ControlKind::Label:
     case ControlKind::SunkenLabel: return StaticText(control, text, pixels, parent, Qt::AlignLeft);
@@ -146,7 +150,7 @@ QString PicturePath(std::string_view name) {
     return {};
 }
 
-QWidget* CreateControl(const ControlSpec& control, const QString& text, const QRect& pixels, QWidget* parent) {
+QWidget* CreateControl(const ControlDefinition& control, const QString& text, const QRect& pixels, QWidget* parent) {
     QWidget* widget = Realise(control, text, pixels, parent);
     if (auto* combo = qobject_cast<QComboBox*>(widget))
         FitComboBox(*combo, pixels);

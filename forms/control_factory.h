@@ -16,7 +16,7 @@ namespace kalvora {
 // result fields and pictures are labels, group boxes are QGroupBox (kept behind the others),
 // edits QLineEdit, combo boxes editable QComboBox, buttons QPushButton, the link label a
 // NotifyLabel. Focus policies follow the tab stops; static controls get the hand cursor.
-QWidget* CreateControl(const ControlSpec& control, const QString& text, const QRect& pixels, QWidget* parent);
+QWidget* CreateControl(const ControlDefinition& control, const QString& text, const QRect& pixels, QWidget* parent);
 
 // The file of the picture a picture control names by its text ("MYBMP" or a help picture id),
 // or an empty path when the name is unknown.

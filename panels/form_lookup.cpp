@@ -13,9 +13,9 @@ FormLookup& Override() {
 
 }  // namespace
 
-const FormSpec* LookupForm(Field field, std::string_view title) {
+const FormDefinition* LookupForm(Field field, std::string_view title) {
     if (Override()) return Override()(field, title);
-    for (const FormSpec* form : Catalogue())
+    for (const FormDefinition* form : Catalogue())
         if (form->field == field && form->title == title) return form;
     return nullptr;
 }

@@ -37,7 +37,7 @@ void Activate(const PanelData& panel, const PanelLabel& label) {
         QDesktopServices::openUrl(QUrl(Utf8(label.target)));
         return;
     case LabelAction::OpenForm: {
-        const FormSpec* form = LookupForm(panel.field, label.target);
+        const FormDefinition* form = LookupForm(panel.field, label.target);
         if (!form) return;
         DestroyCalculators();
         if (label.helpBitmapId != 0) Registry().helpBitmapId = label.helpBitmapId;

@@ -23,11 +23,11 @@ using testing_support::ClientAreaTest;
 class CalculatorFormTest : public ClientAreaTest {
 protected:
     QWidget* Open(std::string_view slug) {
-        const FormSpec* spec = FindForm(slug);
-        EXPECT_NE(spec, nullptr) << slug;
-        if (!spec) return nullptr;
+        const FormDefinition* definition = FindForm(slug);
+        EXPECT_NE(definition, nullptr) << slug;
+        if (!definition) return nullptr;
         DestroyCalculators();
-        form_ = OpenForm(*spec);
+        form_ = OpenForm(*definition);
         return form_;
     }
     template <typename T = QWidget>

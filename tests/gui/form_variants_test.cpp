@@ -48,13 +48,13 @@ Outcome EvaluateUnownedMessage(std::span<const std::string_view>) {
     return Outcome::Fail(message);
 }
 
-FormSpec BaseSpec(std::string_view slug, std::vector<ControlSpec> controls) {
-    FormSpec spec;
-    spec.slug = slug;
-    spec.title = "Zkouška";
-    spec.dialog = {999, 120, 240, DialogFont::Dialog9pt, std::move(controls)};
-    spec.evaluate = EvaluateProduct;
-    return spec;
+FormDefinition BaseForm(std::string_view slug, std::vector<ControlDefinition> controls) {
+    FormDefinition definition;
+    definition.slug = slug;
+    definition.title = "Zkouška";
+    definition.dialog = {999, 120, 240, DialogFont::Dialog9pt, std::move(controls)};
+    definition.evaluate = EvaluateProduct;
+    return definition;
 }
 
 const std::vector<std::string_view> kWallMaterials{
@@ -65,9 +65,9 @@ const std::vector<std::string_view> kWallMaterials{
     "Bloky Therm 0.17", "Stropnice Hurdis 0.60", "Stropnice Miako 0.83", "Stropnice z B panelů 1.28"};
 
 // A sorted combo with a tab stop, an unsorted one without, and an edit.
-const FormSpec& CombosSpec() {
-    static const FormSpec spec = [] {
-        FormSpec s = BaseSpec("combos", Concat({ResultArea("Výsledek ="),
+const FormDefinition& CombosForm() {
+    static const FormDefinition definition = [] {
+        FormDefinition s = BaseForm("combos", Concat({ResultArea("Výsledek ="),
                                                 {{101, ControlKind::Label, "Lambda", 15, 80, 157, 12},
                                                  {208, ControlKind::ComboBox, "", 25, 90, 138, 84, kSorted | kTabStop | kNoAutoScroll},
                                                  {102, ControlKind::Label, "Materiál", 15, 115, 157, 8},
@@ -81,14 +81,14 @@ const FormSpec& CombosSpec() {
         s.focusAfterResult = false;
         return s;
     }();
-    return spec;
+    return definition;
 }
 
 // Three sorted combos that learn the texts OK reads, like the gravitation form.
-const FormSpec& LearningSpec() {
-    static const FormSpec spec = [] {
+const FormDefinition& LearningForm() {
+    static const FormDefinition definition = [] {
         const unsigned style = kSorted | kVerticalScroll | kTabStop | kNoAutoScroll;
-        FormSpec s = BaseSpec("learning", Concat({ResultArea("Síla ="),
+        FormDefinition s = BaseForm("learning", Concat({ResultArea("Síla ="),
                                                   {StandardCaption(0, "m1")},
                                                   {{107, ControlKind::ComboBox, "", 48, 90, 84, 60, style}},
                                                   {StandardCaption(1, "m2")},
@@ -101,13 +101,13 @@ const FormSpec& LearningSpec() {
         s.focusId = 107;
         return s;
     }();
-    return spec;
+    return definition;
 }
 
 // Relabelled captions, presets, three results (two fields and a read-only edit).
-const FormSpec& ResultsSpec() {
-    static const FormSpec spec = [] {
-        FormSpec s = BaseSpec("results", {{118, ControlKind::CentredLabel, "Odpor", 15, 25, 153, 11},
+const FormDefinition& ResultsForm() {
+    static const FormDefinition definition = [] {
+        FormDefinition s = BaseForm("results", {{118, ControlKind::CentredLabel, "Odpor", 15, 25, 153, 11},
                                           {100, ControlKind::Label, "Odpor R (Ohm)=", 18, 30, 70, 22},
                                           {111, ControlKind::ResultField, "0.00", 120, 30, 54, 12},
                                           {249, ControlKind::Label, "Zdánlivá tíha =", 18, 46, 90, 22},
@@ -128,13 +128,13 @@ const FormSpec& ResultsSpec() {
         s.focusId = 240;
         return s;
     }();
-    return spec;
+    return definition;
 }
 
 // OK and Storno with their own ids, a Help button that stores its picture, the system font.
-const FormSpec& LensLikeSpec() {
-    static const FormSpec spec = [] {
-        FormSpec s = BaseSpec("lens-like", {{100, ControlKind::Label, "Optická mohutnost =", 18, 48, 60, 9},
+const FormDefinition& LensLikeForm() {
+    static const FormDefinition definition = [] {
+        FormDefinition s = BaseForm("lens-like", {{100, ControlKind::Label, "Optická mohutnost =", 18, 48, 60, 9},
                                             {111, ControlKind::ResultField, "0.00", 120, 46, 54, 12},
                                             {226, ControlKind::DefaultPushButton, "OK", 10, 193, 50, 14},
                                             {230, ControlKind::PushButton, "Help", 68, 193, 50, 14},
@@ -153,13 +153,13 @@ const FormSpec& LensLikeSpec() {
         s.focusId = 306;
         return s;
     }();
-    return spec;
+    return definition;
 }
 
 // Widens the main window while open; its messages have no owner.
-const FormSpec& WideningSpec() {
-    static const FormSpec spec = [] {
-        FormSpec s = BaseSpec("widening", {{-1, ControlKind::Label, "Kolik litrů", 16, 46, 111, 21},
+const FormDefinition& WideningForm() {
+    static const FormDefinition definition = [] {
+        FormDefinition s = BaseForm("widening", {{-1, ControlKind::Label, "Kolik litrů", 16, 46, 111, 21},
                                            {1202, ControlKind::Edit, "", 40, 72, 60, 15, kClientEdge | kLeftAligned | kNoAutoScroll},
                                            {1, ControlKind::PushButton, "OK", 40, 225, 60, 15},
                                            {2, ControlKind::PushButton, "Storono", 150, 225, 60, 15}});
@@ -169,13 +169,13 @@ const FormSpec& WideningSpec() {
         s.focusId = 1202;
         return s;
     }();
-    return spec;
+    return definition;
 }
 
 // A link label below the buttons and a picture; Help shows the picture the opener stored.
-const FormSpec& LinkSpec(bool articleLink) {
+const FormDefinition& LinkForm(bool articleLink) {
     static const auto make = [](bool link) {
-        FormSpec s = BaseSpec(link ? "link" : "dead-link",
+        FormDefinition s = BaseForm(link ? "link" : "dead-link",
                               Concat({ResultArea("Délka ="), StandardInputRow(0, 107, "Frekvence"),
                                       {{233, ControlKind::Picture, "MYBMP", 15, 114, 156, 68}},
                                       ButtonRow(ButtonOrder::HelpOkStorno),
@@ -187,15 +187,15 @@ const FormSpec& LinkSpec(bool articleLink) {
         s.focusAtOpen = false;
         return s;
     };
-    static const FormSpec withLink = make(true), withoutLink = make(false);
+    static const FormDefinition withLink = make(true), withoutLink = make(false);
     return articleLink ? withLink : withoutLink;
 }
 
 class FormVariantsTest : public ClientAreaTest {
 protected:
-    QWidget* Open(const FormSpec& spec) {
+    QWidget* Open(const FormDefinition& definition) {
         DestroyCalculators();
-        form_ = OpenForm(spec);
+        form_ = OpenForm(definition);
         return form_;
     }
     template <typename T = QWidget>
@@ -221,7 +221,7 @@ protected:
 };
 
 TEST_F(FormVariantsTest, SortedListShowsCzechAlphabeticalOrderWithNothingChosen) {
-    Open(CombosSpec());
+    Open(CombosForm());
     auto* combo = Ctl<QComboBox>("ctl208");
     EXPECT_EQ(Items(*combo),
               QStringList({"Beton hutný 1.30", "Beton železový 1.73", "Bloky Therm 0.17", "Cihelné bloky CD IVA 0.41",
@@ -237,27 +237,27 @@ TEST_F(FormVariantsTest, SortedListShowsCzechAlphabeticalOrderWithNothingChosen)
 }
 
 TEST_F(FormVariantsTest, UnsortedListKeepsTheOrderOfAdding) {
-    Open(CombosSpec());
+    Open(CombosForm());
     auto* combo = Ctl<QComboBox>("ctl107");
     EXPECT_EQ(Items(*combo), QStringList({"stříbro 0.016", "měď 0.0175", "hliník 0.0285"}));
     EXPECT_EQ(combo->currentText(), "");
 }
 
 TEST_F(FormVariantsTest, CzechLettersSortAfterTheirBaseLettersAndChAfterH) {
-    static const FormSpec spec = [] {
-        FormSpec s = CombosSpec();
+    static const FormDefinition definition = [] {
+        FormDefinition s = CombosForm();
         s.slug = "czech";
         s.lists = {{208, {"Chata 1", "Hrad 2", "Cesta 3", "čas 4", "Žába 5", "zebra 6", "Řeka 7", "ruka 8", "Šíp 9", "sova 10"}}};
         return s;
     }();
-    Open(spec);
+    Open(definition);
     EXPECT_EQ(Items(*Ctl<QComboBox>("ctl208")),
               QStringList({"Cesta 3", "čas 4", "Hrad 2", "Chata 1", "ruka 8", "Řeka 7", "sova 10", "Šíp 9", "zebra 6",
                            "Žába 5"}));
 }
 
 TEST_F(FormVariantsTest, ComboTextIsReadAsAnInput) {
-    Open(CombosSpec());
+    Open(CombosForm());
     Ctl<QComboBox>("ctl208")->setCurrentIndex(0);  // "Beton hutný 1.30"
     QTest::keyClicks(Ctl<QComboBox>("ctl107"), "10");
     QTest::keyClicks(Ctl("ctl106"), "2");
@@ -268,7 +268,7 @@ TEST_F(FormVariantsTest, ComboTextIsReadAsAnInput) {
 }
 
 TEST_F(FormVariantsTest, TabPassesOverComboBoxesWithoutTabStop) {
-    Open(CombosSpec());
+    Open(CombosForm());
     EXPECT_EQ(QApplication::focusWidget(), Ctl("ctl208"));
     EXPECT_EQ(Ctl("ctl107")->focusPolicy(), Qt::ClickFocus);
     for (const char* next : {"ctl106", "ctl1", "ctl2", "ctl208"}) {
@@ -285,7 +285,7 @@ TEST_F(FormVariantsTest, TabPassesOverComboBoxesWithoutTabStop) {
 }
 
 TEST_F(FormVariantsTest, TypingStopsAtTheFieldWidthWhereTheFieldDoesNotScroll) {
-    Open(CombosSpec());
+    Open(CombosForm());
     const QString many(200, QLatin1Char('8'));
     QTest::keyClicks(Ctl("ctl106"), many);
     EXPECT_EQ(Ctl<QLineEdit>("ctl106")->text(), many) << "an auto-scrolling edit takes everything";
@@ -305,7 +305,7 @@ TEST_F(FormVariantsTest, TypingStopsAtTheFieldWidthWhereTheFieldDoesNotScroll) {
 }
 
 TEST_F(FormVariantsTest, ListsLearnTypedTextsOnceWithoutRegardToCase) {
-    Open(LearningSpec());
+    Open(LearningForm());
     auto* m1 = Ctl<QComboBox>("ctl107");
     QTest::keyClicks(m1, "abc");
     Press(Qt::Key_Return);
@@ -327,7 +327,7 @@ TEST_F(FormVariantsTest, ListsLearnTypedTextsOnceWithoutRegardToCase) {
 }
 
 TEST_F(FormVariantsTest, RelabelsPresetsAndSeveralResults) {
-    Open(ResultsSpec());
+    Open(ResultsForm());
     EXPECT_EQ(Ctl<QLabel>("ctl118")->text(), "");
     EXPECT_EQ(Ctl<QLabel>("ctl100")->text(), "Dráha s (m)");
     EXPECT_EQ(Ctl<QLineEdit>("ctl244")->text(), "voda 1000");
@@ -348,7 +348,7 @@ TEST_F(FormVariantsTest, RelabelsPresetsAndSeveralResults) {
 }
 
 TEST_F(FormVariantsTest, ResultsAreNamedByTheCaptionBesideOrAboveThem) {
-    Open(ResultsSpec());
+    Open(ResultsForm());
     EXPECT_EQ(Ctl("ctl111")->accessibleName(), "Dráha s (m)");
     EXPECT_EQ(Ctl("ctl250")->accessibleName(), "Zdánlivá tíha =");
     EXPECT_EQ(Ctl("ctl1205")->accessibleName(), "Rozdíl:");
@@ -357,7 +357,7 @@ TEST_F(FormVariantsTest, ResultsAreNamedByTheCaptionBesideOrAboveThem) {
 }
 
 TEST_F(FormVariantsTest, StaticControlsShowTheHandOthersTheirOwnCursor) {
-    Open(ResultsSpec());
+    Open(ResultsForm());
     const Qt::CursorShape hand = StaticControlCursor().shape();
     EXPECT_EQ(Ctl("ctl100")->cursor().shape(), hand);
     EXPECT_EQ(Ctl("ctl111")->cursor().shape(), hand);
@@ -367,7 +367,7 @@ TEST_F(FormVariantsTest, StaticControlsShowTheHandOthersTheirOwnCursor) {
 }
 
 TEST_F(FormVariantsTest, LensFormIdsEnterComputesEscapeDoesNothing) {
-    Open(LensLikeSpec());
+    Open(LensLikeForm());
     EXPECT_EQ(form_->font(), QFontDatabase::systemFont(QFontDatabase::GeneralFont));
     EXPECT_EQ(Ctl<QLineEdit>("ctl306")->text(), "sklo 1.5");
     QTest::keyClicks(Ctl("ctl300"), "2");
@@ -385,13 +385,13 @@ TEST_F(FormVariantsTest, LensFormIdsEnterComputesEscapeDoesNothing) {
 }
 
 TEST_F(FormVariantsTest, FormsOutsideTheCatalogueTakeNoSlot) {
-    Open(LensLikeSpec());
+    Open(LensLikeForm());
     for (const auto& slot : Registry().forms) EXPECT_NE(slot, form_);
     EXPECT_EQ(Registry().activeCalculator, form_);
 }
 
 TEST_F(FormVariantsTest, HelpShowsTheStoredPictureOrDoesNothing) {
-    Open(LinkSpec(true));
+    Open(LinkForm(true));
     Registry().helpBitmapId = 234;
     QTest::mouseClick(Ctl("ctl230"), Qt::LeftButton);
     EXPECT_EQ(Registry().helpBitmapId, 234);
@@ -399,18 +399,18 @@ TEST_F(FormVariantsTest, HelpShowsTheStoredPictureOrDoesNothing) {
 
     DestroyCalculators();
     EXPECT_TRUE(Registry().helpWindow.isNull());
-    Open(LinkSpec(false));
+    Open(LinkForm(false));
     QTest::mouseClick(Ctl("ctl230"), Qt::LeftButton);
     EXPECT_TRUE(Registry().helpWindow.isNull());
 }
 
 TEST_F(FormVariantsTest, NoFocusAtOpeningWhereTheFormSetsNone) {
-    Open(LinkSpec(true));
+    Open(LinkForm(true));
     EXPECT_FALSE(form_->isAncestorOf(QApplication::focusWidget()));
 }
 
 TEST_F(FormVariantsTest, LinkLabelOpensTheArticleOnEveryClick) {
-    Open(LinkSpec(true));
+    Open(LinkForm(true));
     auto* link = Ctl<QLabel>("ctl256");
     EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_EQ(link->font().family(), "Times New Roman");
@@ -426,13 +426,13 @@ TEST_F(FormVariantsTest, LinkLabelOpensTheArticleOnEveryClick) {
     QTest::mouseDClick(link, Qt::LeftButton);
     EXPECT_EQ(urls_.urls.size(), 3u) << "a double click is a second notification";
 
-    Open(LinkSpec(false));
+    Open(LinkForm(false));
     QTest::mouseClick(Ctl("ctl256"), Qt::LeftButton);
     EXPECT_EQ(urls_.urls.size(), 3u) << "only the article link opens anything";
 }
 
 TEST_F(FormVariantsTest, PictureShowsTheNamedResourceInASunkenFrame) {
-    Open(LinkSpec(true));
+    Open(LinkForm(true));
     auto* picture = Ctl<QLabel>("ctl233");
     EXPECT_EQ(picture->frameShadow(), QFrame::Sunken);
     EXPECT_EQ(picture->alignment(), Qt::AlignCenter);
@@ -454,7 +454,7 @@ TEST_F(FormVariantsTest, WideningFormWidensTheMainWindowAndStornoRestoresIt) {
     client().setGeometry(100, 80, 564, 541);
     const QRect before = client().frameGeometry();
     const QRect beforeInner = client().geometry();
-    Open(WideningSpec());
+    Open(WideningForm());
     const QRect widened = client().frameGeometry();
     EXPECT_EQ(widened, QRect(before.x(), before.y(), 660, before.y() + before.height() - 40));
     EXPECT_EQ(form_->geometry(), QRect(190, 43, client().width() - 190, client().height() - 60));
@@ -474,7 +474,7 @@ TEST_F(FormVariantsTest, WideningFormWidensTheMainWindowAndStornoRestoresIt) {
 
 TEST_F(FormVariantsTest, DestroyingTheWideningFormKeepsTheMainWindowWide) {
     client().setGeometry(100, 80, 564, 541);
-    Open(WideningSpec());
+    Open(WideningForm());
     const QRect widened = client().frameGeometry();
     delete form_.data();
     EXPECT_EQ(client().frameGeometry(), widened);

@@ -230,12 +230,12 @@ protected:
         TopicPanelTest::SetUp();
         stand_in_ = *FindForm("current");
         stand_in_.slug = "stand-in";
-        SetFormLookup([this](Field field, std::string_view title) -> const FormSpec* {
+        SetFormLookup([this](Field field, std::string_view title) -> const FormDefinition* {
             asked_.emplace_back(field, std::string(title));
             return missing_ ? nullptr : &stand_in_;
         });
     }
-    FormSpec stand_in_;
+    FormDefinition stand_in_;
     bool missing_ = false;
     std::vector<std::pair<Field, std::string>> asked_;
 };
@@ -301,7 +301,7 @@ TEST(FormLookup, FindsCatalogueFormsByFieldAndTitle) {
 
 // Every form of the catalogue is reached from exactly one label of its field's panel.
 TEST(PanelData, EveryCatalogueFormHasOneLabel) {
-    for (const FormSpec* form : Catalogue()) {
+    for (const FormDefinition* form : Catalogue()) {
         int labels = 0;
         for (const PanelLabel& label : PanelFor(form->field).labels)
             if (label.action == LabelAction::OpenForm && label.target == form->title) ++labels;

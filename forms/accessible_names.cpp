@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "forms/qt_text.h"
+
 namespace kalvora {
 namespace {
-
-QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 bool IsCaptionKind(ControlKind kind) { return kind == ControlKind::Label || kind == ControlKind::SunkenLabel; }
 
@@ -56,11 +56,11 @@ QString ControlAccessibleName(const FormDefinition& form, std::size_t index) {
     const ControlDefinition& control = form.dialog.controls.at(index);
     if (control.id != -1) {
         for (std::size_t i = 0; i < form.inputs.size(); ++i)
-            if (form.inputs[i].controlId == control.id) return Utf8(form.InputCaption(i));
+            if (form.inputs[i].controlId == control.id) return ToQString(form.InputCaption(i));
         if (std::find(form.resultIds.begin(), form.resultIds.end(), control.id) != form.resultIds.end())
-            if (const ControlDefinition* caption = ResultCaption(form, control)) return Utf8(form.InitialText(*caption));
+            if (const ControlDefinition* caption = ResultCaption(form, control)) return ToQString(form.InitialText(*caption));
     }
-    return Utf8(form.InitialText(control));
+    return ToQString(form.InitialText(control));
 }
 
 }  // namespace kalvora

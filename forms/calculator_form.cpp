@@ -24,6 +24,7 @@
 #include "forms/control_factory.h"
 #include "forms/help_window.h"
 #include "forms/notify_label.h"
+#include "forms/qt_text.h"
 #include "platform/dialog_units.h"
 #include "platform/message_box.h"
 
@@ -33,13 +34,12 @@ namespace {
 constexpr int kHelpCommand = 230;
 constexpr int kCancelKeyCommand = 2;  // what Esc sends, whatever the form's Storno id is
 
-QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 }  // namespace
 
 CalculatorForm::CalculatorForm(const FormDefinition& definition, QWidget* parent) : QWidget(parent), definition_(definition) {
-    setObjectName(QStringLiteral("form_") + Utf8(definition.slug));
-    setAccessibleName(Utf8(definition.title));
+    setObjectName(QStringLiteral("form_") + ToQString(definition.slug));
+    setAccessibleName(ToQString(definition.title));
     setAutoFillBackground(true);
     setFont(platform::DialogFontFor(definition.dialog.font));
     Build();
@@ -53,7 +53,7 @@ void CalculatorForm::Build() {
     const auto& controls = definition_.dialog.controls;
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const ControlDefinition& control = controls[i];
-        QWidget* widget = CreateControl(control, Utf8(definition_.InitialText(control)),
+        QWidget* widget = CreateControl(control, ToQString(definition_.InitialText(control)),
                                         platform::DialogRectToPixels(control.x, control.y, control.cx, control.cy, base),
                                         this);
         widget->setObjectName(ControlObjectName(definition_, i));
@@ -72,7 +72,7 @@ void CalculatorForm::FillLists() {
         auto* combo = qobject_cast<QComboBox*>(Control(list.controlId));
         if (!combo) continue;
         const bool sorted = (definition_.dialog.Find(list.controlId)->flags & kSorted) != 0;
-        for (std::string_view item : list.items) AddItem(*combo, Utf8(item), sorted);
+        for (std::string_view item : list.items) AddItem(*combo, ToQString(item), sorted);
     }
 }
 
@@ -80,9 +80,9 @@ void CalculatorForm::ApplyPresets() {
     for (const PresetText& preset : definition_.presets) {
         QWidget* control = Control(preset.controlId);
         if (auto* edit = qobject_cast<QLineEdit*>(control))
-            edit->setText(Utf8(preset.text));
+            edit->setText(ToQString(preset.text));
         else if (auto* combo = qobject_cast<QComboBox*>(control))
-            combo->setEditText(Utf8(preset.text));
+            combo->setEditText(ToQString(preset.text));
     }
 }
 
@@ -197,7 +197,7 @@ void CalculatorForm::paintEvent(QPaintEvent*) {
     painter.setFont(font);
     painter.setPen(QColor(0, 0, 255));
     // The title's text cell starts at (10, titleY); text is drawn at its baseline.
-    painter.drawText(10, definition_.titleY + painter.fontMetrics().ascent(), Utf8(definition_.title));
+    painter.drawText(10, definition_.titleY + painter.fontMetrics().ascent(), ToQString(definition_.title));
 }
 
 bool CalculatorForm::eventFilter(QObject* watched, QEvent* event) {
@@ -214,11 +214,12 @@ bool CalculatorForm::eventFilter(QObject* watched, QEvent* event) {
 
 bool CalculatorForm::HandleKey(QObject* watched, const QKeyEvent& key) {
     QWidget* focus = QApplication::focusWidget();
-    switch (ClassifyDialogKey(key)) {
+    const DialogKey dialogKey = ClassifyDialogKey(key);
+    switch (dialogKey) {
     case DialogKey::None: return false;
     case DialogKey::NextTabStop:
     case DialogKey::PreviousTabStop: {
-        const bool backwards = ClassifyDialogKey(key) == DialogKey::PreviousTabStop;
+        const bool backwards = dialogKey == DialogKey::PreviousTabStop;
         if (QWidget* next = NextTabStop(controls_, focus, backwards))
             next->setFocus(backwards ? Qt::BacktabFocusReason : Qt::TabFocusReason);
         return true;

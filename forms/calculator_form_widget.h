@@ -19,8 +19,6 @@ class CalculatorForm : public QWidget {
 public:
     CalculatorForm(const FormDefinition& definition, QWidget* parent);
 
-    const FormDefinition& definition() const { return definition_; }
-
     // The first control with this id in template order, or nullptr.
     QWidget* Control(int id) const;
 

@@ -12,14 +12,8 @@ namespace {
 // QLineEdit keeps this many pixels free on each side of its text.
 constexpr int kLineEditHorizontalMargin = 2;
 
-}  // namespace
-
-FitWidthValidator::FitWidthValidator(QLineEdit* edit) : QValidator(edit), edit_(edit), shown_(edit->text()) {
-    // The edit holds the new text already while it is validated, so the old one is kept here.
-    connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { shown_ = text; });
-}
-
-int FitWidthValidator::TextRoom(const QLineEdit& edit) {
+// The width in pixels that the text of `edit` may take without scrolling.
+int TextRoom(const QLineEdit& edit) {
     QStyleOptionFrame option;
     option.initFrom(&edit);
     option.rect = edit.rect();
@@ -30,6 +24,13 @@ int FitWidthValidator::TextRoom(const QLineEdit& edit) {
                                ->subElementRect(QStyle::SE_LineEditContents, &option, &edit)
                                .marginsRemoved(edit.textMargins());
     return contents.width() - 2 * kLineEditHorizontalMargin;
+}
+
+}  // namespace
+
+FitWidthValidator::FitWidthValidator(QLineEdit* edit) : QValidator(edit), edit_(edit), shown_(edit->text()) {
+    // The edit holds the new text already while it is validated, so the old one is kept here.
+    connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { shown_ = text; });
 }
 
 QValidator::State FitWidthValidator::validate(QString& input, int&) const {

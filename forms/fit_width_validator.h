@@ -18,9 +18,6 @@ public:
 
     State validate(QString& input, int& pos) const override;
 
-    // The width in pixels that the text of `edit` may take without scrolling.
-    static int TextRoom(const QLineEdit& edit);
-
 private:
     QPointer<QLineEdit> edit_;
     QString shown_;  // the text before the edit being validated

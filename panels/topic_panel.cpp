@@ -9,6 +9,7 @@
 #include "app/window_registry.h"
 #include "forms/calculator_form.h"
 #include "forms/notify_label.h"
+#include "forms/qt_text.h"
 #include "forms/static_cursor.h"
 #include "panels/form_lookup.h"
 #include "panels/panel_data.h"
@@ -19,7 +20,6 @@ namespace {
 
 constexpr int kLabelStep = 15;  // dialog units from one label to the next
 
-QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 QColor ToColor(Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
 
 QFont LabelFont() {
@@ -34,7 +34,7 @@ void Activate(const PanelData& panel, const PanelLabel& label) {
     switch (label.action) {
     case LabelAction::OpenUrl:
         // A link leaves the open form alone.
-        QDesktopServices::openUrl(QUrl(Utf8(label.target)));
+        QDesktopServices::openUrl(QUrl(ToQString(label.target)));
         return;
     case LabelAction::OpenForm: {
         const FormDefinition* form = LookupForm(panel.field, label.target);
@@ -67,7 +67,7 @@ public:
         const QFont labelFont = LabelFont();
         for (std::size_t i = 0; i < data.labels.size(); ++i) {
             const PanelLabel& label = data.labels[i];
-            auto* widget = new NotifyLabel(Utf8(label.text), this);
+            auto* widget = new NotifyLabel(ToQString(label.text), this);
             widget->setObjectName(QStringLiteral("ctl%1").arg(label.id));
             widget->setAccessibleName(widget->text());
             widget->setTextFormat(Qt::PlainText);

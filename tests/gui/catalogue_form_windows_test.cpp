@@ -16,6 +16,7 @@
 #include "calc/catalogue.h"
 #include "form_panel_fixture.h"
 #include "forms/calculator_form.h"
+#include "forms/qt_text.h"
 #include "panels/topic_panel.h"
 
 namespace kalvora {
@@ -23,14 +24,13 @@ namespace {
 
 using testing_support::ClientAreaTest;
 
-QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 class CatalogueFormTest : public ClientAreaTest, public ::testing::WithParamInterface<const FormDefinition*> {};
 
 TEST_P(CatalogueFormTest, OpensWithItsInputsResultsListsAndFocus) {
     const FormDefinition& definition = *GetParam();
     QWidget* form = OpenForm(definition);
-    form->grab().save(testing_support::ScreenshotFolder() + QStringLiteral("/form_%1.png").arg(Utf8(definition.slug)));
+    form->grab().save(testing_support::ScreenshotFolder() + QStringLiteral("/form_%1.png").arg(ToQString(definition.slug)));
     EXPECT_EQ(Registry().forms[FormSlot(definition)], form);
     EXPECT_EQ(Registry().activeCalculator, form);
     EXPECT_EQ(form->geometry(), QRect(190, 43, client().width() - 190, client().height() - 60));
@@ -40,7 +40,7 @@ TEST_P(CatalogueFormTest, OpensWithItsInputsResultsListsAndFocus) {
         QWidget* input = control(definition.inputs[i].controlId);
         ASSERT_NE(input, nullptr) << definition.inputs[i].controlId;
         EXPECT_TRUE(qobject_cast<QLineEdit*>(input) || qobject_cast<QComboBox*>(input));
-        EXPECT_EQ(input->accessibleName(), Utf8(definition.InputCaption(i)));
+        EXPECT_EQ(input->accessibleName(), ToQString(definition.InputCaption(i)));
     }
     for (int id : definition.resultIds) {
         QWidget* result = control(id);
@@ -48,7 +48,7 @@ TEST_P(CatalogueFormTest, OpensWithItsInputsResultsListsAndFocus) {
         const auto* label = qobject_cast<QLabel*>(result);
         const auto* edit = qobject_cast<QLineEdit*>(result);
         ASSERT_TRUE(label || (edit && edit->isReadOnly())) << id;
-        EXPECT_EQ(label ? label->text() : edit->text(), Utf8(definition.dialog.Find(id)->text)) << id;
+        EXPECT_EQ(label ? label->text() : edit->text(), ToQString(definition.dialog.Find(id)->text)) << id;
         EXPECT_FALSE(result->accessibleName().isEmpty()) << id;
     }
     for (const PresetList& list : definition.lists) {
@@ -58,17 +58,17 @@ TEST_P(CatalogueFormTest, OpensWithItsInputsResultsListsAndFocus) {
         EXPECT_EQ(combo->currentText(), "");
         std::set<QString> items;
         for (int i = 0; i < combo->count(); ++i) items.insert(combo->itemText(i));
-        for (std::string_view item : list.items) EXPECT_EQ(items.count(Utf8(item)), 1u) << item;
+        for (std::string_view item : list.items) EXPECT_EQ(items.count(ToQString(item)), 1u) << item;
     }
     for (const PresetText& preset : definition.presets) {
         auto* edit = qobject_cast<QLineEdit*>(control(preset.controlId));
         ASSERT_NE(edit, nullptr) << preset.controlId;
-        EXPECT_EQ(edit->text(), Utf8(preset.text));
+        EXPECT_EQ(edit->text(), ToQString(preset.text));
     }
     for (const PresetText& relabel : definition.relabels) {
         auto* label = qobject_cast<QLabel*>(control(relabel.controlId));
         ASSERT_NE(label, nullptr) << relabel.controlId;
-        EXPECT_EQ(label->text(), Utf8(relabel.text));
+        EXPECT_EQ(label->text(), ToQString(relabel.text));
     }
     if (definition.focusAtOpen)
         EXPECT_EQ(QApplication::focusWidget(), control(definition.focusId));

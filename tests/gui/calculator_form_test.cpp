@@ -3,6 +3,8 @@
 // Help, the dialog keys.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -167,6 +169,8 @@ struct TabOrderCase {
     const char* name;
     const char* slug;
     std::vector<const char*> order;  // the tab stops from the first input on
+
+    friend void PrintTo(const TabOrderCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class TabOrderTest : public CalculatorFormTest, public ::testing::WithParamInterface<TabOrderCase> {};
@@ -195,6 +199,8 @@ struct KeypadCase {
     Qt::Key key;
     Qt::KeyboardModifiers modifiers;
     const char* typed;
+
+    friend void PrintTo(const KeypadCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class KeypadTest : public CalculatorFormTest, public ::testing::WithParamInterface<KeypadCase> {};

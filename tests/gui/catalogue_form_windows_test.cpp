@@ -3,6 +3,8 @@
 // windows the way a user does.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -20,6 +22,10 @@
 #include "panels/topic_panel.h"
 
 namespace kalvora {
+
+// Names a catalogue form by its slug in test output.
+void PrintTo(const FormDefinition* form, std::ostream* os) { *os << form->slug; }
+
 namespace {
 
 using testing_support::ClientAreaTest;

@@ -2,6 +2,8 @@
 // Dialog units to pixels, as the platform's dialog manager converts them.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -16,6 +18,8 @@ struct ConversionCase {
     int units;
     BaseUnits base;
     int x, y;  // the pixels for `units` taken horizontally and vertically
+
+    friend void PrintTo(const ConversionCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class DialogUnitConversionTest : public ::testing::TestWithParam<ConversionCase> {};

@@ -2,6 +2,8 @@
 // The topic help window and where it draws its picture.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QApplication>
 #include <QFrame>
 #include <QPushButton>
@@ -23,6 +25,8 @@ struct OriginCase {
     const char* name;
     QSize frame, picture;
     QPoint origin;
+
+    friend void PrintTo(const OriginCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class PictureOriginTest : public ::testing::TestWithParam<OriginCase> {};

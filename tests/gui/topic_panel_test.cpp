@@ -2,6 +2,8 @@
 // The six topic panels: labels, colours, fonts, the gradient, and what a click does.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,6 +35,8 @@ struct PanelCase {
     QColor background;
     QColor text;
     std::vector<LabelRow> labels;
+
+    friend void PrintTo(const PanelCase& c, std::ostream* os) { *os << c.name; }
 };
 
 const std::vector<PanelCase>& PanelCases() {
@@ -246,6 +250,8 @@ struct LabelActionCase {
     int label;
     const char* formTitle;
     int helpBitmapId;  // after the click; the test stores 77 before it
+
+    friend void PrintTo(const LabelActionCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class LabelOpensTest : public LabelActionTest, public ::testing::WithParamInterface<LabelActionCase> {};

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QColor>
 #include <QString>
 
 namespace kalvora::resources {
@@ -14,5 +15,8 @@ inline QString HelpPicturePath(int id) { return QStringLiteral(":/kalvora/help/%
 
 // The toolbar strip is a file beside the program, not a resource.
 inline QString ToolbarFileName() { return QStringLiteral("toolbar508.bmp"); }
+// The strip's background, a button-face grey that no drawn pixel has: a toolbar can make it
+// transparent with QPixmap::createMaskFromColor.
+inline QRgb ToolbarBackground() { return qRgb(192, 192, 192); }
 
 }  // namespace kalvora::resources

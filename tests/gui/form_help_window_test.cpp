@@ -113,8 +113,8 @@ TEST_F(HelpWindowTest, DestroyCalculatorsClosesIt) {
 }
 
 TEST_F(HelpWindowTest, AnIdWithoutPictureLeavesTheFrameEmpty) {
-    ASSERT_TRUE(QPixmap(resources::HelpPicturePath(2005)).isNull());
-    QWidget* window = OpenHelp(2005);
+    ASSERT_TRUE(QPixmap(resources::HelpPicturePath(9999)).isNull());
+    QWidget* window = OpenHelp(9999);
     auto* frame = window->findChild<QFrame*>("ctl233");
     const QImage image = frame->grab().toImage();
     const QRect inside = frame->contentsRect();
@@ -128,6 +128,7 @@ TEST_F(HelpWindowTest, DrawsTheStoredPictureCentredAtItsOwnSize) {
     const QImage picture(resources::HelpPicturePath(2002));
     if (picture.isNull()) GTEST_SKIP() << "the help pictures are not built into this program";
     QWidget* window = OpenHelp(2002);
+    window->grab().save(testing_support::ScreenshotFolder() + QStringLiteral("/help_window.png"));
     auto* frame = window->findChild<QFrame*>("ctl233");
     const QImage image = frame->grab().toImage();
     const QPoint origin = frame->contentsRect().topLeft() + CentredPictureOrigin(frame->contentsRect().size(), picture.size());

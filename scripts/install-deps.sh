@@ -1,19 +1,32 @@
 #!/usr/bin/env bash
-# Installs what building and testing Kalvora needs on Debian 12; installs nothing already there.
+# Installs what building and running Kalvora needs on Debian 12 (with --tests also what the
+# tests, the sanitizer, fuzzing, cross and packaging checks need); installs nothing already there.
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-translations-l10n libgl1-mesa-dev
   xvfb xauth fonts-liberation2 fonts-dejavu-core
 )
+if [ "${1:-}" = "--tests" ]; then
+  packages+=(
+    libgtest-dev libgmock-dev libbenchmark-dev locales
+    clang-14 libclang-rt-14-dev g++-mingw-w64-x86-64
+    desktop-file-utils appstream dpkg-dev file
+  )
+fi
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 if ((${#missing[@]})); then
-  sudo_cmd=()
-  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
   "${sudo_cmd[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+# The tests prove that a Czech locale (decimal comma) changes nothing: it must exist.
+if [ "${1:-}" = "--tests" ] && ! locale -a 2>/dev/null | grep -qi '^cs_CZ\.utf-\?8$'; then
+  "${sudo_cmd[@]}" sed -i 's/^# *\(cs_CZ.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^cs_CZ.UTF-8 UTF-8' /etc/locale.gen || echo 'cs_CZ.UTF-8 UTF-8' | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
+  "${sudo_cmd[@]}" locale-gen >/dev/null
 fi

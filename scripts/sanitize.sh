@@ -3,7 +3,7 @@
 # GUI tests included, with leak detection on.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh --tests
 cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize -j "$(nproc)"
 ctest --preset sanitize -j "$(nproc)"

@@ -2,7 +2,7 @@
 # Installs what is missing, builds, and runs every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh --tests
 scripts/build.sh
 build_dir=${KALVORA_BUILD_DIR:-build}
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"

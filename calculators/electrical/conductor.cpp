@@ -74,7 +74,8 @@ FormDefinition VoltageDropForm() {
                            ButtonRow(ButtonOrder::HelpOkStorno)})};
     form.title = "Úbytek napětí vlivem odp.vodiče";
     form.inputs = {{107, 5}, {106, 7}};
-    form.help = HelpAction::None;
+    form.help = HelpAction::StorePicture;  // the topic's formula picture
+    form.helpBitmapId = 2012;
     form.focusId = 0;  // the form never sets the focus
     form.focusAtOpen = false;
     form.focusAfterResult = false;

@@ -77,7 +77,8 @@ FormDefinition FluorescentForBulbForm() {
                            ButtonRow(ButtonOrder::HelpOkStorno)})};
     form.title = "Zářivka za žárovku";
     form.inputs = {{107, 5}};
-    form.help = HelpAction::None;
+    form.help = HelpAction::StorePicture;  // the topic's formula picture
+    form.helpBitmapId = 2013;
     form.focusId = 0;  // the form never sets the focus
     form.focusAtOpen = false;
     form.focusAfterResult = false;
@@ -100,7 +101,8 @@ FormDefinition LuminousFluxForm() {
                            ButtonRow(ButtonOrder::HelpOkStorno)})};
     form.title = "Světelný tok";
     form.inputs = {{107, 5}, {106, 7}};
-    form.help = HelpAction::None;
+    form.help = HelpAction::StorePicture;  // the topic's formula picture
+    form.helpBitmapId = 2014;
     form.focusId = 107;
     form.focusAtOpen = true;
     form.focusAfterResult = false;

@@ -46,7 +46,8 @@ FormDefinition InputPowerForm() {
                            ButtonRow(ButtonOrder::HelpOkStorno)})};
     form.title = "Příkon spotřebiče";
     form.inputs = {{107, 5}, {106, 7}};
-    form.help = HelpAction::None;
+    form.help = HelpAction::StorePicture;  // the topic's formula picture
+    form.helpBitmapId = 2015;
     form.focusId = 107;
     form.focusAtOpen = true;
     form.focusAfterResult = true;
@@ -70,7 +71,8 @@ FormDefinition ActivePowerForm() {
                            ButtonRow(ButtonOrder::HelpOkStorno)})};
     form.title = "Činný výkon spotř.s induk.odporem";
     form.inputs = {{204, 5}, {106, 7}, {105, 9}};
-    form.help = HelpAction::None;
+    form.help = HelpAction::StorePicture;  // the topic's formula picture
+    form.helpBitmapId = 2016;
     form.focusId = 204;  // the first input; the form never moves the focus to it
     form.focusAtOpen = false;
     form.focusAfterResult = false;

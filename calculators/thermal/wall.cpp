@@ -70,7 +70,8 @@ FormDefinition WallThermalResistanceForm() {
     form.title = "Tepelný odpor stěny";
     // Read on OK in this order: the thickness below and then the material above it.
     form.inputs = {{207, 7}, {208, 5}};
-    form.help = HelpAction::None;
+    form.help = HelpAction::StorePicture;  // the topic's formula picture
+    form.helpBitmapId = 2017;
     form.focusId = 208;
     form.focusAtOpen = true;
     form.focusAfterResult = false;

@@ -85,17 +85,17 @@ INSTANTIATE_TEST_SUITE_P(
                   {"Počet závitů prim.vinutí N1", "Počet závitů sec.vinutí N2", "Primární napětí U1"}},
         FormFacts{"conductor-resistance", 191, "Odpor vodiče", 10, 2008, 107, true, false, "Odpor vodiče =",
                   {"Měrný odpor materialu ró", "Průřez vodiče v mm čtverečních S", "Délka vodiče v metrech l"}},
-        FormFacts{"voltage-drop", 197, "Úbytek napětí vlivem odp.vodiče", 10, 0, 0, false, false,
+        FormFacts{"voltage-drop", 197, "Úbytek napětí vlivem odp.vodiče", 10, 2012, 0, false, false,
                   "Úbytek napětí delta U (volt) =", {"Proud obvodu spotřebiče (amper)", "Odpor vodiče (ohm)"}},
-        FormFacts{"fluorescent-for-bulb", 192, "Zářivka za žárovku", 10, 0, 0, false, false,
+        FormFacts{"fluorescent-for-bulb", 192, "Zářivka za žárovku", 10, 2013, 0, false, false,
                   "Příkon zářivky,která jí nahradí =", {"Příkon žárovky ve wattech"}},
-        FormFacts{"luminous-flux", 193, "Světelný tok", 10, 0, 107, true, false, "Světelný tok v lumenech =",
+        FormFacts{"luminous-flux", 193, "Světelný tok", 10, 2014, 107, true, false, "Světelný tok v lumenech =",
                   {"Světelný tok na watt příkonu", "Příkon spotřebiče ve wattech"}},
-        FormFacts{"input-power", 194, "Příkon spotřebiče", 10, 0, 107, true, true, "Příkon spotřebiče (watt) =",
+        FormFacts{"input-power", 194, "Příkon spotřebiče", 10, 2015, 107, true, true, "Příkon spotřebiče (watt) =",
                   {"Proud obvodu spotřebiče (amper)", "Napětí obvodu (volt)"}},
-        FormFacts{"active-power", 195, "Činný výkon spotř.s induk.odporem", 10, 0, 204, false, false,
+        FormFacts{"active-power", 195, "Činný výkon spotř.s induk.odporem", 10, 2016, 204, false, false,
                   "Činný výkon spotřebiče (watt) =", {"Účiník spotřebiče cos(fí)", "Proud (amper)", "Napětí (volt)"}},
-        FormFacts{"wall-thermal-resistance", 208, "Tepelný odpor stěny", 10, 0, 208, true, false,
+        FormFacts{"wall-thermal-resistance", 208, "Tepelný odpor stěny", 10, 2017, 208, true, false,
                   "Tepelný odpor R stěny =", {"Tloušťka vrstvy v metrech", "Součinitel tep.vodivosti LAMBDA"}}));
 // clang-format on
 

@@ -1,0 +1,233 @@
+// SPDX-License-Identifier: MIT
+// The calculator frame on the Ohm's-law forms: opening, computing, the input error, Storno,
+// Help, the dialog keys.
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/window_registry.h"
+#include "calc/catalogue.h"
+#include "form_panel_fixture.h"
+#include "forms/calculator_form.h"
+
+namespace kalvora {
+namespace {
+
+using testing_support::ClientAreaTest;
+
+class CalculatorFormTest : public ClientAreaTest {
+protected:
+    QWidget* Open(std::string_view slug) {
+        const FormDefinition* definition = FindForm(slug);
+        EXPECT_NE(definition, nullptr) << slug;
+        if (!definition) return nullptr;
+        DestroyCalculators();
+        form_ = OpenForm(*definition);
+        return form_;
+    }
+    template <typename T = QWidget>
+    T* Ctl(const char* name) const {
+        T* widget = form_->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    QString Result() const { return Ctl<QLabel>("ctl111")->text(); }
+    void Type(const char* control, const char* text) { QTest::keyClicks(Ctl(control), QString::fromUtf8(text)); }
+    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    }
+
+    QWidget* form_ = nullptr;
+};
+
+TEST_F(CalculatorFormTest, CurrentFormOpensWithItsTextsPlacedAndFocused) {
+    ASSERT_NE(Open("current"), nullptr);
+    EXPECT_EQ(form_->parentWidget(), &client());
+    EXPECT_EQ(form_->geometry(), QRect(190, 43, 564 - 190, 541 - 60));
+    EXPECT_TRUE(form_->isVisible());
+    EXPECT_EQ(Registry().forms[FormSlot(*FindForm("current"))], form_);
+    EXPECT_EQ(Registry().activeCalculator, form_);
+
+    EXPECT_EQ(Ctl<QLabel>("ctl118")->text(), "Proud");
+    EXPECT_EQ(Ctl<QGroupBox>("ctl116")->title(), "Výsledek");
+    EXPECT_EQ(Ctl<QGroupBox>("ctl116_2")->title(), "Zadání");
+    EXPECT_EQ(Ctl<QLabel>("ctl100")->text(), "Proud I (Amper) =");
+    EXPECT_EQ(Ctl<QLabel>("ctl101")->text(), "Napětí U (Volt)");
+    EXPECT_EQ(Ctl<QLabel>("ctl102")->text(), "Odpor R (Ohm)");
+    EXPECT_EQ(Result(), "0.00");
+    EXPECT_EQ(Ctl<QPushButton>("ctl1")->text(), "OK");
+    EXPECT_EQ(Ctl<QPushButton>("ctl230")->text(), "Help");
+    EXPECT_EQ(Ctl<QPushButton>("ctl2")->text(), "Storno");
+    EXPECT_TRUE(Ctl<QPushButton>("ctl1")->isDefault());
+    EXPECT_EQ(Ctl<QLineEdit>("ctl107")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+
+    EXPECT_EQ(QApplication::focusWidget(), Ctl("ctl107"));
+}
+
+TEST_F(CalculatorFormTest, ControlsAreNamedByTheirCaptions) {
+    ASSERT_NE(Open("resistance"), nullptr);
+    EXPECT_EQ(Ctl("ctl107")->accessibleName(), "Napětí U (Volt)");
+    EXPECT_EQ(Ctl("ctl106")->accessibleName(), "Proud I (Amper)");
+    EXPECT_EQ(Ctl("ctl111")->accessibleName(), "Odpor R (Ohm)=");
+    EXPECT_EQ(Ctl("ctl100")->accessibleName(), "Odpor R (Ohm)=");
+    EXPECT_EQ(Ctl("ctl2")->accessibleName(), "Storno");
+}
+
+TEST_F(CalculatorFormTest, TitleIsPaintedInBlueAtTheTopLeft) {
+    ASSERT_NE(Open("current"), nullptr);
+    const QImage image = form_->grab().toImage();
+    int blueInTitle = 0, blueElsewhere = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) == QColor(0, 0, 255)) ++(y >= 10 && y < 10 + 18 + 6 && x >= 10 && x < 80 ? blueInTitle : blueElsewhere);
+    EXPECT_GT(blueInTitle, 20);
+    EXPECT_EQ(blueElsewhere, 0);
+    image.save(testing_support::ScreenshotFolder() + QStringLiteral("/current_form.png"));
+}
+
+TEST_F(CalculatorFormTest, EnterComputesAndReturnsTheFocusToTheFirstInput) {
+    ASSERT_NE(Open("current"), nullptr);
+    Type("ctl107", "12");
+    Press(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Ctl("ctl106"));
+    Type("ctl106", "3");
+    Press(Qt::Key_Return);
+    EXPECT_EQ(Result(), "4.00000");
+    EXPECT_EQ(QApplication::focusWidget(), Ctl("ctl107"));
+    EXPECT_TRUE(messages_.empty());
+}
+
+TEST_F(CalculatorFormTest, OkButtonAndKeypadEnterCompute) {
+    ASSERT_NE(Open("voltage"), nullptr);
+    Type("ctl107", "0.02");
+    Type("ctl106", "470");
+    QTest::mouseClick(Ctl("ctl1"), Qt::LeftButton);
+    EXPECT_EQ(Result(), "9.40000");
+    Ctl<QLineEdit>("ctl106")->setText("2");
+    Ctl("ctl106")->setFocus();
+    Press(Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(Result(), "0.04000");
+}
+
+TEST_F(CalculatorFormTest, InputErrorKeepsThePreviousResultAndIsOwnedByTheForm) {
+    ASSERT_NE(Open("current"), nullptr);
+    Type("ctl107", "12");
+    Type("ctl106", "3");
+    Press(Qt::Key_Return);
+    ASSERT_EQ(Result(), "4.00000");
+
+    Ctl<QLineEdit>("ctl106")->setText("0");
+    Press(Qt::Key_Return);
+    EXPECT_EQ(Result(), "4.00000");
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0].caption, "chyba");
+    EXPECT_EQ(messages_[0].text, "Zadejte do pole číslici");
+    EXPECT_EQ(messages_[0].owner, form_);
+    EXPECT_EQ(messages_[0].icon, MessageIcon::None);
+    EXPECT_EQ(messages_[0].buttons, platform::MessageButtons::Ok);
+}
+
+TEST_F(CalculatorFormTest, EscapeHidesTheFormWhichStaysInItsSlot) {
+    ASSERT_NE(Open("current"), nullptr);
+    Press(Qt::Key_Escape);
+    EXPECT_FALSE(form_->isVisible());
+    EXPECT_EQ(Registry().forms[FormSlot(*FindForm("current"))], form_);
+    DestroyCalculators();
+    EXPECT_TRUE(Registry().forms[FormSlot(*FindForm("current"))].isNull());
+}
+
+TEST_F(CalculatorFormTest, StornoClosesTheHelpWindowAndHidesTheForm) {
+    ASSERT_NE(Open("resistance"), nullptr);
+    QTest::mouseClick(Ctl("ctl230"), Qt::LeftButton);
+    EXPECT_EQ(Registry().helpBitmapId, 2004);
+    QPointer<QWidget> help = Registry().helpWindow;
+    ASSERT_FALSE(help.isNull());
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->windowTitle(), "Nápověda k tématu");
+    EXPECT_EQ(help->parentWidget(), nullptr);
+
+    QTest::mouseClick(Ctl("ctl2"), Qt::LeftButton);
+    EXPECT_TRUE(help.isNull());
+    EXPECT_FALSE(form_->isVisible());
+}
+
+TEST_F(CalculatorFormTest, EnterOnAFocusedButtonPressesThatButton) {
+    ASSERT_NE(Open("current"), nullptr);
+    Ctl("ctl2")->setFocus();
+    Press(Qt::Key_Return);
+    EXPECT_FALSE(form_->isVisible());
+}
+
+struct TabOrderCase {
+    const char* name;
+    const char* slug;
+    std::vector<const char*> order;  // the tab stops from the first input on
+
+    friend void PrintTo(const TabOrderCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class TabOrderTest : public CalculatorFormTest, public ::testing::WithParamInterface<TabOrderCase> {};
+
+TEST_P(TabOrderTest, TabAndShiftTabFollowTheTemplate) {
+    ASSERT_NE(Open(GetParam().slug), nullptr);
+    const auto& order = GetParam().order;
+    for (std::size_t i = 1; i <= order.size(); ++i) {
+        Press(Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), Ctl(order[i % order.size()])) << "Tab " << i;
+    }
+    for (std::size_t i = order.size(); i-- > 0;) {
+        Press(Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::focusWidget(), Ctl(order[i])) << "Shift+Tab to " << order[i];
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    OhmsLaw, TabOrderTest,
+    ::testing::Values(TabOrderCase{"OkHelpStorno", "current", {"ctl107", "ctl106", "ctl1", "ctl230", "ctl2"}},
+                      TabOrderCase{"HelpOkStorno", "resistance", {"ctl107", "ctl106", "ctl230", "ctl1", "ctl2"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct KeypadCase {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char* typed;
+
+    friend void PrintTo(const KeypadCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class KeypadTest : public CalculatorFormTest, public ::testing::WithParamInterface<KeypadCase> {};
+
+TEST_P(KeypadTest, KeypadDecimalTypesAPoint) {
+    ASSERT_NE(Open("current"), nullptr);
+    Type("ctl107", "1");
+    Press(GetParam().key, GetParam().modifiers);
+    Type("ctl107", "5");
+    EXPECT_EQ(Ctl<QLineEdit>("ctl107")->text(), GetParam().typed);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, KeypadTest,
+                         ::testing::Values(KeypadCase{"KeypadComma", Qt::Key_Comma, Qt::KeypadModifier, "1.5"},
+                                           KeypadCase{"KeypadPeriod", Qt::Key_Period, Qt::KeypadModifier, "1.5"},
+                                           KeypadCase{"MainComma", Qt::Key_Comma, Qt::NoModifier, "1,5"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CalculatorFormTest, FocusOrClickMakesTheFormTheActiveCalculator) {
+    ASSERT_NE(Open("current"), nullptr);
+    Registry().activeCalculator = nullptr;
+    QTest::mouseClick(Ctl("ctl106"), Qt::LeftButton);
+    EXPECT_EQ(Registry().activeCalculator, form_);
+    Registry().activeCalculator = nullptr;
+    Ctl("ctl107")->setFocus();
+    EXPECT_EQ(Registry().activeCalculator, form_);
+}
+
+}  // namespace
+}  // namespace kalvora

@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: MIT
+// The topic help window and where it draws its picture.
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include <QApplication>
+#include <QFrame>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include "app/window_registry.h"
+#include "form_panel_fixture.h"
+#include "forms/help_window.h"
+#include "platform/dialog_units.h"
+#include "resources/resource_paths.h"
+
+namespace kalvora {
+namespace {
+
+using testing_support::ClientAreaTest;
+
+struct OriginCase {
+    const char* name;
+    QSize frame, picture;
+    QPoint origin;
+
+    friend void PrintTo(const OriginCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class PictureOriginTest : public ::testing::TestWithParam<OriginCase> {};
+
+TEST_P(PictureOriginTest, CentresWithTruncatingDivision) {
+    EXPECT_EQ(CentredPictureOrigin(GetParam().frame, GetParam().picture), GetParam().origin);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, PictureOriginTest,
+    ::testing::Values(OriginCase{"EvenDifference", {100, 80}, {60, 40}, {20, 20}},
+                      // the odd pixel stays on the right and at the bottom
+                      OriginCase{"OddDifference", {100, 80}, {61, 43}, {19, 18}},
+                      OriginCase{"SameSize", {82, 27}, {82, 27}, {0, 0}},
+                      // a larger picture is cut on both sides; -39 / 2 truncates to -19
+                      OriginCase{"Wider", {263, 130}, {302, 72}, {-19, 29}},
+                      OriginCase{"TallerOdd", {300, 100}, {243, 127}, {28, -13}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class HelpWindowTest : public ClientAreaTest {
+protected:
+    QWidget* OpenHelp(int pictureId) {
+        Registry().helpBitmapId = pictureId;
+        OpenHelpWindow();
+        QWidget* window = Registry().helpWindow;
+        EXPECT_NE(window, nullptr);
+        return window;
+    }
+};
+
+TEST_F(HelpWindowTest, OpensAsAnOwnerlessWindowAtTheScreenCorner) {
+    QWidget* window = OpenHelp(2002);
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isWindow());
+    EXPECT_EQ(window->parentWidget(), nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowModality(), Qt::NonModal);
+    EXPECT_EQ(window->windowTitle(), "Nápověda k tématu");
+    EXPECT_EQ(window->frameGeometry().topLeft(), QGuiApplication::primaryScreen()->geometry().topLeft() + QPoint(5, 5));
+    const platform::BaseUnits base = platform::DialogBaseUnits(platform::SansFont(10));
+    EXPECT_EQ(window->size(), platform::DialogRectToPixels(0, 0, 188, 103, base).size());
+    EXPECT_EQ(window->findChild<QWidget*>("ctl233")->geometry(), platform::DialogRectToPixels(4, 3, 179, 77, base));
+    EXPECT_EQ(window->findChild<QPushButton*>("ctl1")->text(), "OK");
+}
+
+TEST_F(HelpWindowTest, EscapeLeavesItOpenEnterAndOkClose) {
+    QPointer<QWidget> window = OpenHelp(2002);
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_FALSE(window.isNull());
+    QTest::keyClick(window, Qt::Key_Return);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+    EXPECT_TRUE(Registry().helpWindow.isNull());
+
+    window = OpenHelp(2002);
+    QTest::mouseClick(window->findChild<QPushButton*>("ctl1"), Qt::LeftButton);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+
+    window = OpenHelp(2002);
+    window->close();  // the close box
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+}
+
+TEST_F(HelpWindowTest, ResizingMovesNeitherFrameNorButton) {
+    QWidget* window = OpenHelp(2002);
+    const QRect frame = window->findChild<QWidget*>("ctl233")->geometry();
+    window->resize(window->width() + 150, window->height() + 90);
+    EXPECT_EQ(window->findChild<QWidget*>("ctl233")->geometry(), frame);
+}
+
+TEST_F(HelpWindowTest, OpeningAgainReusesTheOpenWindow) {
+    QWidget* first = OpenHelp(2002);
+    QWidget* second = OpenHelp(2003);
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(QApplication::topLevelWidgets().count(first), 1);
+}
+
+TEST_F(HelpWindowTest, DestroyCalculatorsClosesIt) {
+    QPointer<QWidget> window = OpenHelp(2002);
+    DestroyCalculators();
+    EXPECT_TRUE(window.isNull());
+}
+
+TEST_F(HelpWindowTest, AnIdWithoutPictureLeavesTheFrameEmpty) {
+    ASSERT_TRUE(QPixmap(resources::HelpPicturePath(9999)).isNull());
+    QWidget* window = OpenHelp(9999);
+    auto* frame = window->findChild<QFrame*>("ctl233");
+    const QImage image = frame->grab().toImage();
+    const QRect inside = frame->contentsRect();
+    const QColor background = image.pixelColor(inside.center());
+    for (int y = inside.top(); y <= inside.bottom(); y += 3)
+        for (int x = inside.left(); x <= inside.right(); x += 3)
+            ASSERT_EQ(image.pixelColor(x, y), background) << x << "," << y;
+}
+
+TEST_F(HelpWindowTest, DrawsTheStoredPictureCentredAtItsOwnSize) {
+    const QImage picture(resources::HelpPicturePath(2002));
+    if (picture.isNull()) GTEST_SKIP() << "the help pictures are not built into this program";
+    QWidget* window = OpenHelp(2002);
+    window->grab().save(testing_support::ScreenshotFolder() + QStringLiteral("/help_window.png"));
+    auto* frame = window->findChild<QFrame*>("ctl233");
+    const QImage image = frame->grab().toImage();
+    const QPoint origin = frame->contentsRect().topLeft() + CentredPictureOrigin(frame->contentsRect().size(), picture.size());
+    for (const QPoint p : {QPoint(0, 0), QPoint(picture.width() - 1, picture.height() - 1),
+                           QPoint(picture.width() / 2, picture.height() / 2)})
+        EXPECT_EQ(image.pixelColor(origin + p).rgb(), picture.pixelColor(p).rgb()) << p.x() << "," << p.y();
+}
+
+}  // namespace
+}  // namespace kalvora

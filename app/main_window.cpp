@@ -23,6 +23,7 @@
 #include "app/data_files.h"
 #include "app/memory_status.h"
 #include "app/toolbar.h"
+#include "app/topic_menu.h"
 #include "app/window_registry.h"
 #include "calc/catalogue.h"
 #include "forms/calculator_form.h"
@@ -110,6 +111,7 @@ MainWindow::MainWindow(MainWindowOptions options) : options_(std::move(options))
     toolbar_->setGeometry(0, 0, client_->width(), toolbar_->sizeHint().height());
     CreateTopicPanel(Field::Electrical);
     if (const FormDefinition* form = FindForm(kFieldCommands[0].firstFormSlug)) OpenForm(*form);
+    FillTopicMenu(*topicMenu_);
 
     BuildStatusBar();
     BuildGauge();
@@ -146,6 +148,8 @@ void MainWindow::BuildMenu() {
     QMenu* fields = addMenu("Výpočty(&V)", "menuCalculations");
     for (const FieldCommand& field : kFieldCommands)
         addItem(fields, Text(field.menuText), field.menuId, "action" + Text(field.name));
+    // The open panel's topics for the keyboard; filled whenever a field opens.
+    topicMenu_ = addMenu("Témata(&T)", "menuTopics");
     addItem(addMenu("O programu(&O)", "menuAboutProgram"), "About(&A)", command::kAbout, "actionAbout");
 }
 
@@ -201,6 +205,7 @@ void MainWindow::BuildGauge() {
 void MainWindow::RunCommand(int id) {
     if (const FieldCommand* field = FindFieldCommand(id)) {
         OpenField(*field);
+        FillTopicMenu(*topicMenu_);
     } else {
         switch (id) {
             case command::kEnd:

@@ -9,6 +9,7 @@
 #include "platform/memory_info.h"
 
 class QLabel;
+class QMenu;
 class QProgressBar;
 class QStatusBar;
 class QTimer;
@@ -56,6 +57,7 @@ private:
     MainWindowOptions options_;
     QWidget* client_ = nullptr;
     QToolBar* toolbar_ = nullptr;
+    QMenu* topicMenu_ = nullptr;
     QStatusBar* statusBar_ = nullptr;
     QLabel* totalLabel_ = nullptr;
     QLabel* availableLabel_ = nullptr;

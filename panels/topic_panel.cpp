@@ -96,6 +96,8 @@ private:
 
 }  // namespace
 
+void ActivateLabel(const PanelData& panel, const PanelLabel& label) { Activate(panel, label); }
+
 QWidget* CreateTopicPanel(Field field) {
     QWidget* client = Registry().client;
     auto* panel = new TopicPanel(PanelFor(field), client);

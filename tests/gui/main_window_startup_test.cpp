@@ -41,7 +41,7 @@ TEST_F(MainWindowTest, WindowHasTheProgramTitleAndItsOuterSizeAndPlace) {
     EXPECT_EQ(window->frameGeometry().size(), QSize(580, 600));
 }
 
-TEST_F(MainWindowTest, MenuHasThreePopupsWithTheirCommands) {
+TEST_F(MainWindowTest, MenuHasItsPopupsWithTheirCommands) {
     Create();
     struct Item {
         QString text;
@@ -60,6 +60,8 @@ TEST_F(MainWindowTest, MenuHasThreePopupsWithTheirCommands) {
           {"Optika(&O)", 223},
           {"Mechanika plynů a kapalin(&P)", 237},
           {"Anténa(&A)", 257}}},
+        // The open panel's topics, for the keyboard: checked by the keyboard tests.
+        {"Témata(&T)", {}},
         {"O programu(&O)", {{"About(&A)", 112}}},
     };
     const QList<QAction*> popups = window->menuBar()->actions();
@@ -69,6 +71,7 @@ TEST_F(MainWindowTest, MenuHasThreePopupsWithTheirCommands) {
         QMenu* menu = popups[qsizetype(p)]->menu();
         ASSERT_NE(menu, nullptr);
         EXPECT_EQ(menu->title(), expected[p].title);
+        if (expected[p].items.empty()) continue;
         const QList<QAction*> items = menu->actions();
         ASSERT_EQ(items.size(), qsizetype(expected[p].items.size()));
         for (qsizetype i = 0; i < items.size(); ++i) {

@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: MIT
+// Czech whatever the system says: the standard buttons of the program's message boxes read
+// "Ano", "Ne" and "OK", and numbers are read and written with '.' under a Czech locale.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <QTranslator>
+#include <clocale>
+
+#include "app/translations.h"
+#include "app/window_registry.h"
+#include "calc/catalogue.h"
+#include "form_panel_fixture.h"
+#include "forms/calculator_form.h"
+#include "platform/message_box.h"
+
+namespace kalvora {
+namespace {
+
+struct BoxCase {
+    const char* name;
+    bool withOwner;
+    platform::MessageButtons buttons;
+    QStringList expectedTexts;
+    QMessageBox::StandardButton pressed;
+    platform::MessageAnswer expectedAnswer;
+
+    friend void PrintTo(const BoxCase& c, std::ostream* os) { *os << c.name; }
+};
+
+// Qt's Czech translations installed with an English default locale, so that nothing but the
+// translations can make the buttons Czech; both are undone afterwards.
+class CzechButtonsTest : public ::testing::TestWithParam<BoxCase> {
+protected:
+    void SetUp() override {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        ASSERT_TRUE(InstallCzechQtTranslations(*QCoreApplication::instance()))
+            << "qtbase_cs.qm not found (Debian package qt6-translations-l10n)";
+    }
+    void TearDown() override {
+        for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+        QLocale::setDefault(QLocale::system());
+    }
+};
+
+TEST_P(CzechButtonsTest, RealMessageBoxShowsCzechButtonsAndAnswersTheOnePressed) {
+    const BoxCase& c = GetParam();
+    QWidget owner;
+    if (c.withOwner) {
+        owner.resize(300, 200);
+        owner.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
+    }
+    QStringList texts;
+    bool seen = false;
+    // The box runs its own event loop; this timer looks at it from inside that loop and presses
+    // a button as the user would.
+    QTimer watcher;
+    watcher.setInterval(10);
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            if (!box || !box->isVisible() || seen) continue;
+            seen = true;
+            for (QAbstractButton* button : box->buttons()) texts << button->text().remove(QLatin1Char('&'));
+            QAbstractButton* pressed = box->button(c.pressed);
+            if (pressed) QTest::mouseClick(pressed, Qt::LeftButton);
+            else box->done(QMessageBox::Cancel);
+        }
+    });
+    watcher.start();
+    const platform::MessageAnswer answer = platform::ShowMessageBox(
+        {c.withOwner ? &owner : nullptr, "Kalvora 5.0.9", QString::fromUtf8("Přejete si ukončit?"),
+         MessageIcon::Question, c.buttons});
+    watcher.stop();
+    ASSERT_TRUE(seen) << "no message box was shown";
+    texts.sort();
+    EXPECT_EQ(texts, c.expectedTexts);
+    EXPECT_EQ(answer, c.expectedAnswer);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, CzechButtonsTest,
+    ::testing::Values(
+        BoxCase{"YesNoWithOwnerAno", true, platform::MessageButtons::YesNo, {"Ano", "Ne"}, QMessageBox::Yes,
+                platform::MessageAnswer::Yes},
+        BoxCase{"YesNoWithOwnerNe", true, platform::MessageButtons::YesNo, {"Ano", "Ne"}, QMessageBox::No,
+                platform::MessageAnswer::No},
+        BoxCase{"YesNoWithoutOwnerNe", false, platform::MessageButtons::YesNo, {"Ano", "Ne"}, QMessageBox::No,
+                platform::MessageAnswer::No},
+        BoxCase{"OkWithoutOwner", false, platform::MessageButtons::Ok, {"OK"}, QMessageBox::Ok,
+                platform::MessageAnswer::Ok}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Run only by the CTest entry that starts the GUI tests under LC_ALL=cs_CZ.UTF-8 (together with
+// the worked examples typed into the forms): the process locale then writes numbers with a
+// decimal comma, and the forms must not notice.
+class UnderCzechLocale : public testing_support::ClientAreaTest {};
+
+TEST_F(UnderCzechLocale, TheProcessReallyRunsInACzechLocale) {
+    // Without these the other tests of that run would prove nothing.
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+    EXPECT_EQ(QLocale().decimalPoint(), QStringLiteral(","));
+    EXPECT_EQ(QLocale().language(), QLocale::Czech);
+}
+
+TEST_F(UnderCzechLocale, TypedPointsAreReadAndResultsKeepThePoint) {
+    struct Row {
+        const char* slug;
+        std::vector<std::pair<int, const char*>> typed;
+        const char* expected;
+    };
+    // U = R * I: 1.5 A through 0.5 Ohm; the fluorescent lamp for 100.5 W (second row of its law);
+    // the coil of 0.1 H at 50 Hz, with 2π taken as 6.28.
+    for (const Row& row : {Row{"voltage", {{107, "0.5"}, {106, "1.5"}}, "0.75000"},
+                           Row{"fluorescent-for-bulb", {{107, "100.5"}}, "23.08"},
+                           Row{"coil-reactance", {{107, "50"}, {106, "0.1"}}, "31.40000"}}) {
+        SCOPED_TRACE(row.slug);
+        DestroyCalculators();
+        QWidget* form = OpenForm(*FindForm(row.slug));
+        for (const auto& [id, text] : row.typed) {
+            auto* edit = form->findChild<QLineEdit*>(QStringLiteral("ctl%1").arg(id));
+            ASSERT_NE(edit, nullptr) << id;
+            QTest::keyClicks(edit, QString::fromUtf8(text));
+        }
+        QTest::keyClick(form->findChild<QLineEdit*>(QStringLiteral("ctl%1").arg(row.typed.back().first)), Qt::Key_Return);
+        auto* result = form->findChild<QLabel*>(QStringLiteral("ctl111"));
+        ASSERT_NE(result, nullptr);
+        EXPECT_EQ(result->text(), QString::fromUtf8(row.expected));
+    }
+}
+
+}  // namespace
+}  // namespace kalvora

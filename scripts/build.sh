@@ -4,4 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${KALVORA_BUILD_DIR:-build}
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE:-RelWithDebInfo} "$@" >/dev/null
-cmake --build "$build_dir" -j "$(nproc)"
+cmake --build "$build_dir" -j "${KALVORA_JOBS:-2}"

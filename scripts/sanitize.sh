@@ -5,5 +5,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --tests
 cmake --preset sanitize >/dev/null
-cmake --build --preset sanitize -j "$(nproc)"
-ctest --preset sanitize -j "$(nproc)"
+cmake --build --preset sanitize -j "${KALVORA_JOBS:-2}"
+ctest --preset sanitize -j "${KALVORA_JOBS:-2}"

@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh --tests
 scripts/build.sh
 build_dir=${KALVORA_BUILD_DIR:-build}
-QT_QPA_PLATFORM=offscreen ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"
+QT_QPA_PLATFORM=offscreen ctest --test-dir "$build_dir" --output-on-failure -j "${KALVORA_JOBS:-2}"

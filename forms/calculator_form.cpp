@@ -191,7 +191,8 @@ void CalculatorForm::WidenMainWindow() {
 
 void CalculatorForm::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    QFont font = QApplication::font();
+    // The stock GUI font of the dialogs, italic and 18 pixels high.
+    QFont font = platform::SansFont(9);
     font.setItalic(true);
     font.setPixelSize(18);
     painter.setFont(font);

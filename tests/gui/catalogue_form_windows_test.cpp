@@ -18,9 +18,11 @@
 #include "calc/catalogue.h"
 #include "form_panel_fixture.h"
 #include "forms/calculator_form.h"
+#include "forms/help_window.h"
 #include "forms/qt_text.h"
 #include "panels/topic_panel.h"
 #include "platform/dialog_units.h"
+#include "resources/resource_paths.h"
 
 namespace kalvora {
 
@@ -176,6 +178,7 @@ TEST_F(WorkedExampleTest, WallListInCzechOrderAndThickness) {
 
 TEST_F(WorkedExampleTest, LensPresetsEnterComputesEscapeStays) {
     Open("lens-power");
+    EXPECT_EQ(Text(118), "U spojek kladná, u rozptylek záporná hodnota");
     EXPECT_EQ(Text(306), "sklo 1.5");
     EXPECT_EQ(Text(300), "vzduch 1");
     Type(301, "0.1");
@@ -197,6 +200,52 @@ TEST_F(WorkedExampleTest, BuoyancyShowsBothResults) {
     EXPECT_EQ(Text(111), "19.620");
     EXPECT_EQ(Text(250), "13.600");
     EXPECT_EQ(QApplication::focusWidget(), Ctl(240));
+    // OK and Storno lower than in the other forms, at y 220; no Help button.
+    const platform::BaseUnits base = platform::DialogBaseUnits(form_->font());
+    EXPECT_EQ(Ctl(1)->geometry(), platform::DialogRectToPixels(10, 220, 51, 15, base));
+    EXPECT_EQ(Ctl(2)->geometry(), platform::DialogRectToPixels(126, 220, 51, 15, base));
+    EXPECT_EQ(form_->findChild<QWidget*>("ctl230"), nullptr);
+}
+
+// The drop-down lists of the real forms: their items in the order shown, and whether Tab stops
+// at them.
+TEST_F(WorkedExampleTest, DropDownListsOrderAndTabStops) {
+    struct Row {
+        const char* slug;
+        int id;
+        bool tabStop;
+        QStringList items;  // as the list shows them
+    };
+    const Row rows[] = {
+        {"conductor-resistance", 107, false,
+         {"stříbro 0.016", "měď 0.0175", "hliník 0.0285", "železo 0.13", "ocel 0.2", "nikelin 0.4", "konstantan 0.5",
+          "cekas 1.1"}},
+        {"luminous-flux", 107, false,
+         {"Žárovka čirá 9 ", "Žárovka halogen 15 ", "Zářivka kompaktní 53 ", "Zářivka linearní 65 "}},
+        {"active-power", 204, false, {"0.1", "0.2", "0.3", "0.4", "0.5", "0.6", "0.7", "0.8", "0.9"}},
+        // Czech order, without regard to case: "Ch" after "H", "Š" after "S", "ě" like "e".
+        {"wall-thermal-resistance", 208, true,
+         {"Beton hutný 1.30", "Beton železový 1.73", "Bloky Therm 0.17", "Cihelné bloky CD IVA 0.41",
+          "Cihelné bloky CD TÝN 0.35", "Cihly pálené 0.86", "Děrovaní cihly Cdm 0.69",
+          "Desky z minerálních vláken 0.045", "Dřevo měkké 0.17", "Hlína suchá 0.14", "Keramzit sypký 0.16",
+          "Malta vápenocementová 0.97", "Polystyren extrudovaný 0.035", "Polystyren pěnový 0.043",
+          "Pórobetonové tvárnice 0.28", "Stropnice Hurdis 0.60", "Stropnice Miako 0.83", "Stropnice z B panelů 1.28",
+          "Škvára sypká 0.27", "YTONG,HEBEL 0.17"}},
+        {"gravitation-law", 107, true, {"Měsíc 7.5e22", "Slunce 2e30", "Země 6e24"}},
+        {"gravitation-law", 106, true, {"Měsíc 7.5e22", "Slunce 2e30", "Země 6e24"}},
+        {"gravitation-law", 105, true, {"Slunce Země 1.5e11", "Země Měsíc 3.8e8"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.slug) + " " + std::to_string(row.id));
+        Open(row.slug);
+        auto* combo = Ctl<QComboBox>(row.id);
+        ASSERT_NE(combo, nullptr);
+        QStringList items;
+        for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
+        EXPECT_EQ(items, row.items);
+        EXPECT_EQ(combo->currentIndex(), -1);
+        EXPECT_EQ(combo->focusPolicy(), row.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    }
 }
 
 TEST_F(WorkedExampleTest, LiquidMixingWidensComputesAndRestores) {
@@ -287,6 +336,16 @@ TEST_F(WorkedExampleTest, DipoleShowsItsSketchFrame) {
     Open("half-wave-dipole");
     auto* picture = Ctl<QLabel>(233);
     EXPECT_EQ(picture->frameShadow(), QFrame::Sunken);
+    // The sketch at its own size, centred in the frame.
+    const QImage sketch(resources::DipoleSketchPath());
+    ASSERT_EQ(sketch.size(), QSize(229, 97));
+    const QImage shown = picture->grab().toImage();
+    const QRect inside = picture->contentsRect();
+    ASSERT_TRUE(inside.width() >= sketch.width() && inside.height() >= sketch.height());
+    const QPoint origin = inside.topLeft() + CentredPictureOrigin(inside.size(), sketch.size());
+    for (int y = 0; y < sketch.height(); y += 5)
+        for (int x = 0; x < sketch.width(); x += 5)
+            ASSERT_EQ(shown.pixelColor(origin + QPoint(x, y)).rgb(), sketch.pixelColor(x, y).rgb()) << x << "," << y;
     Type(107, "27");
     Enter();
     EXPECT_EQ(Text(111), "5.556");

@@ -20,6 +20,7 @@
 #include "calc/catalogue.h"
 #include "forms/accessible_names.h"
 #include "forms/calculator_form_widget.h"
+#include "forms/caption_room.h"
 #include "forms/combo_list.h"
 #include "forms/control_factory.h"
 #include "forms/help_window.h"
@@ -51,11 +52,14 @@ CalculatorForm::CalculatorForm(const FormDefinition& definition, QWidget* parent
 void CalculatorForm::Build() {
     const platform::BaseUnits base = platform::DialogBaseUnits(font());
     const auto& controls = definition_.dialog.controls;
+    std::vector<PlacedControl> placed;
+    std::vector<QWidget*> widgets;
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const ControlDefinition& control = controls[i];
-        QWidget* widget = CreateControl(control, ToQString(definition_.InitialText(control)),
-                                        platform::DialogRectToPixels(control.x, control.y, control.cx, control.cy, base),
-                                        this);
+        const QRect pixels = platform::DialogRectToPixels(control.x, control.y, control.cx, control.cy, base);
+        QWidget* widget = CreateControl(control, ToQString(definition_.InitialText(control)), pixels, this);
+        placed.push_back({&control, pixels});
+        widgets.push_back(widget);
         widget->setObjectName(ControlObjectName(definition_, i));
         widget->setAccessibleName(ControlAccessibleName(definition_, i));
         if (auto* button = qobject_cast<QPushButton*>(widget))
@@ -65,6 +69,7 @@ void CalculatorForm::Build() {
         definitions_.push_back(&control);
         controls_.push_back({widget, TakesTabStop(control)});
     }
+    GiveTextsRoom(placed, widgets);
 }
 
 void CalculatorForm::FillLists() {
@@ -191,7 +196,8 @@ void CalculatorForm::WidenMainWindow() {
 
 void CalculatorForm::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    QFont font = QApplication::font();
+    // The stock GUI font of the dialogs, italic and 18 pixels high.
+    QFont font = platform::SansFont(9);
     font.setItalic(true);
     font.setPixelSize(18);
     painter.setFont(font);

@@ -20,16 +20,14 @@ namespace {
 
 bool Has(const ControlDefinition& control, ControlFlag flag) { return (control.flags & flag) != 0; }
 
+// A one-line text too wide for its rectangle is given room beside it by the form (GiveTextsRoom).
 QLabel* StaticText(const ControlDefinition& control, const QString& text, const QRect& pixels, QWidget* parent,
                    Qt::Alignment horizontal) {
     auto* label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
     // A static text starts at the top of its rectangle; it wraps only where the rectangle has
     // room for more than one line.
-    const QFontMetrics metrics(label->font());
-    const bool multiLine = pixels.height() >= 2 * metrics.height();
-    // A centred one-line text too wide for its rectangle would lose both ends; keep its start.
-    if (!multiLine && metrics.horizontalAdvance(text) > pixels.width()) horizontal = Qt::AlignLeft;
+    const bool multiLine = pixels.height() >= 2 * QFontMetrics(label->font()).height();
     label->setAlignment(horizontal | Qt::AlignTop);
     label->setWordWrap(multiLine);
     label->setCursor(StaticControlCursor());
@@ -102,6 +100,8 @@ QComboBox* ComboBox(const ControlDefinition& control, const QString& text, QWidg
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setEditText(text);
     if (Has(control, kNoAutoScroll)) combo->setValidator(new FitWidthValidator(combo->lineEdit()));
+    // A chosen item shows from its first letter, also when it is wider than the field.
+    QObject::connect(combo, &QComboBox::currentIndexChanged, combo->lineEdit(), [edit = combo->lineEdit()] { edit->home(false); });
     return combo;
 }
 

@@ -2,9 +2,11 @@
 #include "panels/topic_panel.h"
 
 #include <QDesktopServices>
+#include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QUrl>
+#include <algorithm>
 
 #include "app/window_registry.h"
 #include "forms/calculator_form.h"
@@ -72,8 +74,12 @@ public:
             widget->setAccessibleName(widget->text());
             widget->setTextFormat(Qt::PlainText);
             widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            widget->setGeometry(platform::DialogRectToPixels(1, kLabelStep * int(i), 157, 8, base));
             if (!label.panelFont) widget->setFont(labelFont);
+            // At least one line of its font high: the label font is taller than the 8 dialog
+            // units of the panel's own font, and would lose its accents and descenders.
+            QRect rect = platform::DialogRectToPixels(1, kLabelStep * int(i), 157, 8, base);
+            rect.setHeight(std::max(rect.height(), QFontMetrics(widget->font()).height()));
+            widget->setGeometry(rect);
             // The label's rectangle is filled with the panel's colour, also over the gradient.
             widget->setAutoFillBackground(true);
             widget->setCursor(StaticControlCursor());

@@ -23,8 +23,23 @@ BaseUnits DialogBaseUnits(const QFont& font) {
     return {(metrics.horizontalAdvance(alphabet) / 26 + 1) / 2, metrics.height()};
 }
 
+QString DialogFontFamily() {
+#if defined(Q_OS_WIN)
+    return QStringLiteral("MS Shell Dlg 2");
+#else
+    // The templates were laid out for the narrow sans face of Windows dialogs; the desktop's
+    // default sans is often much wider and would cut captions off. Liberation Sans has Arial's
+    // metrics, so texts take the room they were given.
+    static const QString family = QFontDatabase::hasFamily(QStringLiteral("Liberation Sans"))
+                                      ? QStringLiteral("Liberation Sans")
+                                      : QApplication::font().family();
+    return family;
+#endif
+}
+
 QFont SansFont(int points) {
     QFont font = QApplication::font();
+    font.setFamilies({DialogFontFamily()});
     font.setPointSize(points);
     return font;
 }
@@ -32,7 +47,11 @@ QFont SansFont(int points) {
 QFont DialogFontFor(DialogFont font) {
     switch (font) {
     case DialogFont::Dialog9pt: return SansFont(9);
-    case DialogFont::System: return QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    case DialogFont::System: {
+        QFont system = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+        system.setFamilies({DialogFontFamily()});
+        return system;
+    }
     }
     return SansFont(9);
 }

@@ -3,6 +3,7 @@
 
 #include <QFont>
 #include <QRect>
+#include <QString>
 
 #include "calc/dialog_template.h"
 
@@ -19,11 +20,16 @@ struct BaseUnits {
 // (width / 26 + 1) / 2, and the font's character height.
 BaseUnits DialogBaseUnits(const QFont& font);
 
+// The family of the program's dialogs: "MS Shell Dlg 2" on Windows; elsewhere "Liberation Sans"
+// where it is installed, else the application's default family.
+QString DialogFontFamily();
+
 // The font whose base units a template uses, which is also the font of its controls:
-// Dialog9pt is the application's default sans family at 9 points; System is the system font.
+// Dialog9pt is the dialog family at 9 points; System is the system font's size in the dialog
+// family.
 QFont DialogFontFor(DialogFont font);
 
-// The application's default sans family at `points` points.
+// The dialog family at `points` points.
 QFont SansFont(int points);
 
 // Dialog units to pixels, rounding like MulDiv (halves away from zero).

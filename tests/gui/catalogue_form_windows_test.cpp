@@ -18,8 +18,11 @@
 #include "calc/catalogue.h"
 #include "form_panel_fixture.h"
 #include "forms/calculator_form.h"
+#include "forms/help_window.h"
 #include "forms/qt_text.h"
 #include "panels/topic_panel.h"
+#include "platform/dialog_units.h"
+#include "resources/resource_paths.h"
 
 namespace kalvora {
 
@@ -80,6 +83,19 @@ TEST_P(CatalogueFormTest, OpensWithItsInputsResultsListsAndFocus) {
         EXPECT_EQ(QApplication::focusWidget(), control(definition.focusId));
     else
         EXPECT_FALSE(form->isAncestorOf(QApplication::focusWidget()));
+
+    // Every text is shown whole: one-line texts fit their width, wrapped texts their height.
+    // The templates' room fits a face with Arial's metrics; another face may need more.
+    if (platform::DialogFontFamily() == QStringLiteral("Liberation Sans")) {
+        for (const QLabel* label : form->findChildren<QLabel*>()) {
+            if (label->text().isEmpty()) continue;
+            if (label->wordWrap())
+                EXPECT_LE(label->heightForWidth(label->width()), label->height()) << label->text().toStdString();
+            else
+                EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+                    << label->text().toStdString();
+        }
+    }
 
     // Tab visits every tab stop once and comes back to where it started.
     std::vector<QWidget*> stops;
@@ -154,6 +170,7 @@ TEST_F(WorkedExampleTest, WallListInCzechOrderAndThickness) {
     EXPECT_EQ(materials->itemText(18), "Škvára sypká 0.27");
     EXPECT_EQ(materials->itemText(19), "YTONG,HEBEL 0.17");
     Choose(208, "Cihly pálené 0.86");
+    EXPECT_EQ(materials->lineEdit()->cursorPosition(), 0) << "a chosen item shows from its start";
     Type(207, "0.3");
     Enter();
     EXPECT_EQ(Text(111), "0.348837");
@@ -161,6 +178,7 @@ TEST_F(WorkedExampleTest, WallListInCzechOrderAndThickness) {
 
 TEST_F(WorkedExampleTest, LensPresetsEnterComputesEscapeStays) {
     Open("lens-power");
+    EXPECT_EQ(Text(118), "U spojek kladná, u rozptylek záporná hodnota");
     EXPECT_EQ(Text(306), "sklo 1.5");
     EXPECT_EQ(Text(300), "vzduch 1");
     Type(301, "0.1");
@@ -182,6 +200,52 @@ TEST_F(WorkedExampleTest, BuoyancyShowsBothResults) {
     EXPECT_EQ(Text(111), "19.620");
     EXPECT_EQ(Text(250), "13.600");
     EXPECT_EQ(QApplication::focusWidget(), Ctl(240));
+    // OK and Storno lower than in the other forms, at y 220; no Help button.
+    const platform::BaseUnits base = platform::DialogBaseUnits(form_->font());
+    EXPECT_EQ(Ctl(1)->geometry(), platform::DialogRectToPixels(10, 220, 51, 15, base));
+    EXPECT_EQ(Ctl(2)->geometry(), platform::DialogRectToPixels(126, 220, 51, 15, base));
+    EXPECT_EQ(form_->findChild<QWidget*>("ctl230"), nullptr);
+}
+
+// The drop-down lists of the real forms: their items in the order shown, and whether Tab stops
+// at them.
+TEST_F(WorkedExampleTest, DropDownListsOrderAndTabStops) {
+    struct Row {
+        const char* slug;
+        int id;
+        bool tabStop;
+        QStringList items;  // as the list shows them
+    };
+    const Row rows[] = {
+        {"conductor-resistance", 107, false,
+         {"stříbro 0.016", "měď 0.0175", "hliník 0.0285", "železo 0.13", "ocel 0.2", "nikelin 0.4", "konstantan 0.5",
+          "cekas 1.1"}},
+        {"luminous-flux", 107, false,
+         {"Žárovka čirá 9 ", "Žárovka halogen 15 ", "Zářivka kompaktní 53 ", "Zářivka linearní 65 "}},
+        {"active-power", 204, false, {"0.1", "0.2", "0.3", "0.4", "0.5", "0.6", "0.7", "0.8", "0.9"}},
+        // Czech order, without regard to case: "Ch" after "H", "Š" after "S", "ě" like "e".
+        {"wall-thermal-resistance", 208, true,
+         {"Beton hutný 1.30", "Beton železový 1.73", "Bloky Therm 0.17", "Cihelné bloky CD IVA 0.41",
+          "Cihelné bloky CD TÝN 0.35", "Cihly pálené 0.86", "Děrovaní cihly Cdm 0.69",
+          "Desky z minerálních vláken 0.045", "Dřevo měkké 0.17", "Hlína suchá 0.14", "Keramzit sypký 0.16",
+          "Malta vápenocementová 0.97", "Polystyren extrudovaný 0.035", "Polystyren pěnový 0.043",
+          "Pórobetonové tvárnice 0.28", "Stropnice Hurdis 0.60", "Stropnice Miako 0.83", "Stropnice z B panelů 1.28",
+          "Škvára sypká 0.27", "YTONG,HEBEL 0.17"}},
+        {"gravitation-law", 107, true, {"Měsíc 7.5e22", "Slunce 2e30", "Země 6e24"}},
+        {"gravitation-law", 106, true, {"Měsíc 7.5e22", "Slunce 2e30", "Země 6e24"}},
+        {"gravitation-law", 105, true, {"Slunce Země 1.5e11", "Země Měsíc 3.8e8"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.slug) + " " + std::to_string(row.id));
+        Open(row.slug);
+        auto* combo = Ctl<QComboBox>(row.id);
+        ASSERT_NE(combo, nullptr);
+        QStringList items;
+        for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
+        EXPECT_EQ(items, row.items);
+        EXPECT_EQ(combo->currentIndex(), -1);
+        EXPECT_EQ(combo->focusPolicy(), row.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    }
 }
 
 TEST_F(WorkedExampleTest, LiquidMixingWidensComputesAndRestores) {
@@ -272,9 +336,152 @@ TEST_F(WorkedExampleTest, DipoleShowsItsSketchFrame) {
     Open("half-wave-dipole");
     auto* picture = Ctl<QLabel>(233);
     EXPECT_EQ(picture->frameShadow(), QFrame::Sunken);
+    // The sketch at its own size, centred in the frame.
+    const QImage sketch(resources::DipoleSketchPath());
+    ASSERT_EQ(sketch.size(), QSize(229, 97));
+    const QImage shown = picture->grab().toImage();
+    const QRect inside = picture->contentsRect();
+    ASSERT_TRUE(inside.width() >= sketch.width() && inside.height() >= sketch.height());
+    const QPoint origin = inside.topLeft() + CentredPictureOrigin(inside.size(), sketch.size());
+    for (int y = 0; y < sketch.height(); y += 5)
+        for (int x = 0; x < sketch.width(); x += 5)
+            ASSERT_EQ(shown.pixelColor(origin + QPoint(x, y)).rgb(), sketch.pixelColor(x, y).rgb()) << x << "," << y;
     Type(107, "27");
     Enter();
     EXPECT_EQ(Text(111), "5.556");
+}
+
+
+TEST_F(WorkedExampleTest, ComboTextIsReadAtOkWhetherChosenTypedOrEdited) {
+    struct Row {
+        const char* name;
+        const char* item;   // chosen first, or nullptr
+        const char* typed;  // then typed over the field's text, or nullptr
+        const char* result;
+    };
+    // S = 1.5 mm², l = 100 m: R = ρ · 100 / 1.5.
+    for (const Row& row : {Row{"chosen item", "měď 0.0175", nullptr, "1.16667"},
+                           Row{"typed number", nullptr, "0.1", "6.66667"},
+                           Row{"chosen item with its number edited", "měď 0.0175", "měď 0.02", "1.33333"}}) {
+        SCOPED_TRACE(row.name);
+        Open("conductor-resistance");
+        auto* material = Ctl<QComboBox>(107);
+        if (row.item) Choose(107, row.item);
+        if (row.typed) {
+            if (row.item) {
+                // Select the number behind the name and type the new one over it.
+                material->lineEdit()->setFocus();
+                QTest::keyClick(material->lineEdit(), Qt::Key_End);
+                for (int i = 0; i < 6; ++i) QTest::keyClick(material->lineEdit(), Qt::Key_Left, Qt::ShiftModifier);
+                QTest::keyClicks(material->lineEdit(), "0.02");
+            } else {
+                Type(107, row.typed);
+            }
+            EXPECT_EQ(material->currentText(), QString::fromUtf8(row.typed));
+        }
+        Type(106, "1.5");
+        Type(105, "100");
+        Enter();
+        EXPECT_EQ(Text(111), QString::fromUtf8(row.result));
+        EXPECT_EQ(material->count(), 8) << "the list learns nothing";
+        EXPECT_TRUE(messages_.empty());
+    }
+}
+
+TEST_F(WorkedExampleTest, OwnMessagesOfTheLightingAndWallForms) {
+    struct Row {
+        const char* name;
+        const char* slug;
+        std::vector<std::pair<int, const char*>> inputs;
+        const char* caption;
+        const char* text;
+    };
+    const Row rows[] = {
+        {"bulb above 200 W", "fluorescent-for-bulb", {{107, "200.5"}}, "Chyba", "Počítá jen do příkonu 200 Watt "},
+        {"bulb of 0 W", "fluorescent-for-bulb", {{107, "0"}}, "chyba", "Zadejte do pole číslici"},
+        {"wall without thickness or material", "wall-thermal-resistance", {}, "chyba", "Text neobsahuje číslici"},
+        {"wall without material", "wall-thermal-resistance", {{207, "0.3"}}, "chyba", "Text neobsahuje číslici"},
+        {"wall with a material without digit", "wall-thermal-resistance", {{207, "0.3"}, {208, "cihla"}}, "chyba",
+         "Text neobsahuje číslici"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        messages_.clear();
+        Open(row.slug);
+        for (const auto& [id, text] : row.inputs) Type(id, text);
+        Ctl(1)->setFocus();
+        Enter();
+        ASSERT_EQ(messages_.size(), 1u);
+        EXPECT_EQ(messages_[0].caption, QString::fromUtf8(row.caption));
+        EXPECT_EQ(messages_[0].text, QString::fromUtf8(row.text));
+        EXPECT_EQ(messages_[0].owner, form_.data()) << "owned by the form";
+        EXPECT_EQ(messages_[0].icon, MessageIcon::None);
+        EXPECT_EQ(Text(111), "0.00") << "the result field keeps its text";
+    }
+}
+
+TEST_F(WorkedExampleTest, GravitationListsLearnEachNewTextOnceInAlphabeticalOrder) {
+    Open("gravitation-law");
+    auto* m1 = Ctl<QComboBox>(107);
+    auto* m2 = Ctl<QComboBox>(106);
+    auto* r = Ctl<QComboBox>(105);
+    const auto items = [](const QComboBox* combo) {
+        QStringList list;
+        for (int i = 0; i < combo->count(); ++i) list << combo->itemText(i);
+        return list;
+    };
+    // An input error still teaches each list its new text, before any number is tested.
+    Type(107, "abc");
+    Type(106, "Jupiter 1.9e27");
+    Type(105, "0");
+    Enter();
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0].text, "Zadejte do pole číslici");
+    EXPECT_EQ(items(m1), QStringList({"abc", "Měsíc 7.5e22", "Slunce 2e30", "Země 6e24"}));
+    EXPECT_EQ(items(m2), QStringList({"Jupiter 1.9e27", "Měsíc 7.5e22", "Slunce 2e30", "Země 6e24"}));
+    EXPECT_EQ(items(r), QStringList({"0", "Slunce Země 1.5e11", "Země Měsíc 3.8e8"}));
+
+    // The same texts again, and texts that differ from an item only in case, are not added.
+    m1->setEditText("ZEMĚ 6E24");
+    m2->setEditText("jupiter 1.9E27");
+    r->setEditText("země měsíc 3.8e8");
+    Enter();
+    EXPECT_EQ(m1->count(), 4);
+    EXPECT_EQ(m2->count(), 4);
+    EXPECT_EQ(r->count(), 3);
+    EXPECT_EQ(Text(111), "5.27e+024");
+    // A learnt text takes its place in Czech order: "Č" after "a" and before "M".
+    m1->setEditText("Čtvrtý 4e24");
+    Enter();
+    EXPECT_EQ(items(m1), QStringList({"abc", "Čtvrtý 4e24", "Měsíc 7.5e22", "Slunce 2e30", "Země 6e24"}));
+}
+
+TEST_F(WorkedExampleTest, CoaxLinkOpensOnEveryNotification) {
+    Open("coax-cable-length");
+    QWidget* link = Ctl(256);
+    QTest::mouseClick(link, Qt::LeftButton);
+    EXPECT_EQ(urls_.urls.size(), 1u);
+    // A double click: the first press, then the double-click press.
+    QTest::mouseClick(link, Qt::LeftButton);
+    QTest::mouseDClick(link, Qt::LeftButton);
+    EXPECT_EQ(urls_.urls.size(), 3u);
+    for (const QUrl& url : urls_.urls) EXPECT_EQ(url, QUrl(QString::fromUtf8(config::kCoaxArticleUrl)));
+    QTest::mouseClick(Ctl(230), Qt::LeftButton);
+    EXPECT_EQ(Registry().helpBitmapId, 2011);
+}
+
+TEST_F(WorkedExampleTest, LiquidMixingInputsStopAtTheFieldWidth) {
+    Open("liquid-mixing");
+    auto* edit = Ctl<QLineEdit>(1202);
+    const QString many(120, QLatin1Char('7'));
+    QTest::keyClicks(edit, many);
+    const QString typed = edit->text();
+    EXPECT_GT(typed.size(), 3);
+    EXPECT_LT(typed.size(), many.size());
+    EXPECT_TRUE(many.startsWith(typed));
+    EXPECT_LT(edit->fontMetrics().horizontalAdvance(typed), edit->width());
+    EXPECT_TRUE(Ctl<QLineEdit>(1200)->isReadOnly());
+    EXPECT_TRUE(Ctl<QLineEdit>(1205)->isReadOnly());
 }
 
 }  // namespace

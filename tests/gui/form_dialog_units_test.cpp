@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 
 #include "platform/dialog_units.h"
@@ -46,12 +47,25 @@ TEST(DialogRect, PositionAndSizeAreConvertedEachOnItsOwn) {
     EXPECT_EQ(DialogRectToPixels(15, 25, 157, 24, {7, 14}), QRect(26, 44, 275, 42));
 }
 
-TEST(DialogFonts, NinePointSansAndTheSystemFont) {
+TEST(DialogFonts, NinePointSansAndTheSystemFontInTheDialogFamily) {
+#if defined(Q_OS_WIN)
+    const QString family = QStringLiteral("MS Shell Dlg 2");
+#else
+    const QString family = QFontDatabase::hasFamily(QStringLiteral("Liberation Sans")) ? QStringLiteral("Liberation Sans")
+                                                                                         : QApplication::font().family();
+#endif
+    EXPECT_EQ(DialogFontFamily(), family);
     const QFont dialog = DialogFontFor(DialogFont::Dialog9pt);
     EXPECT_EQ(dialog.pointSize(), 9);
-    EXPECT_EQ(dialog.family(), QApplication::font().family());
-    EXPECT_EQ(DialogFontFor(DialogFont::System), QFontDatabase::systemFont(QFontDatabase::GeneralFont));
+    EXPECT_EQ(dialog.family(), family);
+#if !defined(Q_OS_WIN)  // there the family is an alias that the system resolves
+    EXPECT_EQ(QFontInfo(dialog).family(), family) << "the family is really used, not substituted";
+#endif
+    const QFont system = DialogFontFor(DialogFont::System);
+    EXPECT_EQ(system.family(), family);
+    EXPECT_EQ(system.pointSizeF(), QFontDatabase::systemFont(QFontDatabase::GeneralFont).pointSizeF());
     EXPECT_EQ(SansFont(10).pointSize(), 10);
+    EXPECT_EQ(SansFont(10).family(), family);
 }
 
 TEST(DialogBaseUnits, AverageLetterWidthRoundedAndFontHeight) {

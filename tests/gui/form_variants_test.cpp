@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +19,7 @@
 #include "forms/calculator_form.h"
 #include "forms/control_factory.h"
 #include "forms/static_cursor.h"
+#include "platform/dialog_units.h"
 #include "resources/resource_paths.h"
 
 namespace kalvora {
@@ -368,7 +368,7 @@ TEST_F(FormVariantsTest, StaticControlsShowTheHandOthersTheirOwnCursor) {
 
 TEST_F(FormVariantsTest, LensFormIdsEnterComputesEscapeDoesNothing) {
     Open(LensLikeForm());
-    EXPECT_EQ(form_->font(), QFontDatabase::systemFont(QFontDatabase::GeneralFont));
+    EXPECT_EQ(form_->font(), platform::DialogFontFor(DialogFont::System));
     EXPECT_EQ(Ctl<QLineEdit>("ctl306")->text(), "sklo 1.5");
     QTest::keyClicks(Ctl("ctl300"), "2");
     Press(Qt::Key_Return);

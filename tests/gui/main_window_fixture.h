@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPointer>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QTest>
 #include <memory>
 #include <vector>
@@ -87,6 +88,34 @@ protected:
     }
 
     QWidget* Client() const { return Registry().client; }
+
+    // Clicks the toolbar button of command `id` with the mouse.
+    static void ClickToolbarButton(int id) {
+        auto* toolbar = qobject_cast<QToolBar*>(Registry().toolbar.data());
+        ASSERT_NE(toolbar, nullptr);
+        for (QAction* action : toolbar->actions())
+            if (!action->isSeparator() && action->data().toInt() == id) {
+                QTest::mouseClick(toolbar->widgetForAction(action), Qt::LeftButton);
+                return;
+            }
+        ADD_FAILURE() << "no toolbar button " << id;
+    }
+
+    // The open topic panel.
+    static QWidget* OpenPanel() {
+        for (const QPointer<QWidget>& panel : Registry().panels)
+            if (panel) return panel;
+        return nullptr;
+    }
+
+    // Clicks label `id` of the open topic panel with the mouse.
+    static void ClickPanelLabel(int id) {
+        QWidget* panel = OpenPanel();
+        ASSERT_NE(panel, nullptr);
+        QWidget* label = panel->findChild<QWidget*>(QStringLiteral("ctl%1").arg(id));
+        ASSERT_NE(label, nullptr) << "label " << id;
+        QTest::mouseClick(label, Qt::LeftButton);
+    }
 
     QTemporaryDir dataDir;
     platform::MemoryInfo memory{std::uint64_t(2'097'152) << 10, std::uint64_t(1'048'576) << 10};

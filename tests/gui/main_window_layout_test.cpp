@@ -57,5 +57,33 @@ TEST_F(MainWindowTest, LayoutFollowsTheFormAndPanelOpenedLast) {
     ExpectLaidOut();
 }
 
+TEST_F(MainWindowTest, TheMixingFormWideningTheWindowLaysOutTheShell) {
+    Show();
+    window->RunCommand(1604);  // gases and liquids
+    const FormDefinition* mixing = FindForm("liquid-mixing");
+    ASSERT_NE(mixing, nullptr);
+    const QRect before = window->geometry();
+    OpenForm(*mixing);
+    QCoreApplication::processEvents();
+
+    // The form widened the window to 660 pixels; the resize put the panel and the gauge between
+    // the bars and the status bar at the new bottom.
+    EXPECT_EQ(window->frameGeometry().width(), 660);
+    const int top = Registry().toolbar->height();
+    const int middle = Client()->height() - top - Registry().statusBar->height();
+    EXPECT_EQ(Registry().toolbar->width(), Client()->width());
+    EXPECT_EQ(Registry().panels[std::size_t(Field::GasesAndLiquids)]->geometry(), QRect(0, top, 170, middle));
+    EXPECT_EQ(Registry().gauge->geometry(), QRect(171, top, 18, middle));
+    EXPECT_EQ(Registry().statusBar->geometry().bottom(), Client()->height() - 1);
+    EXPECT_EQ(Registry().statusBar->width(), Client()->width());
+
+    // Storno gives the window back its rectangle, and the shell follows again.
+    QTest::keyClick(Registry().activeCalculator, Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->geometry(), before);
+    EXPECT_EQ(Registry().statusBar->width(), Client()->width());
+    EXPECT_EQ(Registry().gauge->height(), Client()->height() - top - Registry().statusBar->height());
+}
+
 }  // namespace
 }  // namespace kalvora::testing

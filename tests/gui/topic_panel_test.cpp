@@ -107,6 +107,7 @@ TEST_P(PanelContentsTest, LabelsTextsColoursAndFonts) {
         EXPECT_EQ(label->palette().color(QPalette::Window), c.background) << row.id;
         EXPECT_TRUE(label->autoFillBackground()) << row.id;
         EXPECT_EQ(label->cursor().shape(), StaticControlCursor().shape()) << row.id;
+        EXPECT_GE(label->height(), label->fontMetrics().height()) << row.id << " shows accents and descenders";
         const QFont font = label->font();
         if (row.id == 203) {
             EXPECT_FALSE(font.underline());

@@ -66,7 +66,8 @@ std::string FormatFixed(const Digits17& d, int decimals) {
         ++integerDigits;
     }
     std::string text = digits.substr(0, integerDigits);
-    if (decimals > 0) text += "." + digits.substr(integerDigits);
+    // Appended in place: `"." + digits.substr(...)` draws a false -Wrestrict from GCC 12 at -O2.
+    if (decimals > 0) text.append(1, '.').append(digits, std::size_t(integerDigits));
     return text;
 }
 
@@ -79,7 +80,7 @@ std::string FormatExponent(const Digits17& d, int decimals, bool zero) {
         ++exponent;
     }
     std::string text = digits.substr(0, 1);
-    if (decimals > 0) text += "." + digits.substr(1);
+    if (decimals > 0) text.append(1, '.').append(digits, 1);
     text += exponent < 0 ? "e-" : "e+";
     std::string expDigits = std::to_string(std::abs(exponent));
     if (expDigits.size() < 3) expDigits.insert(0, 3 - expDigits.size(), '0');

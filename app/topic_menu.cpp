@@ -58,7 +58,8 @@ void FillTopicMenu(QMenu& menu) {
         QAction* action = menu.addAction(ItemText(label.text));
         action->setObjectName(QStringLiteral("actionTopic%1").arg(label.id));
         if (label.action == LabelAction::OpenForm) action->setShortcut(TopicShortcut(topics++));
-        QObject::connect(action, &QAction::triggered, &menu, [f = *field, &label] { ActivateFromMenu(f, label); });
+        QObject::connect(action, &QAction::triggered, &menu,
+                         [f = *field, &label] { ActivateFromMenu(f, label); });
     }
 }
 

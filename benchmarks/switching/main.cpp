@@ -42,9 +42,11 @@ void FieldSwitch(kalvora::MainWindow& window, int i) {
 void Click(QWidget* widget) {
     const QPointF local(widget->width() / 2.0, widget->height() / 2.0);
     const QPointF global = widget->mapToGlobal(local);
-    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
     QCoreApplication::sendEvent(widget, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
     QCoreApplication::sendEvent(widget, &release);
 }
 

@@ -26,7 +26,8 @@ QList<QWidget*> OwnWidgets(QWidget* root) {
     QList<QWidget*> own;
     for (QWidget* widget : root->findChildren<QWidget*>()) {
         bool partOfAnother = widget->objectName().startsWith(QLatin1String("qt_"));
-        for (QWidget* up = widget->parentWidget(); up && up != root && !partOfAnother; up = up->parentWidget())
+        for (QWidget* up = widget->parentWidget(); up && up != root && !partOfAnother;
+             up = up->parentWidget())
             partOfAnother = qobject_cast<QComboBox*>(up) != nullptr;
         if (!partOfAnother) own.append(widget);
     }
@@ -57,8 +58,8 @@ TEST_F(AccessibilityTest, EveryWidgetOfEveryFormIsNamed) {
             const std::string what = Describe(widget).toStdString();
             // A static text left empty (a subtitle some forms blank out) shows nothing to name.
             auto* label = qobject_cast<QLabel*>(widget);
-            const bool showsNothing =
-                label && label->text().isEmpty() && label->pixmap().isNull() && !IsResult(*definition, *widget);
+            const bool showsNothing = label && label->text().isEmpty() && label->pixmap().isNull() &&
+                                      !IsResult(*definition, *widget);
             if (!showsNothing) {
                 EXPECT_FALSE(widget->accessibleName().trimmed().isEmpty()) << what;
             }
@@ -76,7 +77,8 @@ TEST_F(AccessibilityTest, EveryWidgetOfEveryFormIsNamed) {
         EXPECT_GE(buttons, 1);
         // Inputs are named by their captions as the form shows them.
         for (std::size_t i = 0; i < definition->inputs.size(); ++i) {
-            QWidget* input = form->findChild<QWidget*>(QStringLiteral("ctl%1").arg(definition->inputs[i].controlId));
+            QWidget* input =
+                form->findChild<QWidget*>(QStringLiteral("ctl%1").arg(definition->inputs[i].controlId));
             ASSERT_NE(input, nullptr);
             EXPECT_EQ(input->accessibleName(), ToQString(definition->InputCaption(i)));
         }
@@ -90,8 +92,8 @@ TEST_F(AccessibilityTest, EveryWidgetOfEveryFormIsNamed) {
 }
 
 TEST_F(AccessibilityTest, EveryLabelOfEveryPanelIsNamedByItsText) {
-    for (Field field : {Field::Electrical, Field::Thermal, Field::Mechanics, Field::Optics, Field::GasesAndLiquids,
-                        Field::Antenna}) {
+    for (Field field : {Field::Electrical, Field::Thermal, Field::Mechanics, Field::Optics,
+                        Field::GasesAndLiquids, Field::Antenna}) {
         DestroyTopicPanels();
         QWidget* panel = CreateTopicPanel(field);
         SCOPED_TRACE(panel->objectName().toStdString());

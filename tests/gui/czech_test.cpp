@@ -74,8 +74,10 @@ TEST_P(CzechButtonsTest, RealMessageBoxShowsCzechButtonsAndAnswersTheOnePressed)
             seen = true;
             for (QAbstractButton* button : box->buttons()) texts << button->text().remove(QLatin1Char('&'));
             QAbstractButton* pressed = box->button(c.pressed);
-            if (pressed) QTest::mouseClick(pressed, Qt::LeftButton);
-            else box->done(QMessageBox::Cancel);
+            if (pressed)
+                QTest::mouseClick(pressed, Qt::LeftButton);
+            else
+                box->done(QMessageBox::Cancel);
         }
     });
     watcher.start();
@@ -89,18 +91,32 @@ TEST_P(CzechButtonsTest, RealMessageBoxShowsCzechButtonsAndAnswersTheOnePressed)
     EXPECT_EQ(answer, c.expectedAnswer);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Boxes, CzechButtonsTest,
-    ::testing::Values(
-        BoxCase{"YesNoWithOwnerAno", true, platform::MessageButtons::YesNo, {"Ano", "Ne"}, QMessageBox::Yes,
-                platform::MessageAnswer::Yes},
-        BoxCase{"YesNoWithOwnerNe", true, platform::MessageButtons::YesNo, {"Ano", "Ne"}, QMessageBox::No,
-                platform::MessageAnswer::No},
-        BoxCase{"YesNoWithoutOwnerNe", false, platform::MessageButtons::YesNo, {"Ano", "Ne"}, QMessageBox::No,
-                platform::MessageAnswer::No},
-        BoxCase{"OkWithoutOwner", false, platform::MessageButtons::Ok, {"OK"}, QMessageBox::Ok,
-                platform::MessageAnswer::Ok}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Boxes, CzechButtonsTest,
+                         ::testing::Values(BoxCase{"YesNoWithOwnerAno",
+                                                   true,
+                                                   platform::MessageButtons::YesNo,
+                                                   {"Ano", "Ne"},
+                                                   QMessageBox::Yes,
+                                                   platform::MessageAnswer::Yes},
+                                           BoxCase{"YesNoWithOwnerNe",
+                                                   true,
+                                                   platform::MessageButtons::YesNo,
+                                                   {"Ano", "Ne"},
+                                                   QMessageBox::No,
+                                                   platform::MessageAnswer::No},
+                                           BoxCase{"YesNoWithoutOwnerNe",
+                                                   false,
+                                                   platform::MessageButtons::YesNo,
+                                                   {"Ano", "Ne"},
+                                                   QMessageBox::No,
+                                                   platform::MessageAnswer::No},
+                                           BoxCase{"OkWithoutOwner",
+                                                   false,
+                                                   platform::MessageButtons::Ok,
+                                                   {"OK"},
+                                                   QMessageBox::Ok,
+                                                   platform::MessageAnswer::Ok}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Run only by the CTest entry that starts the GUI tests under LC_ALL=cs_CZ.UTF-8 (together with
 // the worked examples typed into the forms): the process locale then writes numbers with a
@@ -109,7 +125,8 @@ class UnderCzechLocale : public testing_support::ClientAreaTest {};
 
 TEST_F(UnderCzechLocale, TheProcessReallyRunsInACzechLocale) {
     // The CTest entry asks for this check; a plain run of the test program has no Czech locale.
-    if (qEnvironmentVariableIsEmpty("KALVORA_EXPECT_CZECH_LOCALE")) GTEST_SKIP() << "not started under cs_CZ.UTF-8";
+    if (qEnvironmentVariableIsEmpty("KALVORA_EXPECT_CZECH_LOCALE"))
+        GTEST_SKIP() << "not started under cs_CZ.UTF-8";
     // Without these the other tests of that run would prove nothing.
     ASSERT_STREQ(std::localeconv()->decimal_point, ",");
     EXPECT_EQ(QLocale().decimalPoint(), QStringLiteral(","));
@@ -135,7 +152,8 @@ TEST_F(UnderCzechLocale, TypedPointsAreReadAndResultsKeepThePoint) {
             ASSERT_NE(edit, nullptr) << id;
             QTest::keyClicks(edit, QString::fromUtf8(text));
         }
-        QTest::keyClick(form->findChild<QLineEdit*>(QStringLiteral("ctl%1").arg(row.typed.back().first)), Qt::Key_Return);
+        QTest::keyClick(form->findChild<QLineEdit*>(QStringLiteral("ctl%1").arg(row.typed.back().first)),
+                        Qt::Key_Return);
         auto* result = form->findChild<QLabel*>(QStringLiteral("ctl111"));
         ASSERT_NE(result, nullptr);
         EXPECT_EQ(result->text(), QString::fromUtf8(row.expected));

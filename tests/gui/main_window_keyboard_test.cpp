@@ -26,8 +26,8 @@ const std::vector<FieldTopics>& AllFieldTopics() {
     static const std::vector<FieldTopics> fields{
         {"Electrical",
          209,
-         {"Proud", "Napětí", "Odpor", "Cívka", "Kondenzátor", "Transformátor", "Odpor vodiče", "Zářivka za žárovku",
-          "Světelný tok", "Příkon spotřebiče", "Činný výkon", "Úbytek napětí"},
+         {"Proud", "Napětí", "Odpor", "Cívka", "Kondenzátor", "Transformátor", "Odpor vodiče",
+          "Zářivka za žárovku", "Světelný tok", "Příkon spotřebiče", "Činný výkon", "Úbytek napětí"},
          {"Další programy", "kalvora@example.org"}},
         {"Thermal", 177, {"Tep.odpor stěny"}, {}},
         {"Mechanics", 211, {"Gravitační zákon", "Gravitační zrychlení", "Volný pád"}, {}},
@@ -65,8 +65,9 @@ TEST(TopicShortcut, CtrlDigitsInPanelOrderThenNone) {
         int index;
         QKeySequence expected;
     };
-    for (const Row& row : {Row{0, QKeySequence("Ctrl+1")}, Row{1, QKeySequence("Ctrl+2")}, Row{8, QKeySequence("Ctrl+9")},
-                           Row{9, QKeySequence("Ctrl+0")}, Row{10, QKeySequence()}, Row{-1, QKeySequence()}})
+    for (const Row& row :
+         {Row{0, QKeySequence("Ctrl+1")}, Row{1, QKeySequence("Ctrl+2")}, Row{8, QKeySequence("Ctrl+9")},
+          Row{9, QKeySequence("Ctrl+0")}, Row{10, QKeySequence()}, Row{-1, QKeySequence()}})
         EXPECT_EQ(TopicShortcut(row.index), row.expected) << row.index;
 }
 
@@ -91,7 +92,8 @@ TEST_F(KeyboardTest, TopicMenuListsTheOpenFieldsLabelsAfterEverySwitch) {
             expectedTexts << QString::fromUtf8(field.topics[i]);
             expectedShortcuts << (i < 10 ? QStringLiteral("Ctrl+%1").arg((i + 1) % 10) : QString());
         }
-        for (const char* link : field.links) expectedTexts << QString::fromUtf8(link), expectedShortcuts << QString();
+        for (const char* link : field.links)
+            expectedTexts << QString::fromUtf8(link), expectedShortcuts << QString();
         EXPECT_EQ(texts, expectedTexts);
         EXPECT_EQ(shortcuts, expectedShortcuts);
         EXPECT_EQ(separators, field.links.empty() ? 0 : 1);
@@ -136,7 +138,8 @@ TEST_F(KeyboardTest, AltVMechanicsCtrl2TypeEnterGivesTheAcceleration) {
     QMenu* fields = OpenMenuWithAlt(Qt::Key_V, "menuCalculations");
     ASSERT_NE(fields, nullptr);
     QTest::keyClick(fields, Qt::Key_M);  // "Mechanika(&M)"
-    ASSERT_TRUE(QTest::qWaitFor([] { return !Registry().panels[std::size_t(Field::Mechanics)].isNull(); }, 2000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([] { return !Registry().panels[std::size_t(Field::Mechanics)].isNull(); }, 2000));
 
     QTest::keyClick(window.get(), Qt::Key_2, Qt::ControlModifier);
     ASSERT_NE(Registry().activeCalculator, nullptr);
@@ -180,9 +183,12 @@ TEST_F(KeyboardTest, TopicMenuReachesTheLastTopicWithArrowKeys) {
     ASSERT_NE(topics->activeAction(), nullptr);
     EXPECT_EQ(topics->activeAction()->text(), "Úbytek napětí");
     QTest::keyClick(topics, Qt::Key_Return);
-    ASSERT_TRUE(QTest::qWaitFor([] { return Registry().activeCalculator &&
-                                            Registry().activeCalculator->objectName() == "form_voltage-drop"; },
-                                2000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [] {
+            return Registry().activeCalculator &&
+                   Registry().activeCalculator->objectName() == "form_voltage-drop";
+        },
+        2000));
     QTest::keyClick(Focus() ? Focus() : window.get(), Qt::Key_Tab);
     EXPECT_TRUE(qobject_cast<QLineEdit*>(Focus()) && Registry().activeCalculator->isAncestorOf(Focus()));
 }

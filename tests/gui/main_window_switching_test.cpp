@@ -35,9 +35,11 @@ protected:
         census.clientWidgets = Client()->findChildren<QWidget*>().size();
         census.allWidgets = QApplication::allWidgets().size();
         auto live = [](const auto& list) {
-            return qsizetype(std::count_if(list.begin(), list.end(), [](const QPointer<QWidget>& p) { return !p.isNull(); }));
+            return qsizetype(std::count_if(list.begin(), list.end(),
+                                           [](const QPointer<QWidget>& p) { return !p.isNull(); }));
         };
-        census.filledSlots = live(Registry().panels) + live(Registry().forms) + (Registry().helpWindow.isNull() ? 0 : 1);
+        census.filledSlots =
+            live(Registry().panels) + live(Registry().forms) + (Registry().helpWindow.isNull() ? 0 : 1);
         census.topicItems = window->findChild<QMenu*>("menuTopics")->actions().size();
         return census;
     }
@@ -51,7 +53,8 @@ protected:
         std::vector<int> topics;
         for (const PanelLabel& label : PanelFor(field).labels)
             if (label.action == LabelAction::OpenForm) topics.push_back(label.id);
-        auto* label = (*panel)->findChild<QLabel*>(QStringLiteral("ctl%1").arg(topics[std::size_t(n) % topics.size()]));
+        auto* label =
+            (*panel)->findChild<QLabel*>(QStringLiteral("ctl%1").arg(topics[std::size_t(n) % topics.size()]));
         ASSERT_NE(label, nullptr);
         QTest::mouseClick(label, Qt::LeftButton);
     }

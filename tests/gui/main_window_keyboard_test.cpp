@@ -169,6 +169,14 @@ TEST_F(KeyboardTest, FormWithoutFocusAtOpenIsReachedWithTab) {
     QTest::keyClicks(Focus(), "60");
     QTest::keyClick(Focus(), Qt::Key_Return);
     EXPECT_EQ(ResultText(), "16.21");
+
+    // Esc right after opening is the form's Storno too.
+    QTest::keyClick(window.get(), Qt::Key_8, Qt::ControlModifier);
+    QPointer<QWidget> reopened = Registry().activeCalculator.data();
+    ASSERT_FALSE(reopened.isNull());
+    ASSERT_TRUE(reopened->isVisible());
+    QTest::keyClick(Focus() ? Focus() : window.get(), Qt::Key_Escape);
+    EXPECT_FALSE(reopened->isVisible());
 }
 
 // Topics beyond the tenth have no shortcut; the menu reaches them with the arrow keys.
@@ -189,8 +197,14 @@ TEST_F(KeyboardTest, TopicMenuReachesTheLastTopicWithArrowKeys) {
                    Registry().activeCalculator->objectName() == "form_voltage-drop";
         },
         2000));
+    // Tab goes to the first input in the form's own order; the worked example then computes.
     QTest::keyClick(Focus() ? Focus() : window.get(), Qt::Key_Tab);
-    EXPECT_TRUE(qobject_cast<QLineEdit*>(Focus()) && Registry().activeCalculator->isAncestorOf(Focus()));
+    EXPECT_EQ(Focus(), Registry().activeCalculator->findChild<QLineEdit*>("ctl107"));
+    QTest::keyClicks(Focus(), "2");
+    QTest::keyClick(Focus(), Qt::Key_Tab);
+    QTest::keyClicks(Focus(), "0.35");
+    QTest::keyClick(Focus(), Qt::Key_Return);
+    EXPECT_EQ(ResultText(), "0.70");
 }
 
 }  // namespace

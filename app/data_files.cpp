@@ -9,7 +9,8 @@ namespace kalvora {
 
 QStringList DefaultDataFolders() {
     const QString programFolder = QCoreApplication::applicationDirPath();
-    QStringList folders{QDir::currentPath(), programFolder, programFolder + "/../share/kalvora",
+    QStringList folders{QDir::currentPath(), programFolder,
+                        programFolder + QStringLiteral("/" KALVORA_DATADIR_FROM_BINDIR),
                         QStringLiteral(KALVORA_INSTALL_DATADIR)};
     for (QString& folder : folders) folder = QDir::cleanPath(folder);
     folders.removeDuplicates();

@@ -8,7 +8,8 @@ namespace kalvora {
 
 // Where the files delivered beside the program (the toolbar strip, the help page) are looked
 // for, in order: the current directory, the program's own folder, its installed data folder
-// (../share/kalvora beside the binary) and the data folder it was configured to install into.
+// reached from the program's folder (../share/kalvora with the usual install directories) and
+// the data folder it was configured to install into.
 QStringList DefaultDataFolders();
 
 // The full path of `fileName` in the first of `folders` that has it, or an empty string.

@@ -2,12 +2,14 @@
 // The program used with the keyboard alone: the field menu, the topic menu with its shortcuts,
 // typing into the opened form and reading its result.
 #include <QApplication>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 
 #include "app/commands.h"
+#include "app/config.h"
 #include "app/topic_menu.h"
 #include "main_window_fixture.h"
 
@@ -37,6 +39,15 @@ const std::vector<FieldTopics>& AllFieldTopics() {
     };
     return fields;
 }
+
+// Takes the addresses the program hands to the desktop.
+class UrlSink : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> urls;
+    Q_INVOKABLE void Open(const QUrl& url) { urls.append(url); }
+};
 
 class KeyboardTest : public MainWindowTest {
 protected:
@@ -132,6 +143,25 @@ TEST_F(KeyboardTest, EveryTopicItemDoesWhatItsLabelClickDoes) {
     }
 }
 
+// The panel's links in the menu open their addresses, as their labels do, and leave the form.
+TEST_F(KeyboardTest, LinkItemsOpenTheirAddressesAndLeaveTheForm) {
+    Show();
+    UrlSink sink;
+    for (const char* scheme : {"https", "mailto"}) QDesktopServices::setUrlHandler(scheme, &sink, "Open");
+    QPointer<QWidget> form = Registry().activeCalculator.data();
+    for (const char* name : {"actionTopic202", "actionTopic203"}) {
+        QAction* item = window->findChild<QAction*>(name);
+        ASSERT_NE(item, nullptr) << name;
+        EXPECT_TRUE(item->shortcut().isEmpty()) << name;
+        item->trigger();
+    }
+    for (const char* scheme : {"https", "mailto"}) QDesktopServices::unsetUrlHandler(scheme);
+    EXPECT_EQ(sink.urls, QList<QUrl>({QUrl(QString::fromUtf8(config::kOtherProgramsUrl)),
+                                      QUrl(QString::fromUtf8(config::kAuthorMailUrl))}));
+    EXPECT_FALSE(form.isNull());
+    EXPECT_EQ(Registry().activeCalculator, form);
+}
+
 // The worked example of the gravitational acceleration, from start-up without the mouse.
 TEST_F(KeyboardTest, AltVMechanicsCtrl2TypeEnterGivesTheAcceleration) {
     ShowActive();
@@ -209,3 +239,5 @@ TEST_F(KeyboardTest, TopicMenuReachesTheLastTopicWithArrowKeys) {
 
 }  // namespace
 }  // namespace kalvora::testing
+
+#include "main_window_keyboard_test.moc"

@@ -10,15 +10,10 @@
 #include <vector>
 
 #include "calc/catalogue.h"
+#include "tests/core/form_case.h"
 
 namespace kalvora {
 namespace {
-
-std::vector<std::string_view> Slugs(const std::vector<FormDefinition>& forms) {
-    std::vector<std::string_view> slugs;
-    for (const FormDefinition& form : forms) slugs.push_back(form.slug);
-    return slugs;
-}
 
 TEST(ElectricalAndThermalForms, AreListedInPanelOrder) {
     EXPECT_EQ(Slugs(ElectricalForms()),

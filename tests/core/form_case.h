@@ -28,6 +28,13 @@ inline std::ostream& operator<<(std::ostream& out, const FormCase& c) {
     return out << ")";
 }
 
+// The slugs of a field's forms, in catalogue order.
+inline std::vector<std::string_view> Slugs(const std::vector<FormDefinition>& forms) {
+    std::vector<std::string_view> slugs;
+    for (const FormDefinition& form : forms) slugs.push_back(form.slug);
+    return slugs;
+}
+
 class FormCaseTest : public testing::TestWithParam<FormCase> {};
 
 inline void ExpectFormCase(const FormCase& c) {

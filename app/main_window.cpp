@@ -154,15 +154,12 @@ void MainWindow::BuildMenu() {
 }
 
 void MainWindow::BuildToolbar() {
-    QImage strip;
-    const QString path = FindDataFile(options_.dataFolders, resources::ToolbarFileName());
-    if (!path.isEmpty()) strip.load(path);
-    if (CutToolbarStrip(strip).isEmpty()) {
+    const QImage strip = LoadToolbarStrip(options_.dataFolders);
+    if (strip.isNull()) {
         // Before the window is shown: the user learns at once why the buttons have no pictures.
         platform::ShowMessageBox(ProgramMessage(
             this, "Není ve složce programu toolbarXXX.bmp\nNinstalujte orginal i s toolbar bitmapou",
             MessageIcon::Information, platform::MessageButtons::Ok));
-        strip = QImage();
     }
     toolbar_ = CreateToolbar(client_, strip, [this](int id) { RunCommand(id); });
     Registry().toolbar = toolbar_;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -27,6 +28,7 @@
 #include "app/window_registry.h"
 #include "calc/catalogue.h"
 #include "forms/calculator_form.h"
+#include "forms/help_window.h"
 #include "panels/topic_panel.h"
 #include "platform/launcher.h"
 #include "platform/message_box.h"
@@ -127,7 +129,9 @@ MainWindow::MainWindow(MainWindowOptions options) : options_(std::move(options))
     availableLabel_->setText(AvailableMemoryText(memory));
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    CloseHelpWindow();  // it has no owner, but never outlives the main window
+}
 
 void MainWindow::BuildMenu() {
     menuBar()->setObjectName("menuBar");
@@ -262,10 +266,16 @@ void MainWindow::LayOut() {
 void MainWindow::closeEvent(QCloseEvent* event) {
     const auto answer = platform::ShowMessageBox(
         ProgramMessage(this, "Přejete si ukončit?", MessageIcon::Question, platform::MessageButtons::YesNo));
-    if (answer == platform::MessageAnswer::Yes)
-        event->accept();
-    else
+    if (answer != platform::MessageAnswer::Yes) {
         event->ignore();
+        return;
+    }
+    event->accept();
+    // The program ends with the main window, whatever else is open: the help window and the
+    // boxes without owner would otherwise keep it running. Once this window is hidden, quitting
+    // closes every other window (a box's local event loop ends with it) and then ends every
+    // event loop, so exec() returns 0.
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

@@ -16,13 +16,13 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
-#include <QWindow>
 
 #include "app/about_dialog.h"
 #include "app/commands.h"
 #include "app/config.h"
 #include "app/data_files.h"
 #include "app/memory_status.h"
+#include "app/outer_size.h"
 #include "app/toolbar.h"
 #include "app/topic_menu.h"
 #include "app/window_registry.h"
@@ -99,13 +99,8 @@ MainWindow::MainWindow(MainWindowOptions options) : options_(std::move(options))
     BuildMenu();
     const QRect screen =
         QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->geometry() : QRect();
-    move(screen.topLeft() + StartPosition(screen.width()));
-    // 580 x 600 is the outer size, frame included. Where the platform knows its frame before the
-    // window is shown, the inner size is what remains; elsewhere (X11, Wayland: the window
-    // manager decides after mapping) the inner size is 580 x 600.
-    create();
-    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    resize(kOuterSize.shrunkBy(frame));
+    // Position and size are those of the frame; the client area is what the frame leaves.
+    GiveOuterGeometry(this, QRect(screen.topLeft() + StartPosition(screen.width()), kOuterSize));
     BuildToolbar();
 
     // The panel and the form place themselves on the client area's size, so it must be final now.

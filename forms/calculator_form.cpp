@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPainter>
@@ -119,11 +118,7 @@ QString CalculatorForm::InputText(int id) const {
 }
 
 void CalculatorForm::SetResultText(int id, const QString& text) {
-    QWidget* control = Control(id);
-    if (auto* label = qobject_cast<QLabel*>(control))
-        label->setText(text);
-    else if (auto* edit = qobject_cast<QLineEdit*>(control))
-        edit->setText(text);
+    if (auto* result = qobject_cast<QLineEdit*>(Control(id))) result->setText(text);
 }
 
 void CalculatorForm::LearnTypedTexts() {

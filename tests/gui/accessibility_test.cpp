@@ -2,6 +2,8 @@
 // Screen readers name every control: each widget of every form and every panel has an
 // accessible name, inputs and results by their captions, buttons and labels by their texts.
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleTextInterface>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -82,11 +84,20 @@ TEST_F(AccessibilityTest, EveryWidgetOfEveryFormIsNamed) {
             ASSERT_NE(input, nullptr);
             EXPECT_EQ(input->accessibleName(), ToQString(definition->InputCaption(i)));
         }
-        // A result is named by its caption, never by the number it shows.
+        // A result is named by its caption, never by the number it shows; the number is its
+        // value, which a screen reader reads through the text interface too.
         for (int id : definition->resultIds) {
-            QWidget* result = form->findChild<QWidget*>(QStringLiteral("ctl%1").arg(id));
+            auto* result = form->findChild<QLineEdit*>(QStringLiteral("ctl%1").arg(id));
             ASSERT_NE(result, nullptr) << id;
+            EXPECT_TRUE(result->isReadOnly()) << id;
             EXPECT_NE(result->accessibleName(), ToQString(definition->dialog.Find(id)->text)) << id;
+            result->setText(QStringLiteral("-12.50"));
+            QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(result);
+            ASSERT_NE(shown, nullptr) << id;
+            EXPECT_EQ(shown->text(QAccessible::Name), result->accessibleName()) << id;
+            EXPECT_EQ(shown->text(QAccessible::Value), "-12.50") << id;
+            ASSERT_NE(shown->textInterface(), nullptr) << id;
+            EXPECT_EQ(shown->textInterface()->text(0, shown->textInterface()->characterCount()), "-12.50") << id;
         }
     }
 }

@@ -38,7 +38,7 @@ protected:
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
-    QString Result() const { return Ctl<QLabel>("ctl111")->text(); }
+    QString Result() const { return Ctl<QLineEdit>("ctl111")->text(); }
     void Type(const char* control, const char* text) { QTest::keyClicks(Ctl(control), QString::fromUtf8(text)); }
     void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);

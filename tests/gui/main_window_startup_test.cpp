@@ -144,6 +144,15 @@ TEST_F(MainWindowTest, StatusBarShowsTotalAndAvailableMemoryInKilobytes) {
     EXPECT_LE(total->fontMetrics().horizontalAdvance(total->text()), total->contentsRect().width());
     EXPECT_GT(available->geometry().left(), total->geometry().right());
     EXPECT_GT(available->width(), Registry().statusBar->width() / 2);
+
+    // Each part has the sunken edge of a status-bar part: shadow above, light below.
+    for (QLabel* part : {total, available}) {
+        const QImage image = part->grab().toImage();
+        const int x = image.width() - 3;  // clear of the texts
+        EXPECT_EQ(image.pixel(x, 0), part->palette().color(QPalette::Dark).rgb()) << part->objectName().toStdString();
+        EXPECT_EQ(image.pixel(x, image.height() - 1), part->palette().color(QPalette::Light).rgb())
+            << part->objectName().toStdString();
+    }
 }
 
 // Screen readers read the status-bar parts as the texts they show now, never as fixed names.

@@ -20,8 +20,6 @@
 namespace kalvora {
 namespace {
 
-using testing_support::ClientAreaTest;
-
 // The positions of the text at the left and right ends of the box's inside, once the box has
 // been painted (painting decides the scrolling).
 std::pair<int, int> PositionsInView(ResultBox& box) {
@@ -171,25 +169,12 @@ TEST_F(ResultBoxTest, ScreenReadersGetTheCaptionAndTheText) {
     EXPECT_TRUE(result->state().readOnly);
 }
 
-class FormResultTest : public ClientAreaTest {
+class FormResultTest : public testing_support::OpenFormTest {
 protected:
-    QWidget* Open(std::string_view slug) {
-        DestroyCalculators();
-        form_ = OpenForm(*FindForm(slug));
-        return form_;
-    }
-    template <typename T = QWidget>
-    T* Ctl(int id) const {
-        T* widget = form_->findChild<T*>(QStringLiteral("ctl%1").arg(id));
-        EXPECT_NE(widget, nullptr) << id;
-        return widget;
-    }
     void Compute(const std::vector<std::pair<int, const char*>>& typed) {
         for (const auto& [id, text] : typed) QTest::keyClicks(Ctl(id), QString::fromUtf8(text));
         QTest::keyClick(Ctl(typed.front().first), Qt::Key_Return);
     }
-
-    QWidget* form_ = nullptr;
 };
 
 // Capacitor 100 Hz, 1e-12 F: a result wider than its field shows from its first digit, is whole

@@ -4,7 +4,7 @@ execute_process(COMMAND nm -C --undefined-only ${MODEL_LIBRARY} OUTPUT_VARIABLE 
 if(NOT nm_result EQUAL 0)
   message(FATAL_ERROR "nm could not read ${MODEL_LIBRARY}")
 endif()
-string(REGEX MATCHALL "[^\n]*\\bQ[A-Z][A-Za-z]+[^\n]*" qt_symbols "${symbols}")
+string(REGEX MATCHALL "[^\n]*[^A-Za-z0-9_]Q[A-Z][A-Za-z]+[^\n]*" qt_symbols "${symbols}")
 if(qt_symbols)
   message(FATAL_ERROR "the model needs Qt: ${qt_symbols}")
 endif()

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/toolbar.h"
-#include "app/toolbar_strip_choice.h"
+#include "model/toolbar_strip.h"
 #include "resources/resource_paths.h"
 
 namespace kalvora {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/toolbar_strip_choice.h"
+#include "model/toolbar_strip.h"
 
 namespace kalvora {
 

@@ -230,6 +230,12 @@ void Program::ActivateForm(int slot) {
     if (Live(slot)) state_.activeForm = slot;
 }
 
+void Program::OpenFormSlot(int slot) {
+    if (state_.ended || slot < 0 || slot >= int(kFormSlotCount) || std::size_t(slot) >= forms_.size()) return;
+    DestroyCalculators();
+    OpenForm(slot);
+}
+
 void Program::PressOk(int slot) {
     FormInstance& form = *Live(slot);
     const FormDefinition& definition = *form.definition;

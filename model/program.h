@@ -51,6 +51,9 @@ public:
     void ChooseItem(int slot, int controlId, std::size_t index);
     // The form got the keyboard focus or a click: it becomes the active calculator.
     void ActivateForm(int slot);
+    // Opens the form in `slot` afresh, as its panel label does but storing no help picture: for a
+    // host that offers the forms without their panels (a test bench, a link straight to one form).
+    void OpenFormSlot(int slot);
     // The help window was closed by its OK, Enter or its close box.
     void CloseHelpWindow();
     // The window's close box, Alt+F4 or END(&X): asks whether to end.

@@ -7,7 +7,6 @@
 #include <optional>
 #include <vector>
 
-#include "app/toolbar.h"
 #include "model/toolbar_strip.h"
 #include "resources/resource_paths.h"
 
@@ -30,8 +29,6 @@ QString FindDataFile(const QStringList& folders, const QString& fileName) {
     }
     return {};
 }
-
-static_assert(kToolbarImageCount == kToolbarButtons.size(), "one strip image per toolbar button");
 
 QImage LoadToolbarStrip(const QStringList& folders) {
     std::vector<QImage> pictures;

@@ -6,11 +6,17 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "forms/qt_text.h"
+#include "model/shell_data.h"
+#include "model/toolbar_strip.h"
+
 namespace kalvora {
 namespace {
 
+static_assert(kToolbarImageCount == kToolbarButtons.size(), "one strip image per toolbar button");
+
 // The size of the strip's pictures as delivered; picture-less buttons keep it.
-constexpr QSize kDefaultImageSize(32, 32);
+constexpr QSize kDefaultImageSize(kToolbarImageSize, kToolbarImageSize);
 
 }  // namespace
 
@@ -37,9 +43,9 @@ QToolBar* CreateToolbar(QWidget* parent, const QImage& strip, const std::functio
 
     for (std::size_t i = 0; i < kToolbarButtons.size(); ++i) {
         const ToolbarButton& button = kToolbarButtons[i];
-        auto* action = new QAction(QString::fromUtf8(button.shortText), toolbar);
-        action->setObjectName(QString::fromUtf8(button.objectName) + "Action");
-        action->setToolTip(QString::fromUtf8(button.toolTip));
+        auto* action = new QAction(ToQString(button.shortText), toolbar);
+        action->setObjectName(ToQString(button.name) + "Action");
+        action->setToolTip(ToQString(button.toolTip));
         action->setData(button.commandId);
         if (!images.isEmpty()) action->setIcon(QIcon(images[qsizetype(i)]));
         QObject::connect(action, &QAction::triggered, toolbar,
@@ -48,7 +54,7 @@ QToolBar* CreateToolbar(QWidget* parent, const QImage& strip, const std::functio
         auto* widget = qobject_cast<QToolButton*>(toolbar->widgetForAction(action));
         // Raised buttons, not the flat ones that show their edge only under the mouse.
         widget->setAutoRaise(false);
-        widget->setObjectName(QString::fromUtf8(button.objectName));
+        widget->setObjectName(ToQString(button.name));
         widget->setAccessibleName(action->toolTip());
         if (images.isEmpty()) widget->setMinimumSize(kDefaultImageSize);
     }

@@ -2,39 +2,11 @@
 #include "forms/accessible_names.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "forms/qt_text.h"
+#include "model/result_caption.h"
 
 namespace kalvora {
-namespace {
-
-bool IsCaptionKind(ControlKind kind) { return kind == ControlKind::Label || kind == ControlKind::SunkenLabel; }
-
-// The static caption nearest in height to `result` among those that `fits` accepts.
-template <typename Fits>
-const ControlDefinition* NearestCaption(const FormDefinition& form, const ControlDefinition& result, Fits fits) {
-    const ControlDefinition* best = nullptr;
-    for (const ControlDefinition& label : form.dialog.controls) {
-        if (!IsCaptionKind(label.kind) || !fits(label)) continue;
-        if (!best || std::abs(result.y - label.y) < std::abs(result.y - best->y)) best = &label;
-    }
-    return best;
-}
-
-// The caption of a result control: a left-aligned static text that starts above the result and
-// spans its left edge; failing that, one on its row to its left.
-const ControlDefinition* ResultCaption(const FormDefinition& form, const ControlDefinition& result) {
-    const ControlDefinition* above = NearestCaption(form, result, [&](const ControlDefinition& label) {
-        return label.y <= result.y && label.x <= result.x && result.x < label.x + label.cx;
-    });
-    if (above) return above;
-    return NearestCaption(form, result, [&](const ControlDefinition& label) {
-        return label.x + label.cx <= result.x + 1 && label.y < result.y + result.cy && result.y < label.y + label.cy;
-    });
-}
-
-}  // namespace
 
 QString ControlObjectName(const FormDefinition& form, std::size_t index) {
     const auto& controls = form.dialog.controls;
@@ -58,7 +30,8 @@ QString ControlAccessibleName(const FormDefinition& form, std::size_t index) {
         for (std::size_t i = 0; i < form.inputs.size(); ++i)
             if (form.inputs[i].controlId == control.id) return ToQString(form.InputCaption(i));
         if (std::find(form.resultIds.begin(), form.resultIds.end(), control.id) != form.resultIds.end())
-            if (const ControlDefinition* caption = ResultCaption(form, control)) return ToQString(form.InitialText(*caption));
+            if (const ControlDefinition* caption = ResultCaption(form, control))
+                return ToQString(form.InitialText(*caption));
     }
     return ToQString(form.InitialText(control));
 }

@@ -1,22 +1,30 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QWidget>
-
-#include "calc/form_definition.h"
+#include "forms/framed_window.h"
+#include "model/panel_data.h"
 
 namespace kalvora {
 
-struct PanelData;
-struct PanelLabel;
+// One frame for all six topic panels: the labels of the panel's data, one every 15 dialog
+// units, its colours, the painted gradient of the electrical panel, and the template's sizing
+// frame around the client area. A click on a label is reported; what it opens is not the
+// panel's business.
+class TopicPanel : public FramedWindow {
+    Q_OBJECT
 
-// Creates the topic panel of `field` as a child of the main window's client area
-// (Registry().client) at x 0 from y 43, 170 wide, records it in its registry slot and shows it.
-// Callers run DestroyTopicPanels() first.
-QWidget* CreateTopicPanel(Field field);
+public:
+    TopicPanel(const PanelData& data, QWidget* parent);
 
-// What a click on `label` of `panel` does: a topic destroys the open forms, stores its help
-// picture (if it has one) and opens its form; a link opens its address and leaves the form alone.
-void ActivateLabel(const PanelData& panel, const PanelLabel& label);
+signals:
+    // A left click on label `labelId`; a double click gives two.
+    void labelClicked(int labelId);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const PanelData& data_;
+};
 
 }  // namespace kalvora

@@ -5,15 +5,12 @@
 #include <optional>
 #include <string_view>
 
+#include "model/memory_status.h"
+
 namespace kalvora::platform {
 
-// Physical memory of the machine, in bytes.
-struct MemoryInfo {
-    std::uint64_t totalBytes = 0;
-    std::uint64_t availableBytes = 0;
-
-    friend bool operator==(const MemoryInfo&, const MemoryInfo&) = default;
-};
+// Physical memory of the machine, in bytes: the figures the program's memory texts come from.
+using MemoryInfo = MemoryFigures;
 
 // Reads MemTotal and MemAvailable out of the text of Linux's /proc/meminfo. Kernels older than
 // 3.14 have no MemAvailable; then MemFree + Buffers + Cached stands in for it. Gives nothing when

@@ -5,13 +5,14 @@
 #include <functional>
 
 #include "calc/outcome.h"
+#include "model/program_state.h"
 
 class QWidget;
 
 namespace kalvora::platform {
 
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+using MessageButtons = BoxButtons;
+using MessageAnswer = BoxAnswer;
 
 // One message box as the program asks for it.
 struct MessageBoxRequest {
@@ -24,15 +25,14 @@ struct MessageBoxRequest {
 
 using MessageBoxHandler = std::function<MessageAnswer(const MessageBoxRequest&)>;
 
-// Shows a message box and returns the button the user chose. With an owner the box is modal to
-// the owner's window; without one it blocks only the caller, and every window stays usable.
-MessageAnswer ShowMessageBox(const MessageBoxRequest& request);
+// Shows a message box and returns at once, without waiting for the answer: `answered` gets the
+// button the user chose when the box closes. With an owner the box is modal to the owner's
+// window; without one every window stays usable. Gives the box, or nullptr where a handler set
+// with SetMessageBoxHandler answered instead: then `answered` has run before this returns.
+QWidget* OpenMessageBox(const MessageBoxRequest& request, std::function<void(MessageAnswer)> answered);
 
-// Shows a form's message (see calc/outcome.h) with `form` as owner when the message wants one.
-void ShowFormMessage(QWidget* form, const Message& message);
-
-// Replaces how message boxes are shown (tests record them instead of blocking on them).
-// An empty handler restores the real boxes.
+// Replaces how message boxes are shown: the handler answers at once (tests record the boxes and
+// answer them; unattended runs take the first button). An empty handler restores the real boxes.
 void SetMessageBoxHandler(MessageBoxHandler handler);
 
 }  // namespace kalvora::platform

@@ -12,10 +12,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/commands.h"
 #include "app/main_window.h"
-#include "app/window_registry.h"
-#include "panels/panel_data.h"
+#include "model/panel_data.h"
+#include "model/shell_data.h"
 #include "platform/message_box.h"
 
 namespace {
@@ -50,9 +49,9 @@ void Click(QWidget* widget) {
     QCoreApplication::sendEvent(widget, &release);
 }
 
-std::vector<QWidget*> ElectricalTopicLabels() {
+std::vector<QWidget*> ElectricalTopicLabels(const kalvora::MainWindow& window) {
     std::vector<QWidget*> labels;
-    QWidget* panel = kalvora::Registry().panels[std::size_t(kalvora::Field::Electrical)];
+    QWidget* panel = window.PanelWindow();
     for (const kalvora::PanelLabel& label : kalvora::PanelFor(kalvora::Field::Electrical).labels)
         if (label.action == kalvora::LabelAction::OpenForm)
             labels.push_back(panel->findChild<QLabel*>(QStringLiteral("ctl%1").arg(label.id)));
@@ -86,7 +85,7 @@ int main(int argc, char** argv) {
 
     window.RunCommand(kalvora::command::kElectrical);
     Settle();
-    const std::vector<QWidget*> labels = ElectricalTopicLabels();
+    const std::vector<QWidget*> labels = ElectricalTopicLabels(window);
     const double topic = MeanMilliseconds(count, [&](int i) {
         Click(labels[std::size_t(i) % labels.size()]);
         Settle();

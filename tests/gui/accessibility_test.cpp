@@ -8,14 +8,12 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "app/window_registry.h"
 #include "calc/catalogue.h"
 #include "form_panel_fixture.h"
-#include "forms/calculator_form.h"
 #include "forms/qt_text.h"
 #include "forms/result_box.h"
-#include "panels/panel_data.h"
-#include "panels/topic_panel.h"
+#include "model/panel_data.h"
+#include "model/shell_data.h"
 
 namespace kalvora {
 namespace {
@@ -54,8 +52,8 @@ class AccessibilityTest : public ClientAreaTest {};
 TEST_F(AccessibilityTest, EveryWidgetOfEveryFormIsNamed) {
     for (const FormDefinition* definition : Catalogue()) {
         SCOPED_TRACE(definition->slug);
-        DestroyCalculators();
-        QWidget* form = OpenForm(*definition);
+        QWidget* form = OpenSlot(window->SlotOf(definition->slug));
+        ASSERT_NE(form, nullptr);
         EXPECT_EQ(form->accessibleName(), ToQString(definition->title));
         int inputs = 0, buttons = 0;
         for (QWidget* widget : OwnWidgets(form)) {
@@ -100,13 +98,13 @@ TEST_F(AccessibilityTest, EveryWidgetOfEveryFormIsNamed) {
 }
 
 TEST_F(AccessibilityTest, EveryLabelOfEveryPanelIsNamedByItsText) {
-    for (Field field : {Field::Electrical, Field::Thermal, Field::Mechanics, Field::Optics,
-                        Field::GasesAndLiquids, Field::Antenna}) {
-        DestroyTopicPanels();
-        QWidget* panel = CreateTopicPanel(field);
+    for (const FieldCommand& field : kFieldCommands) {
+        window->RunCommand(field.menuId);
+        QWidget* panel = OpenPanel();
+        ASSERT_NE(panel, nullptr);
         SCOPED_TRACE(panel->objectName().toStdString());
         const QList<QWidget*> widgets = OwnWidgets(panel);
-        EXPECT_EQ(widgets.size(), qsizetype(PanelFor(field).labels.size()));
+        EXPECT_EQ(widgets.size(), qsizetype(PanelFor(field.field).labels.size()));
         for (QWidget* widget : widgets) {
             auto* label = qobject_cast<QLabel*>(widget);
             ASSERT_NE(label, nullptr) << Describe(widget).toStdString();

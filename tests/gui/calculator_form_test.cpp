@@ -1,21 +1,21 @@
 // SPDX-License-Identifier: MIT
 // The calculator frame on the Ohm's-law forms: opening, computing, the input error, Storno,
 // Help, the dialog keys.
-#include <gtest/gtest.h>
+#include "forms/calculator_form.h"
 
-#include <ostream>
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
+#include <ostream>
 
-#include "app/window_registry.h"
 #include "calc/catalogue.h"
 #include "form_panel_fixture.h"
-#include "forms/calculator_form.h"
 #include "platform/dialog_units.h"
 
 namespace kalvora {
@@ -26,11 +26,7 @@ using testing_support::ClientAreaTest;
 class CalculatorFormTest : public ClientAreaTest {
 protected:
     QWidget* Open(std::string_view slug) {
-        const FormDefinition* definition = FindForm(slug);
-        EXPECT_NE(definition, nullptr) << slug;
-        if (!definition) return nullptr;
-        DestroyCalculators();
-        form_ = OpenForm(*definition);
+        form_ = OpenSlot(window->SlotOf(slug));
         return form_;
     }
     template <typename T = QWidget>
@@ -40,7 +36,9 @@ protected:
         return widget;
     }
     QString Result() const { return Ctl<QLineEdit>("ctl111")->text(); }
-    void Type(const char* control, const char* text) { QTest::keyClicks(Ctl(control), QString::fromUtf8(text)); }
+    void Type(const char* control, const char* text) {
+        QTest::keyClicks(Ctl(control), QString::fromUtf8(text));
+    }
     void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     }
@@ -51,10 +49,10 @@ protected:
 TEST_F(CalculatorFormTest, CurrentFormOpensWithItsTextsPlacedAndFocused) {
     ASSERT_NE(Open("current"), nullptr);
     EXPECT_EQ(form_->parentWidget(), &client());
-    EXPECT_EQ(form_->geometry(), QRect(190, 43, 564 - 190, 541 - 60));
+    EXPECT_EQ(form_->geometry(), QRect(190, 43, client().width() - 190, client().height() - 60));
     EXPECT_TRUE(form_->isVisible());
-    EXPECT_EQ(Registry().forms[FormSlot(*FindForm("current"))], form_);
-    EXPECT_EQ(Registry().activeCalculator, form_);
+    EXPECT_EQ(FormOf("current"), form_);
+    EXPECT_EQ(ActiveForm(), form_);
 
     EXPECT_EQ(Ctl<QLabel>("ctl118")->text(), "Proud");
     EXPECT_EQ(Ctl<QGroupBox>("ctl116")->title(), "Výsledek");
@@ -90,8 +88,9 @@ TEST_F(CalculatorFormTest, TitleIsPaintedInBlueAtTheTopLeft) {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             if (image.pixelColor(x, y) == QColor(0, 0, 255))
-                ++(y >= title.y() && y < title.y() + 18 + 6 && x >= title.x() && x < title.x() + 70 ? blueInTitle
-                                                                                                     : blueElsewhere);
+                ++(y >= title.y() && y < title.y() + 18 + 6 && x >= title.x() && x < title.x() + 70
+                       ? blueInTitle
+                       : blueElsewhere);
     EXPECT_GT(blueInTitle, 20);
     EXPECT_EQ(blueElsewhere, 0);
     image.save(testing_support::ScreenshotFolder() + QStringLiteral("/current_form.png"));
@@ -102,7 +101,7 @@ TEST_F(CalculatorFormTest, TitleIsPaintedInBlueAtTheTopLeft) {
 // the frame, and are cut off at the frame as a client area cuts off its children.
 TEST_F(CalculatorFormTest, FormStandsInItsSizingFrame) {
     ASSERT_NE(Open("current"), nullptr);
-    ASSERT_EQ(form_->geometry(), QRect(190, 43, 564 - 190, 541 - 60));
+    ASSERT_EQ(form_->geometry(), QRect(190, 43, client().width() - 190, client().height() - 60));
     const QRect client = form_->contentsRect();
     EXPECT_EQ(client, form_->rect().adjusted(4, 4, -4, -4));
     const platform::BaseUnits base = platform::DialogBaseUnits(form_->font());
@@ -112,9 +111,9 @@ TEST_F(CalculatorFormTest, FormStandsInItsSizingFrame) {
     const QImage image = form_->grab().toImage();
     const QPalette& palette = form_->palette();
     const int middle = image.height() / 2;
-    for (const auto& [x, role] : {std::pair{0, QPalette::Midlight}, std::pair{1, QPalette::Light},
-                                  std::pair{2, QPalette::Button}, std::pair{image.width() - 1, QPalette::Shadow},
-                                  std::pair{image.width() - 2, QPalette::Dark}})
+    for (const auto& [x, role] :
+         {std::pair{0, QPalette::Midlight}, std::pair{1, QPalette::Light}, std::pair{2, QPalette::Button},
+          std::pair{image.width() - 1, QPalette::Shadow}, std::pair{image.width() - 2, QPalette::Dark}})
         EXPECT_EQ(image.pixel(x, middle), palette.color(role).rgb()) << "x " << x;
     // A control reaching past the client area stops at the frame.
     Ctl("ctl2")->move(client.width() - 10, Ctl("ctl2")->y());
@@ -132,7 +131,7 @@ TEST_F(CalculatorFormTest, EnterComputesAndReturnsTheFocusToTheFirstInput) {
     Press(Qt::Key_Return);
     EXPECT_EQ(Result(), "4.00000");
     EXPECT_EQ(QApplication::focusWidget(), Ctl("ctl107"));
-    EXPECT_TRUE(messages_.empty());
+    EXPECT_TRUE(boxes.empty());
 }
 
 TEST_F(CalculatorFormTest, OkButtonAndKeypadEnterCompute) {
@@ -157,28 +156,29 @@ TEST_F(CalculatorFormTest, InputErrorKeepsThePreviousResultAndIsOwnedByTheForm) 
     Ctl<QLineEdit>("ctl106")->setText("0");
     Press(Qt::Key_Return);
     EXPECT_EQ(Result(), "4.00000");
-    ASSERT_EQ(messages_.size(), 1u);
-    EXPECT_EQ(messages_[0].caption, "chyba");
-    EXPECT_EQ(messages_[0].text, "Zadejte do pole číslici");
-    EXPECT_EQ(messages_[0].owner, form_);
-    EXPECT_EQ(messages_[0].icon, MessageIcon::None);
-    EXPECT_EQ(messages_[0].buttons, platform::MessageButtons::Ok);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, "chyba");
+    EXPECT_EQ(boxes[0].text, "Zadejte do pole číslici");
+    EXPECT_EQ(boxes[0].owner, form_);
+    EXPECT_EQ(boxes[0].icon, MessageIcon::None);
+    EXPECT_EQ(boxes[0].buttons, platform::MessageButtons::Ok);
 }
 
 TEST_F(CalculatorFormTest, EscapeHidesTheFormWhichStaysInItsSlot) {
     ASSERT_NE(Open("current"), nullptr);
+    QPointer<QWidget> form = form_;
     Press(Qt::Key_Escape);
     EXPECT_FALSE(form_->isVisible());
-    EXPECT_EQ(Registry().forms[FormSlot(*FindForm("current"))], form_);
-    DestroyCalculators();
-    EXPECT_TRUE(Registry().forms[FormSlot(*FindForm("current"))].isNull());
+    EXPECT_EQ(FormOf("current"), form_);
+    ClickPanelLabel(198);  // the next opening destroys it
+    EXPECT_TRUE(form.isNull());
 }
 
 TEST_F(CalculatorFormTest, StornoClosesTheHelpWindowAndHidesTheForm) {
     ASSERT_NE(Open("resistance"), nullptr);
     QTest::mouseClick(Ctl("ctl230"), Qt::LeftButton);
-    EXPECT_EQ(Registry().helpBitmapId, 2004);
-    QPointer<QWidget> help = Registry().helpWindow;
+    EXPECT_EQ(HelpPicture(), 2004);
+    QPointer<QWidget> help = HelpWindow();
     ASSERT_FALSE(help.isNull());
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(help->windowTitle(), "Nápověda k tématu");
@@ -222,7 +222,8 @@ TEST_P(TabOrderTest, TabAndShiftTabFollowTheTemplate) {
 INSTANTIATE_TEST_SUITE_P(
     OhmsLaw, TabOrderTest,
     ::testing::Values(TabOrderCase{"OkHelpStorno", "current", {"ctl107", "ctl106", "ctl1", "ctl230", "ctl2"}},
-                      TabOrderCase{"HelpOkStorno", "resistance", {"ctl107", "ctl106", "ctl230", "ctl1", "ctl2"}}),
+                      TabOrderCase{
+                          "HelpOkStorno", "resistance", {"ctl107", "ctl106", "ctl230", "ctl1", "ctl2"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct KeypadCase {
@@ -253,23 +254,28 @@ TEST_P(KeypadTest, EveryDecimalKeyComputesTheSameResult) {
     Type("ctl106", "1");
     QTest::mouseClick(Ctl("ctl1"), Qt::LeftButton);
     EXPECT_EQ(Result(), "1.50000");
-    EXPECT_TRUE(messages_.empty());
+    EXPECT_TRUE(boxes.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, KeypadTest,
-                         ::testing::Values(KeypadCase{"KeypadComma", Qt::Key_Comma, Qt::KeypadModifier, "1.5"},
-                                           KeypadCase{"KeypadPeriod", Qt::Key_Period, Qt::KeypadModifier, "1.5"},
-                                           KeypadCase{"MainComma", Qt::Key_Comma, Qt::NoModifier, "1,5"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Keys, KeypadTest,
+    ::testing::Values(KeypadCase{"KeypadComma", Qt::Key_Comma, Qt::KeypadModifier, "1.5"},
+                      KeypadCase{"KeypadPeriod", Qt::Key_Period, Qt::KeypadModifier, "1.5"},
+                      KeypadCase{"MainComma", Qt::Key_Comma, Qt::NoModifier, "1,5"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
+// A click into the form or the focus in one of its controls tells the program that the form is
+// the active calculator.
 TEST_F(CalculatorFormTest, FocusOrClickMakesTheFormTheActiveCalculator) {
     ASSERT_NE(Open("current"), nullptr);
-    Registry().activeCalculator = nullptr;
+    QSignalSpy activated(qobject_cast<CalculatorForm*>(form_), &CalculatorForm::activated);
+    ASSERT_TRUE(activated.isValid());
     QTest::mouseClick(Ctl("ctl106"), Qt::LeftButton);
-    EXPECT_EQ(Registry().activeCalculator, form_);
-    Registry().activeCalculator = nullptr;
-    Ctl("ctl107")->setFocus();
-    EXPECT_EQ(Registry().activeCalculator, form_);
+    const qsizetype afterClick = activated.count();
+    EXPECT_GE(afterClick, 1);
+    Ctl("ctl1")->setFocus();
+    EXPECT_GT(activated.count(), afterClick);
+    EXPECT_EQ(ActiveForm(), form_);
 }
 
 }  // namespace

@@ -3,45 +3,45 @@
 // windows the way a user does.
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <ostream>
 #include <set>
 
-#include "app/config.h"
-#include "app/window_registry.h"
 #include "calc/catalogue.h"
+#include "config/contact_addresses.h"
 #include "form_panel_fixture.h"
-#include "forms/calculator_form.h"
 #include "forms/help_window.h"
 #include "forms/qt_text.h"
-#include "panels/topic_panel.h"
+#include "model/shell_data.h"
 #include "platform/dialog_units.h"
 #include "resources/resource_paths.h"
 
 namespace kalvora {
 
 // Names a catalogue form by its slug in test output.
-void PrintTo(const FormDefinition* form, std::ostream* os) { *os << form->slug; }
+void PrintTo(const FormDefinition* form, std::ostream* os) {
+    *os << form->slug;
+}
 
 namespace {
 
 using testing_support::ClientAreaTest;
 
-
-class CatalogueFormTest : public ClientAreaTest, public ::testing::WithParamInterface<const FormDefinition*> {};
+class CatalogueFormTest : public ClientAreaTest,
+                          public ::testing::WithParamInterface<const FormDefinition*> {};
 
 TEST_P(CatalogueFormTest, OpensWithItsInputsResultsListsAndFocus) {
     const FormDefinition& definition = *GetParam();
-    QWidget* form = OpenForm(definition);
-    form->grab().save(testing_support::ScreenshotFolder() + QStringLiteral("/form_%1.png").arg(ToQString(definition.slug)));
-    EXPECT_EQ(Registry().forms[FormSlot(definition)], form);
-    EXPECT_EQ(Registry().activeCalculator, form);
+    QWidget* form = OpenSlot(window->SlotOf(definition.slug));
+    ASSERT_NE(form, nullptr);
+    form->grab().save(testing_support::ScreenshotFolder() +
+                      QStringLiteral("/form_%1.png").arg(ToQString(definition.slug)));
+    EXPECT_EQ(ActiveForm(), form);
     EXPECT_EQ(form->geometry(), QRect(190, 43, client().width() - 190, client().height() - 60));
 
     const auto control = [&](int id) { return form->findChild<QWidget*>(QStringLiteral("ctl%1").arg(id)); };
@@ -90,7 +90,8 @@ TEST_P(CatalogueFormTest, OpensWithItsInputsResultsListsAndFocus) {
         for (const QLabel* label : form->findChildren<QLabel*>()) {
             if (label->text().isEmpty()) continue;
             if (label->wordWrap())
-                EXPECT_LE(label->heightForWidth(label->width()), label->height()) << label->text().toStdString();
+                EXPECT_LE(label->heightForWidth(label->width()), label->height())
+                    << label->text().toStdString();
             else
                 EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
                     << label->text().toStdString();
@@ -100,7 +101,8 @@ TEST_P(CatalogueFormTest, OpensWithItsInputsResultsListsAndFocus) {
     // Tab visits every tab stop once and comes back to where it started.
     std::vector<QWidget*> stops;
     for (const ControlDefinition& c : definition.dialog.controls)
-        if (TakesTabStop(c)) stops.push_back(form->findChildren<QWidget*>(QStringLiteral("ctl%1").arg(c.id)).value(0));
+        if (TakesTabStop(c))
+            stops.push_back(form->findChildren<QWidget*>(QStringLiteral("ctl%1").arg(c.id)).value(0));
     ASSERT_FALSE(stops.empty());
     stops.front()->setFocus();
     for (std::size_t i = 1; i <= stops.size(); ++i) {
@@ -204,20 +206,40 @@ TEST_F(WorkedExampleTest, DropDownListsOrderAndTabStops) {
         QStringList items;  // as the list shows them
     };
     const Row rows[] = {
-        {"conductor-resistance", 107, false,
-         {"stříbro 0.016", "měď 0.0175", "hliník 0.0285", "železo 0.13", "ocel 0.2", "nikelin 0.4", "konstantan 0.5",
-          "cekas 1.1"}},
-        {"luminous-flux", 107, false,
+        {"conductor-resistance",
+         107,
+         false,
+         {"stříbro 0.016", "měď 0.0175", "hliník 0.0285", "železo 0.13", "ocel 0.2", "nikelin 0.4",
+          "konstantan 0.5", "cekas 1.1"}},
+        {"luminous-flux",
+         107,
+         false,
          {"Žárovka čirá 9 ", "Žárovka halogen 15 ", "Zářivka kompaktní 53 ", "Zářivka linearní 65 "}},
         {"active-power", 204, false, {"0.1", "0.2", "0.3", "0.4", "0.5", "0.6", "0.7", "0.8", "0.9"}},
         // Czech order, without regard to case: "Ch" after "H", "Š" after "S", "ě" like "e".
-        {"wall-thermal-resistance", 208, true,
-         {"Beton hutný 1.30", "Beton železový 1.73", "Bloky Therm 0.17", "Cihelné bloky CD IVA 0.41",
-          "Cihelné bloky CD TÝN 0.35", "Cihly pálené 0.86", "Děrovaní cihly Cdm 0.69",
-          "Desky z minerálních vláken 0.045", "Dřevo měkké 0.17", "Hlína suchá 0.14", "Keramzit sypký 0.16",
-          "Malta vápenocementová 0.97", "Polystyren extrudovaný 0.035", "Polystyren pěnový 0.043",
-          "Pórobetonové tvárnice 0.28", "Stropnice Hurdis 0.60", "Stropnice Miako 0.83", "Stropnice z B panelů 1.28",
-          "Škvára sypká 0.27", "YTONG,HEBEL 0.17"}},
+        {"wall-thermal-resistance",
+         208,
+         true,
+         {"Beton hutný 1.30",
+          "Beton železový 1.73",
+          "Bloky Therm 0.17",
+          "Cihelné bloky CD IVA 0.41",
+          "Cihelné bloky CD TÝN 0.35",
+          "Cihly pálené 0.86",
+          "Děrovaní cihly Cdm 0.69",
+          "Desky z minerálních vláken 0.045",
+          "Dřevo měkké 0.17",
+          "Hlína suchá 0.14",
+          "Keramzit sypký 0.16",
+          "Malta vápenocementová 0.97",
+          "Polystyren extrudovaný 0.035",
+          "Polystyren pěnový 0.043",
+          "Pórobetonové tvárnice 0.28",
+          "Stropnice Hurdis 0.60",
+          "Stropnice Miako 0.83",
+          "Stropnice z B panelů 1.28",
+          "Škvára sypká 0.27",
+          "YTONG,HEBEL 0.17"}},
         {"gravitation-law", 107, true, {"Měsíc 7.5e22", "Slunce 2e30", "Země 6e24"}},
         {"gravitation-law", 106, true, {"Měsíc 7.5e22", "Slunce 2e30", "Země 6e24"}},
         {"gravitation-law", 105, true, {"Slunce Země 1.5e11", "Země Měsíc 3.8e8"}},
@@ -236,14 +258,14 @@ TEST_F(WorkedExampleTest, DropDownListsOrderAndTabStops) {
 }
 
 TEST_F(WorkedExampleTest, LiquidMixingWidensComputesAndRestores) {
-    client().setGeometry(100, 80, 564, 541);
-    const QRect before = client().frameGeometry();
+    window->setGeometry(100, 80, 580, 600);
+    const QRect before = window->frameGeometry();
     Open("liquid-mixing");
-    EXPECT_EQ(client().frameGeometry(), QRect(before.x(), before.y(), 660, before.y() + before.height() - 40));
+    EXPECT_EQ(window->frameGeometry(), QRect(before.x(), before.y(), 660, before.y() + before.height() - 40));
     Enter();
-    ASSERT_EQ(messages_.size(), 1u);
-    EXPECT_EQ(messages_[0].caption, "Error - Zadání:Edit 1");
-    EXPECT_EQ(messages_[0].owner, nullptr);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, "Error - Zadání:Edit 1");
+    EXPECT_FALSE(boxes[0].hadOwner);
     Type(1202, "10");
     Type(1203, "20");
     Type(1204, "40");
@@ -252,7 +274,7 @@ TEST_F(WorkedExampleTest, LiquidMixingWidensComputesAndRestores) {
     EXPECT_EQ(Text(1200), "5.00");
     EXPECT_EQ(Text(1205), "15.00");
     QTest::mouseClick(Ctl(2), Qt::LeftButton);
-    EXPECT_EQ(client().frameGeometry(), before);
+    EXPECT_EQ(window->frameGeometry(), before);
 }
 
 TEST_F(WorkedExampleTest, CoaxLinkAndResult) {
@@ -294,7 +316,7 @@ TEST_F(WorkedExampleTest, FreeFallRelabelsTheResistanceTemplate) {
 
 TEST_F(WorkedExampleTest, VoltageDropBecomesTheActiveCalculator) {
     Open("voltage-drop");
-    EXPECT_EQ(Registry().activeCalculator, form_);
+    EXPECT_EQ(ActiveForm(), form_);
     Ctl(107)->setFocus();
     Type(107, "2");
     Type(106, "0.35");
@@ -303,20 +325,21 @@ TEST_F(WorkedExampleTest, VoltageDropBecomesTheActiveCalculator) {
 }
 
 TEST_F(WorkedExampleTest, MechanicsPanelStoresThePictureHelpShows) {
-    QWidget* panel = CreateTopicPanel(Field::Mechanics);
+    window->RunCommand(command::kElectrical + 2);
+    QWidget* panel = OpenPanel();
     QTest::mouseClick(panel->findChild<QWidget*>("ctl229"), Qt::LeftButton);
-    form_ = Registry().activeCalculator;
+    form_ = ActiveForm();
     ASSERT_NE(form_, nullptr);
     EXPECT_EQ(form_->objectName(), "form_gravitational-acceleration");
     QTest::mouseClick(Ctl(230), Qt::LeftButton);
-    EXPECT_EQ(Registry().helpBitmapId, 234);
-    EXPECT_FALSE(Registry().helpWindow.isNull());
+    EXPECT_EQ(HelpPicture(), 234);
+    EXPECT_NE(HelpWindow(), nullptr);
 
     QTest::mouseClick(panel->findChild<QWidget*>("ctl214"), Qt::LeftButton);
-    EXPECT_TRUE(Registry().helpWindow.isNull()) << "opening a topic closes the help window";
-    form_ = Registry().activeCalculator;
+    EXPECT_EQ(HelpWindow(), nullptr) << "opening a topic closes the help window";
+    form_ = ActiveForm();
     QTest::mouseClick(Ctl(230), Qt::LeftButton);
-    EXPECT_EQ(Registry().helpBitmapId, 2000);
+    EXPECT_EQ(HelpPicture(), 2000);
 }
 
 TEST_F(WorkedExampleTest, DipoleShowsItsSketchFrame) {
@@ -332,12 +355,12 @@ TEST_F(WorkedExampleTest, DipoleShowsItsSketchFrame) {
     const QPoint origin = inside.topLeft() + CentredPictureOrigin(inside.size(), sketch.size());
     for (int y = 0; y < sketch.height(); y += 5)
         for (int x = 0; x < sketch.width(); x += 5)
-            ASSERT_EQ(shown.pixelColor(origin + QPoint(x, y)).rgb(), sketch.pixelColor(x, y).rgb()) << x << "," << y;
+            ASSERT_EQ(shown.pixelColor(origin + QPoint(x, y)).rgb(), sketch.pixelColor(x, y).rgb())
+                << x << "," << y;
     Type(107, "27");
     Enter();
     EXPECT_EQ(Text(111), "5.556");
 }
-
 
 TEST_F(WorkedExampleTest, ComboTextIsReadAtOkWhetherChosenTypedOrEdited) {
     struct Row {
@@ -359,7 +382,8 @@ TEST_F(WorkedExampleTest, ComboTextIsReadAtOkWhetherChosenTypedOrEdited) {
                 // Select the number behind the name and type the new one over it.
                 material->lineEdit()->setFocus();
                 QTest::keyClick(material->lineEdit(), Qt::Key_End);
-                for (int i = 0; i < 6; ++i) QTest::keyClick(material->lineEdit(), Qt::Key_Left, Qt::ShiftModifier);
+                for (int i = 0; i < 6; ++i)
+                    QTest::keyClick(material->lineEdit(), Qt::Key_Left, Qt::ShiftModifier);
                 QTest::keyClicks(material->lineEdit(), "0.02");
             } else {
                 Type(107, row.typed);
@@ -371,7 +395,7 @@ TEST_F(WorkedExampleTest, ComboTextIsReadAtOkWhetherChosenTypedOrEdited) {
         Enter();
         EXPECT_EQ(Text(111), QString::fromUtf8(row.result));
         EXPECT_EQ(material->count(), 8) << "the list learns nothing";
-        EXPECT_TRUE(messages_.empty());
+        EXPECT_TRUE(boxes.empty());
     }
 }
 
@@ -384,25 +408,40 @@ TEST_F(WorkedExampleTest, OwnMessagesOfTheLightingAndWallForms) {
         const char* text;
     };
     const Row rows[] = {
-        {"bulb above 200 W", "fluorescent-for-bulb", {{107, "200.5"}}, "Chyba", "Počítá jen do příkonu 200 Watt "},
+        {"bulb above 200 W",
+         "fluorescent-for-bulb",
+         {{107, "200.5"}},
+         "Chyba",
+         "Počítá jen do příkonu 200 Watt "},
         {"bulb of 0 W", "fluorescent-for-bulb", {{107, "0"}}, "chyba", "Zadejte do pole číslici"},
-        {"wall without thickness or material", "wall-thermal-resistance", {}, "chyba", "Text neobsahuje číslici"},
-        {"wall without material", "wall-thermal-resistance", {{207, "0.3"}}, "chyba", "Text neobsahuje číslici"},
-        {"wall with a material without digit", "wall-thermal-resistance", {{207, "0.3"}, {208, "cihla"}}, "chyba",
+        {"wall without thickness or material",
+         "wall-thermal-resistance",
+         {},
+         "chyba",
+         "Text neobsahuje číslici"},
+        {"wall without material",
+         "wall-thermal-resistance",
+         {{207, "0.3"}},
+         "chyba",
+         "Text neobsahuje číslici"},
+        {"wall with a material without digit",
+         "wall-thermal-resistance",
+         {{207, "0.3"}, {208, "cihla"}},
+         "chyba",
          "Text neobsahuje číslici"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        messages_.clear();
+        boxes.clear();
         Open(row.slug);
         for (const auto& [id, text] : row.inputs) Type(id, text);
         Ctl(1)->setFocus();
         Enter();
-        ASSERT_EQ(messages_.size(), 1u);
-        EXPECT_EQ(messages_[0].caption, QString::fromUtf8(row.caption));
-        EXPECT_EQ(messages_[0].text, QString::fromUtf8(row.text));
-        EXPECT_EQ(messages_[0].owner, form_.data()) << "owned by the form";
-        EXPECT_EQ(messages_[0].icon, MessageIcon::None);
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].caption, QString::fromUtf8(row.caption));
+        EXPECT_EQ(boxes[0].text, QString::fromUtf8(row.text));
+        EXPECT_EQ(boxes[0].owner, form_) << "owned by the form";
+        EXPECT_EQ(boxes[0].icon, MessageIcon::None);
         EXPECT_EQ(Text(111), "0.00") << "the result field keeps its text";
     }
 }
@@ -422,8 +461,8 @@ TEST_F(WorkedExampleTest, GravitationListsLearnEachNewTextOnceInAlphabeticalOrde
     Type(106, "Jupiter 1.9e27");
     Type(105, "0");
     Enter();
-    ASSERT_EQ(messages_.size(), 1u);
-    EXPECT_EQ(messages_[0].text, "Zadejte do pole číslici");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Zadejte do pole číslici");
     EXPECT_EQ(items(m1), QStringList({"abc", "Měsíc 7.5e22", "Slunce 2e30", "Země 6e24"}));
     EXPECT_EQ(items(m2), QStringList({"Jupiter 1.9e27", "Měsíc 7.5e22", "Slunce 2e30", "Země 6e24"}));
     EXPECT_EQ(items(r), QStringList({"0", "Slunce Země 1.5e11", "Země Měsíc 3.8e8"}));
@@ -454,7 +493,7 @@ TEST_F(WorkedExampleTest, CoaxLinkOpensOnEveryNotification) {
     EXPECT_EQ(urls_.urls.size(), 3u);
     for (const QUrl& url : urls_.urls) EXPECT_EQ(url, QUrl(QString::fromUtf8(config::kCoaxArticleUrl)));
     QTest::mouseClick(Ctl(230), Qt::LeftButton);
-    EXPECT_EQ(Registry().helpBitmapId, 2011);
+    EXPECT_EQ(HelpPicture(), 2011);
 }
 
 TEST_F(WorkedExampleTest, LiquidMixingInputsStopAtTheFieldWidth) {

@@ -13,12 +13,10 @@
 #include <QTimer>
 #include <QTranslator>
 #include <clocale>
+#include <optional>
 
 #include "app/translations.h"
-#include "app/window_registry.h"
-#include "calc/catalogue.h"
 #include "form_panel_fixture.h"
-#include "forms/calculator_form.h"
 #include "platform/message_box.h"
 
 namespace kalvora {
@@ -63,8 +61,9 @@ TEST_P(CzechButtonsTest, RealMessageBoxShowsCzechButtonsAndAnswersTheOnePressed)
     }
     QStringList texts;
     bool seen = false;
-    // The box runs its own event loop; this timer looks at it from inside that loop and presses
-    // a button as the user would.
+    Qt::WindowModality modality = Qt::ApplicationModal;
+    // The box does not wait for its answer; this timer finds it on screen and presses a button
+    // as the user would.
     QTimer watcher;
     watcher.setInterval(10);
     QObject::connect(&watcher, &QTimer::timeout, [&] {
@@ -72,6 +71,7 @@ TEST_P(CzechButtonsTest, RealMessageBoxShowsCzechButtonsAndAnswersTheOnePressed)
             auto* box = qobject_cast<QMessageBox*>(widget);
             if (!box || !box->isVisible() || seen) continue;
             seen = true;
+            modality = box->windowModality();
             for (QAbstractButton* button : box->buttons()) texts << button->text().remove(QLatin1Char('&'));
             QAbstractButton* pressed = box->button(c.pressed);
             if (pressed)
@@ -81,14 +81,23 @@ TEST_P(CzechButtonsTest, RealMessageBoxShowsCzechButtonsAndAnswersTheOnePressed)
         }
     });
     watcher.start();
-    const platform::MessageAnswer answer = platform::ShowMessageBox(
-        {c.withOwner ? &owner : nullptr, "Kalvora 5.0.9", QString::fromUtf8("Přejete si ukončit?"),
-         MessageIcon::Question, c.buttons});
+    std::optional<platform::MessageAnswer> answer;
+    QPointer<QWidget> box =
+        platform::OpenMessageBox({c.withOwner ? &owner : nullptr, "Kalvora 5.0.9",
+                                  QString::fromUtf8("Přejete si ukončit?"), MessageIcon::Question, c.buttons},
+                                 [&answer](platform::MessageAnswer given) { answer = given; });
+    ASSERT_FALSE(box.isNull()) << "a real box, shown without waiting";
+    EXPECT_FALSE(answer.has_value());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return answer.has_value(); }, 5000));
     watcher.stop();
     ASSERT_TRUE(seen) << "no message box was shown";
     texts.sort();
     EXPECT_EQ(texts, c.expectedTexts);
     EXPECT_EQ(answer, c.expectedAnswer);
+    // Modal to its owner's window only; without an owner every window stays usable.
+    EXPECT_EQ(modality, c.withOwner ? Qt::WindowModal : Qt::NonModal);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(box.isNull()) << "an answered box goes";
 }
 
 INSTANTIATE_TEST_SUITE_P(Boxes, CzechButtonsTest,
@@ -145,8 +154,8 @@ TEST_F(UnderCzechLocale, TypedPointsAreReadAndResultsKeepThePoint) {
                            Row{"fluorescent-for-bulb", {{107, "100.5"}}, "23.08"},
                            Row{"coil-reactance", {{107, "50"}, {106, "0.1"}}, "31.40000"}}) {
         SCOPED_TRACE(row.slug);
-        DestroyCalculators();
-        QWidget* form = OpenForm(*FindForm(row.slug));
+        QWidget* form = OpenSlot(window->SlotOf(row.slug));
+        ASSERT_NE(form, nullptr);
         for (const auto& [id, text] : row.typed) {
             auto* edit = form->findChild<QLineEdit*>(QStringLiteral("ctl%1").arg(id));
             ASSERT_NE(edit, nullptr) << id;

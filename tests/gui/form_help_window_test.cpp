@@ -2,15 +2,14 @@
 // The topic help window and where it draws its picture.
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <QApplication>
 #include <QFrame>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
+#include <ostream>
 
-#include "app/window_registry.h"
 #include "form_panel_fixture.h"
 #include "forms/help_window.h"
 #include "platform/dialog_units.h"
@@ -18,8 +17,6 @@
 
 namespace kalvora {
 namespace {
-
-using testing_support::ClientAreaTest;
 
 struct OriginCase {
     const char* name;
@@ -35,26 +32,26 @@ TEST_P(PictureOriginTest, CentresWithTruncatingDivision) {
     EXPECT_EQ(CentredPictureOrigin(GetParam().frame, GetParam().picture), GetParam().origin);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sizes, PictureOriginTest,
-    ::testing::Values(OriginCase{"EvenDifference", {100, 80}, {60, 40}, {20, 20}},
-                      // the odd pixel stays on the right and at the bottom
-                      OriginCase{"OddDifference", {100, 80}, {61, 43}, {19, 18}},
-                      OriginCase{"SameSize", {82, 27}, {82, 27}, {0, 0}},
-                      // a larger picture is cut on both sides; -39 / 2 truncates to -19
-                      OriginCase{"Wider", {263, 130}, {302, 72}, {-19, 29}},
-                      OriginCase{"TallerOdd", {300, 100}, {243, 127}, {28, -13}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Sizes, PictureOriginTest,
+                         ::testing::Values(OriginCase{"EvenDifference", {100, 80}, {60, 40}, {20, 20}},
+                                           // the odd pixel stays on the right and at the bottom
+                                           OriginCase{"OddDifference", {100, 80}, {61, 43}, {19, 18}},
+                                           OriginCase{"SameSize", {82, 27}, {82, 27}, {0, 0}},
+                                           // a larger picture is cut on both sides; -39 / 2 truncates to -19
+                                           OriginCase{"Wider", {263, 130}, {302, 72}, {-19, 29}},
+                                           OriginCase{"TallerOdd", {300, 100}, {243, 127}, {28, -13}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
-class HelpWindowTest : public ClientAreaTest {
+class HelpWindowTest : public ::testing::Test {
 protected:
     QWidget* OpenHelp(int pictureId) {
-        Registry().helpBitmapId = pictureId;
-        OpenHelpWindow();
-        QWidget* window = Registry().helpWindow;
-        EXPECT_NE(window, nullptr);
-        return window;
+        window_ = new HelpWindow(pictureId);
+        window_->show();
+        return window_;
     }
+    void TearDown() override { delete window_.data(); }
+
+    QPointer<HelpWindow> window_;
 };
 
 TEST_F(HelpWindowTest, OpensAsAnOwnerlessWindowAtTheScreenCorner) {
@@ -65,31 +62,37 @@ TEST_F(HelpWindowTest, OpensAsAnOwnerlessWindowAtTheScreenCorner) {
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->windowModality(), Qt::NonModal);
     EXPECT_EQ(window->windowTitle(), "Nápověda k tématu");
-    EXPECT_EQ(window->frameGeometry().topLeft(), QGuiApplication::primaryScreen()->geometry().topLeft() + QPoint(5, 5));
+    EXPECT_EQ(window->frameGeometry().topLeft(),
+              QGuiApplication::primaryScreen()->geometry().topLeft() + QPoint(5, 5));
     const platform::BaseUnits base = platform::DialogBaseUnits(platform::SansFont(10));
     EXPECT_EQ(window->size(), platform::DialogRectToPixels(0, 0, 188, 103, base).size());
-    EXPECT_EQ(window->findChild<QWidget*>("ctl233")->geometry(), platform::DialogRectToPixels(4, 3, 179, 77, base));
+    EXPECT_EQ(window->findChild<QWidget*>("ctl233")->geometry(),
+              platform::DialogRectToPixels(4, 3, 179, 77, base));
     EXPECT_EQ(window->findChild<QPushButton*>("ctl1")->text(), "OK");
 }
 
+// Esc leaves it open; Enter, OK and the close box close it, say so, and it goes.
 TEST_F(HelpWindowTest, EscapeLeavesItOpenEnterAndOkClose) {
-    QPointer<QWidget> window = OpenHelp(2002);
-    QTest::keyClick(window, Qt::Key_Escape);
-    EXPECT_FALSE(window.isNull());
-    QTest::keyClick(window, Qt::Key_Return);
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(window.isNull());
-    EXPECT_TRUE(Registry().helpWindow.isNull());
-
-    window = OpenHelp(2002);
-    QTest::mouseClick(window->findChild<QPushButton*>("ctl1"), Qt::LeftButton);
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(window.isNull());
-
-    window = OpenHelp(2002);
-    window->close();  // the close box
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(window.isNull());
+    for (const auto& [name, close] :
+         {std::pair<const char*, void (*)(QWidget*)>{
+              "Enter", [](QWidget* window) { QTest::keyClick(window, Qt::Key_Return); }},
+          {"OK",
+           [](QWidget* window) {
+               QTest::mouseClick(window->findChild<QPushButton*>("ctl1"), Qt::LeftButton);
+           }},
+          {"close box", [](QWidget* window) { window->close(); }}}) {
+        SCOPED_TRACE(name);
+        QPointer<QWidget> window = OpenHelp(2002);
+        QSignalSpy closing(window_.data(), &HelpWindow::closing);
+        QTest::keyClick(window, Qt::Key_Escape);
+        EXPECT_FALSE(window.isNull());
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(closing.count(), 0);
+        close(window);
+        EXPECT_EQ(closing.count(), 1);
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(window.isNull());
+    }
 }
 
 TEST_F(HelpWindowTest, ResizingMovesNeitherFrameNorButton) {
@@ -99,17 +102,31 @@ TEST_F(HelpWindowTest, ResizingMovesNeitherFrameNorButton) {
     EXPECT_EQ(window->findChild<QWidget*>("ctl233")->geometry(), frame);
 }
 
-TEST_F(HelpWindowTest, OpeningAgainReusesTheOpenWindow) {
-    QWidget* first = OpenHelp(2002);
-    QWidget* second = OpenHelp(2003);
-    EXPECT_EQ(first, second);
-    EXPECT_EQ(QApplication::topLevelWidgets().count(first), 1);
-}
+// The main window keeps one help window while the program holds it open: Help again raises
+// it; once the user closed it, the next Help opens a new one.
+class ProgramHelpWindowTest : public kalvora::testing::MainWindowTest {};
 
-TEST_F(HelpWindowTest, DestroyCalculatorsClosesIt) {
-    QPointer<QWidget> window = OpenHelp(2002);
-    DestroyCalculators();
-    EXPECT_TRUE(window.isNull());
+TEST_F(ProgramHelpWindowTest, IsShownOnceWhileTheProgramHoldsItOpen) {
+    Show();
+    QWidget* help = ActiveForm()->findChild<QWidget*>("ctl230");
+    QTest::mouseClick(help, Qt::LeftButton);
+    QPointer<QWidget> first = HelpWindow();
+    ASSERT_FALSE(first.isNull());
+    QTest::mouseClick(help, Qt::LeftButton);
+    EXPECT_EQ(HelpWindow(), first);
+    int helpWindows = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        helpWindows += qobject_cast<kalvora::HelpWindow*>(widget) ? 1 : 0;
+    EXPECT_EQ(helpWindows, 1);
+
+    QTest::mouseClick(first->findChild<QPushButton*>("ctl1"), Qt::LeftButton);
+    EXPECT_FALSE(window->State().helpWindowOpen);
+    EXPECT_EQ(HelpWindow(), nullptr);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(first.isNull());
+    QTest::mouseClick(help, Qt::LeftButton);
+    EXPECT_NE(HelpWindow(), nullptr);
+    EXPECT_TRUE(window->State().helpWindowOpen);
 }
 
 TEST_F(HelpWindowTest, AnIdWithoutPictureLeavesTheFrameEmpty) {
@@ -158,8 +175,8 @@ TEST_P(HelpPictureTest, DrawsTheStoredPictureCentredAtItsOwnSize) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryPicture, HelpPictureTest,
-                         ::testing::Values(234, 2000, 2001, 2002, 2003, 2004, 2005, 2006, 2007, 2008, 2009, 2010, 2011,
-                                           2012, 2013, 2014, 2015, 2016, 2017),
+                         ::testing::Values(234, 2000, 2001, 2002, 2003, 2004, 2005, 2006, 2007, 2008, 2009,
+                                           2010, 2011, 2012, 2013, 2014, 2015, 2016, 2017),
                          [](const auto& info) { return "Picture" + std::to_string(info.param); });
 
 }  // namespace

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// What the form and panel tests share: a main window's client area of their own, message
-// boxes and opened addresses recorded instead of shown.
+// What the form and panel tests share: the main window on screen with its message boxes and the
+// addresses it opens recorded, and forms opened straight into it.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,11 +9,10 @@
 #include <QPointer>
 #include <QUrl>
 #include <QWidget>
-#include <memory>
 #include <string_view>
 #include <vector>
 
-#include "platform/message_box.h"
+#include "main_window_fixture.h"
 
 namespace kalvora::testing_support {
 
@@ -28,22 +27,19 @@ public slots:
     void open(const QUrl& url) { urls.push_back(url); }
 };
 
-class ClientAreaTest : public ::testing::Test {
+class ClientAreaTest : public testing::MainWindowTest {
 protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Resizes the client area (and so the main window, which is the same widget here).
-    void ResizeClient(int width, int height);
+    QWidget& client() { return *Client(); }
+    // Opens the form in `slot` as the program's only form, as a host without panels does.
+    QWidget* OpenSlot(int slot);
 
-    QWidget& client() { return *client_; }
-
-    std::unique_ptr<QWidget> client_;
-    std::vector<platform::MessageBoxRequest> messages_;
     UrlRecorder urls_;
 };
 
-// A client area with one real form of the catalogue open in it; its controls are found by
+// A main window with one real form of the catalogue open in it; its controls are found by
 // their template ids.
 class OpenFormTest : public ClientAreaTest {
 protected:

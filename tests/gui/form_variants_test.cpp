@@ -10,14 +10,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
+#include <array>
 
-#include "app/config.h"
-#include "app/window_registry.h"
 #include "calc/standard_evaluation.h"
 #include "calc/standard_layout.h"
+#include "config/contact_addresses.h"
 #include "form_panel_fixture.h"
 #include "forms/calculator_form.h"
 #include "forms/control_factory.h"
+#include "forms/help_window.h"
 #include "forms/static_cursor.h"
 #include "platform/dialog_units.h"
 #include "resources/resource_paths.h"
@@ -40,11 +42,13 @@ Outcome EvaluateThree(std::span<const std::string_view> texts) {
     const auto numbers = ReadNonZeroInputs(texts);
     if (!numbers) return Outcome::Fail(InputError());
     const double a = (*numbers)[0], b = (*numbers)[1];
-    return Outcome::Results({FormatResult(a * b, ResultFormat::Fixed3), FormatResult(a + b, ResultFormat::Fixed3),
+    return Outcome::Results({FormatResult(a * b, ResultFormat::Fixed3),
+                             FormatResult(a + b, ResultFormat::Fixed3),
                              FormatResult(a - b, ResultFormat::Fixed2)});
 }
 Outcome EvaluateUnownedMessage(std::span<const std::string_view>) {
-    static const Message message{"Error", "Zadána iracionální hodnota", MessageIcon::Exclamation, MessageOwner::None};
+    static const Message message{"Error", "Zadána iracionální hodnota", MessageIcon::Exclamation,
+                                 MessageOwner::None};
     return Outcome::Fail(message);
 }
 
@@ -57,24 +61,40 @@ FormDefinition BaseForm(std::string_view slug, std::vector<ControlDefinition> co
     return definition;
 }
 
-const std::vector<std::string_view> kWallMaterials{
-    "Beton hutný 1.30", "Cihly pálené 0.86", "Beton železový 1.73", "Malta vápenocementová 0.97",
-    "Dřevo měkké 0.17", "Polystyren pěnový 0.043", "Polystyren extrudovaný 0.035", "Desky z minerálních vláken 0.045",
-    "Keramzit sypký 0.16", "Škvára sypká 0.27", "Hlína suchá 0.14", "Děrovaní cihly Cdm 0.69",
-    "Pórobetonové tvárnice 0.28", "Cihelné bloky CD TÝN 0.35", "Cihelné bloky CD IVA 0.41", "YTONG,HEBEL 0.17",
-    "Bloky Therm 0.17", "Stropnice Hurdis 0.60", "Stropnice Miako 0.83", "Stropnice z B panelů 1.28"};
+const std::vector<std::string_view> kWallMaterials{"Beton hutný 1.30",
+                                                   "Cihly pálené 0.86",
+                                                   "Beton železový 1.73",
+                                                   "Malta vápenocementová 0.97",
+                                                   "Dřevo měkké 0.17",
+                                                   "Polystyren pěnový 0.043",
+                                                   "Polystyren extrudovaný 0.035",
+                                                   "Desky z minerálních vláken 0.045",
+                                                   "Keramzit sypký 0.16",
+                                                   "Škvára sypká 0.27",
+                                                   "Hlína suchá 0.14",
+                                                   "Děrovaní cihly Cdm 0.69",
+                                                   "Pórobetonové tvárnice 0.28",
+                                                   "Cihelné bloky CD TÝN 0.35",
+                                                   "Cihelné bloky CD IVA 0.41",
+                                                   "YTONG,HEBEL 0.17",
+                                                   "Bloky Therm 0.17",
+                                                   "Stropnice Hurdis 0.60",
+                                                   "Stropnice Miako 0.83",
+                                                   "Stropnice z B panelů 1.28"};
 
 // A sorted combo with a tab stop, an unsorted one without, and an edit.
 const FormDefinition& CombosForm() {
     static const FormDefinition definition = [] {
-        FormDefinition s = BaseForm("combos", Concat({ResultArea("Výsledek ="),
-                                                {{101, ControlKind::Label, "Lambda", 15, 80, 157, 12},
-                                                 {208, ControlKind::ComboBox, "", 25, 90, 138, 84, kSorted | kTabStop | kNoAutoScroll},
-                                                 {102, ControlKind::Label, "Materiál", 15, 115, 157, 8},
-                                                 {107, ControlKind::ComboBox, "", 68, 125, 74, 84, kNoAutoScroll},
-                                                 {-1, ControlKind::Label, "Třetí", 15, 150, 157, 8},
-                                                 {106, ControlKind::Edit, "", 68, 160, 54, 12}},
-                                                ButtonRow(ButtonOrder::OkStorno)}));
+        FormDefinition s = BaseForm(
+            "combos",
+            Concat({ResultArea("Výsledek ="),
+                    {{101, ControlKind::Label, "Lambda", 15, 80, 157, 12},
+                     {208, ControlKind::ComboBox, "", 25, 90, 138, 84, kSorted | kTabStop | kNoAutoScroll},
+                     {102, ControlKind::Label, "Materiál", 15, 115, 157, 8},
+                     {107, ControlKind::ComboBox, "", 68, 125, 74, 84, kNoAutoScroll},
+                     {-1, ControlKind::Label, "Třetí", 15, 150, 157, 8},
+                     {106, ControlKind::Edit, "", 68, 160, 54, 12}},
+                    ButtonRow(ButtonOrder::OkStorno)}));
         s.inputs = {{208, 3}, {107, 5}, {106, 7}};
         s.lists = {{208, kWallMaterials}, {107, {"stříbro 0.016", "měď 0.0175", "hliník 0.0285"}}};
         s.focusId = 208;
@@ -88,12 +108,13 @@ const FormDefinition& CombosForm() {
 const FormDefinition& LearningForm() {
     static const FormDefinition definition = [] {
         const unsigned style = kSorted | kVerticalScroll | kTabStop | kNoAutoScroll;
-        FormDefinition s = BaseForm("learning", Concat({ResultArea("Síla ="),
-                                                  {StandardCaption(0, "m1")},
-                                                  {{107, ControlKind::ComboBox, "", 48, 90, 84, 60, style}},
-                                                  {StandardCaption(1, "m2")},
-                                                  {{106, ControlKind::ComboBox, "", 48, 125, 84, 60, style}},
-                                                  ButtonRow(ButtonOrder::OkStorno)}));
+        FormDefinition s =
+            BaseForm("learning", Concat({ResultArea("Síla ="),
+                                         {StandardCaption(0, "m1")},
+                                         {{107, ControlKind::ComboBox, "", 48, 90, 84, 60, style}},
+                                         {StandardCaption(1, "m2")},
+                                         {{106, ControlKind::ComboBox, "", 48, 125, 84, 60, style}},
+                                         ButtonRow(ButtonOrder::OkStorno)}));
         s.inputs = {{107, 3}, {106, 5}};
         const std::vector<std::string_view> bodies{"Země 6e24", "Měsíc 7.5e22", "Slunce 2e30"};
         s.lists = {{107, bodies}, {106, bodies}};
@@ -107,19 +128,20 @@ const FormDefinition& LearningForm() {
 // Relabelled captions, presets, three results (two fields and a read-only edit).
 const FormDefinition& ResultsForm() {
     static const FormDefinition definition = [] {
-        FormDefinition s = BaseForm("results", {{118, ControlKind::CentredLabel, "Odpor", 15, 25, 153, 11},
-                                          {100, ControlKind::Label, "Odpor R (Ohm)=", 18, 30, 70, 22},
-                                          {111, ControlKind::ResultField, "0.00", 120, 30, 54, 12},
-                                          {249, ControlKind::Label, "Zdánlivá tíha =", 18, 46, 90, 22},
-                                          {250, ControlKind::ResultField, "0.00", 120, 50, 54, 12},
-                                          {-1, ControlKind::SunkenLabel, "Rozdíl:", 141, 70, 74, 12},
-                                          {1205, ControlKind::ReadOnlyEdit, "", 148, 84, 60, 15, kClientEdge},
-                                          {101, ControlKind::Label, "Objem", 18, 110, 96, 12},
-                                          {240, ControlKind::Edit, "", 121, 110, 54, 12, kClientEdge},
-                                          {303, ControlKind::Label, "Hustota", 18, 130, 96, 12},
-                                          {244, ControlKind::Edit, "", 121, 130, 54, 12, kClientEdge},
-                                          {1, ControlKind::DefaultPushButton, "OK", 10, 220, 51, 15},
-                                          {2, ControlKind::PushButton, "Storno", 126, 220, 51, 15}});
+        FormDefinition s =
+            BaseForm("results", {{118, ControlKind::CentredLabel, "Odpor", 15, 25, 153, 11},
+                                 {100, ControlKind::Label, "Odpor R (Ohm)=", 18, 30, 70, 22},
+                                 {111, ControlKind::ResultField, "0.00", 120, 30, 54, 12},
+                                 {249, ControlKind::Label, "Zdánlivá tíha =", 18, 46, 90, 22},
+                                 {250, ControlKind::ResultField, "0.00", 120, 50, 54, 12},
+                                 {-1, ControlKind::SunkenLabel, "Rozdíl:", 141, 70, 74, 12},
+                                 {1205, ControlKind::ReadOnlyEdit, "", 148, 84, 60, 15, kClientEdge},
+                                 {101, ControlKind::Label, "Objem", 18, 110, 96, 12},
+                                 {240, ControlKind::Edit, "", 121, 110, 54, 12, kClientEdge},
+                                 {303, ControlKind::Label, "Hustota", 18, 130, 96, 12},
+                                 {244, ControlKind::Edit, "", 121, 130, 54, 12, kClientEdge},
+                                 {1, ControlKind::DefaultPushButton, "OK", 10, 220, 51, 15},
+                                 {2, ControlKind::PushButton, "Storno", 126, 220, 51, 15}});
         s.relabels = {{118, ""}, {100, "Dráha s (m)"}};
         s.inputs = {{240, 7}, {244, 9}};
         s.presets = {{244, "voda 1000"}};
@@ -134,15 +156,16 @@ const FormDefinition& ResultsForm() {
 // OK and Storno with their own ids, a Help button that stores its picture, the system font.
 const FormDefinition& LensLikeForm() {
     static const FormDefinition definition = [] {
-        FormDefinition s = BaseForm("lens-like", {{100, ControlKind::Label, "Optická mohutnost =", 18, 48, 60, 9},
-                                            {111, ControlKind::ResultField, "0.00", 120, 46, 54, 12},
-                                            {226, ControlKind::DefaultPushButton, "OK", 10, 193, 50, 14},
-                                            {230, ControlKind::PushButton, "Help", 68, 193, 50, 14},
-                                            {227, ControlKind::PushButton, "Storno", 126, 193, 50, 14},
-                                            {306, ControlKind::Edit, "", 121, 81, 54, 12, kClientEdge},
-                                            {300, ControlKind::Edit, "", 121, 102, 54, 12, kClientEdge},
-                                            {101, ControlKind::Label, "Index lomu materialu čočky", 18, 81, 96, 12},
-                                            {303, ControlKind::Label, "Index lomu okolí", 18, 102, 96, 12}});
+        FormDefinition s =
+            BaseForm("lens-like", {{100, ControlKind::Label, "Optická mohutnost =", 18, 48, 60, 9},
+                                   {111, ControlKind::ResultField, "0.00", 120, 46, 54, 12},
+                                   {226, ControlKind::DefaultPushButton, "OK", 10, 193, 50, 14},
+                                   {230, ControlKind::PushButton, "Help", 68, 193, 50, 14},
+                                   {227, ControlKind::PushButton, "Storno", 126, 193, 50, 14},
+                                   {306, ControlKind::Edit, "", 121, 81, 54, 12, kClientEdge},
+                                   {300, ControlKind::Edit, "", 121, 102, 54, 12, kClientEdge},
+                                   {101, ControlKind::Label, "Index lomu materialu čočky", 18, 81, 96, 12},
+                                   {303, ControlKind::Label, "Index lomu okolí", 18, 102, 96, 12}});
         s.dialog.font = DialogFont::System;
         s.inputs = {{306, 7}, {300, 8}};
         s.presets = {{306, "sklo 1.5"}};
@@ -160,9 +183,10 @@ const FormDefinition& LensLikeForm() {
 const FormDefinition& WideningForm() {
     static const FormDefinition definition = [] {
         FormDefinition s = BaseForm("widening", {{-1, ControlKind::Label, "Kolik litrů", 16, 46, 111, 21},
-                                           {1202, ControlKind::Edit, "", 40, 72, 60, 15, kClientEdge | kLeftAligned | kNoAutoScroll},
-                                           {1, ControlKind::PushButton, "OK", 40, 225, 60, 15},
-                                           {2, ControlKind::PushButton, "Storono", 150, 225, 60, 15}});
+                                                 {1202, ControlKind::Edit, "", 40, 72, 60, 15,
+                                                  kClientEdge | kLeftAligned | kNoAutoScroll},
+                                                 {1, ControlKind::PushButton, "OK", 40, 225, 60, 15},
+                                                 {2, ControlKind::PushButton, "Storono", 150, 225, 60, 15}});
         s.inputs = {{1202, 0}};
         s.behaviours = kWidensMainWindow;
         s.evaluate = EvaluateUnownedMessage;
@@ -175,11 +199,13 @@ const FormDefinition& WideningForm() {
 // A link label below the buttons and a picture; Help shows the picture the opener stored.
 const FormDefinition& LinkForm(bool articleLink) {
     static const auto make = [](bool link) {
-        FormDefinition s = BaseForm(link ? "link" : "dead-link",
-                              Concat({ResultArea("Délka ="), StandardInputRow(0, 107, "Frekvence"),
-                                      {{233, ControlKind::Picture, "MYBMP", 15, 114, 156, 68}},
-                                      ButtonRow(ButtonOrder::HelpOkStorno),
-                                      {{256, ControlKind::LinkLabel, "Dovanové stránky o PMR a CB", 15, 213, 157, 14}}}));
+        FormDefinition s = BaseForm(
+            link ? "link" : "dead-link",
+            Concat({ResultArea("Délka ="),
+                    StandardInputRow(0, 107, "Frekvence"),
+                    {{233, ControlKind::Picture, "MYBMP", 15, 114, 156, 68}},
+                    ButtonRow(ButtonOrder::HelpOkStorno),
+                    {{256, ControlKind::LinkLabel, "Dovanové stránky o PMR a CB", 15, 213, 157, 14}}}));
         s.inputs = {{107, 3}};
         s.behaviours = link ? kArticleLink : kNoBehaviour;
         s.help = link ? HelpAction::ShowStored : HelpAction::None;
@@ -191,11 +217,21 @@ const FormDefinition& LinkForm(bool articleLink) {
     return articleLink ? withLink : withoutLink;
 }
 
+// The program of these tests holds the made-up forms alone, in this order of slots.
+std::span<const FormDefinition* const> VariantForms() {
+    static const std::array<const FormDefinition*, 7> forms{&CombosForm(),   &LearningForm(), &ResultsForm(),
+                                                            &LensLikeForm(), &WideningForm(), &LinkForm(true),
+                                                            &LinkForm(false)};
+    return forms;
+}
+
 class FormVariantsTest : public ClientAreaTest {
 protected:
+    FormVariantsTest() { forms = VariantForms(); }
+
     QWidget* Open(const FormDefinition& definition) {
-        DestroyCalculators();
-        form_ = OpenForm(definition);
+        const auto all = VariantForms();
+        form_ = OpenSlot(int(std::find(all.begin(), all.end(), &definition) - all.begin()));
         return form_;
     }
     template <typename T = QWidget>
@@ -212,10 +248,6 @@ protected:
     void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     }
-    void TearDown() override {
-        if (form_ && !Registry().forms.empty()) delete form_.data();
-        ClientAreaTest::TearDown();
-    }
 
     QPointer<QWidget> form_;
 };
@@ -223,14 +255,26 @@ protected:
 TEST_F(FormVariantsTest, SortedListShowsCzechAlphabeticalOrderWithNothingChosen) {
     Open(CombosForm());
     auto* combo = Ctl<QComboBox>("ctl208");
-    EXPECT_EQ(Items(*combo),
-              QStringList({"Beton hutný 1.30", "Beton železový 1.73", "Bloky Therm 0.17", "Cihelné bloky CD IVA 0.41",
-                           "Cihelné bloky CD TÝN 0.35", "Cihly pálené 0.86", "Děrovaní cihly Cdm 0.69",
-                           "Desky z minerálních vláken 0.045", "Dřevo měkké 0.17", "Hlína suchá 0.14",
-                           "Keramzit sypký 0.16", "Malta vápenocementová 0.97", "Polystyren extrudovaný 0.035",
-                           "Polystyren pěnový 0.043", "Pórobetonové tvárnice 0.28", "Stropnice Hurdis 0.60",
-                           "Stropnice Miako 0.83", "Stropnice z B panelů 1.28", "Škvára sypká 0.27",
-                           "YTONG,HEBEL 0.17"}));
+    EXPECT_EQ(Items(*combo), QStringList({"Beton hutný 1.30",
+                                          "Beton železový 1.73",
+                                          "Bloky Therm 0.17",
+                                          "Cihelné bloky CD IVA 0.41",
+                                          "Cihelné bloky CD TÝN 0.35",
+                                          "Cihly pálené 0.86",
+                                          "Děrovaní cihly Cdm 0.69",
+                                          "Desky z minerálních vláken 0.045",
+                                          "Dřevo měkké 0.17",
+                                          "Hlína suchá 0.14",
+                                          "Keramzit sypký 0.16",
+                                          "Malta vápenocementová 0.97",
+                                          "Polystyren extrudovaný 0.035",
+                                          "Polystyren pěnový 0.043",
+                                          "Pórobetonové tvárnice 0.28",
+                                          "Stropnice Hurdis 0.60",
+                                          "Stropnice Miako 0.83",
+                                          "Stropnice z B panelů 1.28",
+                                          "Škvára sypká 0.27",
+                                          "YTONG,HEBEL 0.17"}));
     EXPECT_EQ(combo->currentIndex(), -1);
     EXPECT_EQ(combo->currentText(), "");
     EXPECT_TRUE(combo->isEditable());
@@ -241,19 +285,6 @@ TEST_F(FormVariantsTest, UnsortedListKeepsTheOrderOfAdding) {
     auto* combo = Ctl<QComboBox>("ctl107");
     EXPECT_EQ(Items(*combo), QStringList({"stříbro 0.016", "měď 0.0175", "hliník 0.0285"}));
     EXPECT_EQ(combo->currentText(), "");
-}
-
-TEST_F(FormVariantsTest, CzechLettersSortAfterTheirBaseLettersAndChAfterH) {
-    static const FormDefinition definition = [] {
-        FormDefinition s = CombosForm();
-        s.slug = "czech";
-        s.lists = {{208, {"Chata 1", "Hrad 2", "Cesta 3", "čas 4", "Žába 5", "zebra 6", "Řeka 7", "ruka 8", "Šíp 9", "sova 10"}}};
-        return s;
-    }();
-    Open(definition);
-    EXPECT_EQ(Items(*Ctl<QComboBox>("ctl208")),
-              QStringList({"Cesta 3", "čas 4", "Hrad 2", "Chata 1", "ruka 8", "Řeka 7", "sova 10", "Šíp 9", "zebra 6",
-                           "Žába 5"}));
 }
 
 TEST_F(FormVariantsTest, ComboTextIsReadAsAnInput) {
@@ -311,8 +342,8 @@ TEST_F(FormVariantsTest, ListsLearnTypedTextsOnceWithoutRegardToCase) {
     Press(Qt::Key_Return);
     EXPECT_EQ(Items(*m1), QStringList({"abc", "Měsíc 7.5e22", "Slunce 2e30", "Země 6e24"}));
     EXPECT_EQ(m1->currentText(), "abc");
-    ASSERT_EQ(messages_.size(), 1u);
-    EXPECT_EQ(messages_[0].text, "Zadejte do pole číslici");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Zadejte do pole číslici");
     EXPECT_EQ(Ctl<QComboBox>("ctl106")->count(), 3) << "an empty field teaches nothing";
 
     Press(Qt::Key_Return);
@@ -322,7 +353,8 @@ TEST_F(FormVariantsTest, ListsLearnTypedTextsOnceWithoutRegardToCase) {
     Ctl<QComboBox>("ctl106")->setEditText("2");
     Press(Qt::Key_Return);
     EXPECT_EQ(m1->count(), 4) << "a text differing only in case is found";
-    EXPECT_EQ(Items(*Ctl<QComboBox>("ctl106")), QStringList({"2", "Měsíc 7.5e22", "Slunce 2e30", "Země 6e24"}));
+    EXPECT_EQ(Items(*Ctl<QComboBox>("ctl106")),
+              QStringList({"2", "Měsíc 7.5e22", "Slunce 2e30", "Země 6e24"}));
     EXPECT_EQ(Ctl<QLineEdit>("ctl111")->text(), "12000000000000000000000000.00");
 }
 
@@ -377,31 +409,33 @@ TEST_F(FormVariantsTest, LensFormIdsEnterComputesEscapeDoesNothing) {
     EXPECT_TRUE(form_->isVisible());
 
     QTest::mouseClick(Ctl("ctl230"), Qt::LeftButton);
-    EXPECT_EQ(Registry().helpBitmapId, 2009);
-    EXPECT_FALSE(Registry().helpWindow.isNull());
+    EXPECT_EQ(HelpPicture(), 2009);
+    EXPECT_NE(HelpWindow(), nullptr);
     QTest::mouseClick(Ctl("ctl227"), Qt::LeftButton);
     EXPECT_FALSE(form_->isVisible());
-    EXPECT_TRUE(Registry().helpWindow.isNull());
+    EXPECT_EQ(HelpWindow(), nullptr);
 }
 
-TEST_F(FormVariantsTest, FormsOutsideTheCatalogueTakeNoSlot) {
+TEST_F(FormVariantsTest, MadeUpFormsTakeTheSlotsOfTheirProgram) {
     Open(LensLikeForm());
-    for (const auto& slot : Registry().forms) EXPECT_NE(slot, form_);
-    EXPECT_EQ(Registry().activeCalculator, form_);
+    EXPECT_EQ(window->FormWindow(3), form_);
+    EXPECT_EQ(ActiveForm(), form_);
+    EXPECT_EQ(form_->objectName(), "form_lens-like");
 }
 
 TEST_F(FormVariantsTest, HelpShowsTheStoredPictureOrDoesNothing) {
+    Open(LensLikeForm());
+    QTest::mouseClick(Ctl("ctl230"), Qt::LeftButton);  // stores 2009
     Open(LinkForm(true));
-    Registry().helpBitmapId = 234;
+    EXPECT_EQ(HelpWindow(), nullptr) << "an opening closes the help window";
     QTest::mouseClick(Ctl("ctl230"), Qt::LeftButton);
-    EXPECT_EQ(Registry().helpBitmapId, 234);
-    EXPECT_FALSE(Registry().helpWindow.isNull());
+    EXPECT_EQ(HelpPicture(), 2009);
+    ASSERT_NE(HelpWindow(), nullptr);
+    EXPECT_EQ(qobject_cast<kalvora::HelpWindow*>(HelpWindow())->PictureId(), 2009);
 
-    DestroyCalculators();
-    EXPECT_TRUE(Registry().helpWindow.isNull());
     Open(LinkForm(false));
     QTest::mouseClick(Ctl("ctl230"), Qt::LeftButton);
-    EXPECT_TRUE(Registry().helpWindow.isNull());
+    EXPECT_EQ(HelpWindow(), nullptr);
 }
 
 TEST_F(FormVariantsTest, NoFocusAtOpeningWhereTheFormSetsNone) {
@@ -451,33 +485,35 @@ TEST(PicturePath, NamesAndIds) {
 }
 
 TEST_F(FormVariantsTest, WideningFormWidensTheMainWindowAndStornoRestoresIt) {
-    client().setGeometry(100, 80, 564, 541);
-    const QRect before = client().frameGeometry();
-    const QRect beforeInner = client().geometry();
+    window->setGeometry(100, 80, 580, 600);
+    const QRect before = window->frameGeometry();
+    const QRect beforeInner = window->geometry();
     Open(WideningForm());
-    const QRect widened = client().frameGeometry();
+    const QRect widened = window->frameGeometry();
     EXPECT_EQ(widened, QRect(before.x(), before.y(), 660, before.y() + before.height() - 40));
     EXPECT_EQ(form_->geometry(), QRect(190, 43, client().width() - 190, client().height() - 60));
 
     QTest::keyClicks(Ctl("ctl1202"), "5");
     Press(Qt::Key_Return);
-    ASSERT_EQ(messages_.size(), 1u);
-    EXPECT_EQ(messages_[0].owner, nullptr);
-    EXPECT_EQ(messages_[0].caption, "Error");
-    EXPECT_EQ(messages_[0].icon, MessageIcon::Exclamation);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_FALSE(boxes[0].hadOwner);
+    EXPECT_EQ(boxes[0].caption, "Error");
+    EXPECT_EQ(boxes[0].icon, MessageIcon::Exclamation);
 
     Press(Qt::Key_Escape);
     EXPECT_FALSE(form_->isVisible());
-    EXPECT_EQ(client().frameGeometry(), before);
-    EXPECT_EQ(client().geometry(), beforeInner);
+    EXPECT_EQ(window->frameGeometry(), before);
+    EXPECT_EQ(window->geometry(), beforeInner);
 }
 
 TEST_F(FormVariantsTest, DestroyingTheWideningFormKeepsTheMainWindowWide) {
-    client().setGeometry(100, 80, 564, 541);
+    window->setGeometry(100, 80, 580, 600);
     Open(WideningForm());
-    const QRect widened = client().frameGeometry();
-    delete form_.data();
-    EXPECT_EQ(client().frameGeometry(), widened);
+    QPointer<QWidget> widening = form_;
+    const QRect widened = window->frameGeometry();
+    Open(ResultsForm());
+    EXPECT_TRUE(widening.isNull());
+    EXPECT_EQ(window->frameGeometry(), widened);
 }
 
 }  // namespace

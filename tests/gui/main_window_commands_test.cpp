@@ -11,10 +11,12 @@
 #include <QToolBar>
 #include <QUrl>
 
-#include "app/config.h"
 #include "calc/catalogue.h"
+#include "config/contact_addresses.h"
 #include "forms/calculator_form.h"
 #include "main_window_fixture.h"
+#include "model/shell_data.h"
+#include "panels/topic_panel.h"
 
 namespace kalvora::testing {
 
@@ -47,27 +49,6 @@ QAction* MenuAction(QMainWindow& window, int id) {
     return nullptr;
 }
 
-// Clicks the toolbar button of command `id` as a user does.
-void ClickButton(int id) {
-    auto* toolbar = qobject_cast<QToolBar*>(Registry().toolbar.data());
-    for (QAction* action : toolbar->actions())
-        if (!action->isSeparator() && action->data().toInt() == id) {
-            QTest::mouseClick(toolbar->widgetForAction(action), Qt::LeftButton);
-            return;
-        }
-    ADD_FAILURE() << "no button " << id;
-}
-
-std::size_t OpenPanelCount() {
-    return std::size_t(std::count_if(Registry().panels.begin(), Registry().panels.end(),
-                                     [](const QPointer<QWidget>& p) { return !p.isNull(); }));
-}
-
-std::size_t OpenFormCount() {
-    return std::size_t(std::count_if(Registry().forms.begin(), Registry().forms.end(),
-                                     [](const QPointer<QWidget>& p) { return !p.isNull(); }));
-}
-
 TEST_F(MainWindowTest, FieldCommandsReplacePanelFormsAndHelpWindow) {
     struct Row {
         const char* name;
@@ -75,86 +56,83 @@ TEST_F(MainWindowTest, FieldCommandsReplacePanelFormsAndHelpWindow) {
         bool fromToolbar;
         Field field;
         const char* firstForm;
-        int helpBitmapAfter;  // the sentinel 77 stays when the field stores no picture
+        int helpBitmapAfter;  // 234, the picture the gravitational acceleration's label stored, stays
     };
     const Row rows[] = {
         {"menu Elektro", 209, false, Field::Electrical, "current", 2002},
-        {"menu Termo", 177, false, Field::Thermal, "wall-thermal-resistance", 77},
+        {"menu Termo", 177, false, Field::Thermal, "wall-thermal-resistance", 234},
         {"menu Mechanika", 211, false, Field::Mechanics, "gravitation-law", 2000},
-        {"menu Optika", 223, false, Field::Optics, "lens-power", 77},
-        {"menu plyny a kapaliny", 237, false, Field::GasesAndLiquids, "aerodynamic-drag", 77},
-        {"menu Anténa", 257, false, Field::Antenna, "half-wave-dipole", 77},
+        {"menu Optika", 223, false, Field::Optics, "lens-power", 234},
+        {"menu plyny a kapaliny", 237, false, Field::GasesAndLiquids, "aerodynamic-drag", 234},
+        {"menu Anténa", 257, false, Field::Antenna, "half-wave-dipole", 234},
         {"button Elektro", 1600, true, Field::Electrical, "current", 2002},
-        {"button Termo", 1601, true, Field::Thermal, "wall-thermal-resistance", 77},
+        {"button Termo", 1601, true, Field::Thermal, "wall-thermal-resistance", 234},
         {"button Mechanika", 1602, true, Field::Mechanics, "gravitation-law", 2000},
-        {"button Optika", 1603, true, Field::Optics, "lens-power", 77},
-        {"button plyny a kapaliny", 1604, true, Field::GasesAndLiquids, "aerodynamic-drag", 77},
-        {"button Antény", 1605, true, Field::Antenna, "half-wave-dipole", 77},
+        {"button Optika", 1603, true, Field::Optics, "lens-power", 234},
+        {"button plyny a kapaliny", 1604, true, Field::GasesAndLiquids, "aerodynamic-drag", 234},
+        {"button Antény", 1605, true, Field::Antenna, "half-wave-dipole", 234},
     };
     Show();
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        // Before: the open panel, a visible form, a form hidden by Storno and a help window.
-        QPointer<QWidget> oldPanel;
-        for (auto& panel : Registry().panels)
-            if (panel) oldPanel = panel;
-        ASSERT_FALSE(oldPanel.isNull());
-        const FormDefinition* hiddenSpec = FindForm("resistance");
-        ASSERT_NE(hiddenSpec, nullptr);
-        QPointer<QWidget> hidden = OpenForm(*hiddenSpec);
-        hidden->hide();
-        const FormDefinition* visibleSpec = FindForm("voltage");
-        QPointer<QWidget> visible = OpenForm(*visibleSpec);
-        QPointer<QWidget> help = new QWidget(Client());
-        Registry().helpWindow = help;
-        Registry().helpBitmapId = 77;
+        // Before: the mechanics panel and the gravitational acceleration with its help window
+        // open, or (every other row) the form hidden by Storno, which closes the help window.
+        const bool hidden = (&row - rows) % 2 == 1;
+        window->RunCommand(command::kElectrical + 2);
+        ClickPanelLabel(229);
+        QPointer<QWidget> panel = OpenPanel();
+        QPointer<QWidget> form = ActiveForm();
+        ASSERT_FALSE(form.isNull());
+        QTest::mouseClick(form->findChild<QWidget*>("ctl230"), Qt::LeftButton);
+        QPointer<QWidget> help = HelpWindow();
+        ASSERT_FALSE(help.isNull());
+        if (hidden) {
+            QTest::keyClick(form->findChild<QWidget*>("ctl107"), Qt::Key_Escape);
+            ASSERT_FALSE(form->isVisible());
+            ASSERT_TRUE(help.isNull());
+        }
 
         if (row.fromToolbar)
-            ClickButton(row.id);
+            ClickToolbarButton(row.id);
         else
             MenuAction(*window, row.id)->trigger();
 
-        EXPECT_TRUE(oldPanel.isNull());
-        EXPECT_TRUE(hidden.isNull());
-        EXPECT_TRUE(visible.isNull());
+        EXPECT_TRUE(panel.isNull());
+        EXPECT_TRUE(form.isNull());
         EXPECT_TRUE(help.isNull());
-        EXPECT_EQ(Registry().helpBitmapId, row.helpBitmapAfter);
+        EXPECT_EQ(HelpPicture(), row.helpBitmapAfter);
 
-        QWidget* panel = Registry().panels[std::size_t(row.field)];
-        ASSERT_NE(panel, nullptr);
-        EXPECT_TRUE(panel->isVisible());
-        EXPECT_EQ(panel->parentWidget(), Client());
-        EXPECT_EQ(OpenPanelCount(), 1u);
+        ASSERT_NE(OpenPanel(), nullptr);
+        EXPECT_EQ(window->State().panel->field, row.field);
+        EXPECT_TRUE(OpenPanel()->isVisible());
+        EXPECT_EQ(OpenPanel()->parentWidget(), Client());
+        EXPECT_EQ(Client()->findChildren<TopicPanel*>(Qt::FindDirectChildrenOnly).size(), 1);
 
-        // The field's first form, where the catalogue has it already.
-        if (const FormDefinition* first = FindForm(row.firstForm)) {
-            QWidget* form = Registry().forms[FormSlot(*first)];
-            ASSERT_NE(form, nullptr);
-            EXPECT_TRUE(form->isVisible());
-            EXPECT_EQ(OpenFormCount(), 1u);
-        } else {
-            EXPECT_EQ(OpenFormCount(), 0u);
-        }
+        // The field's first form, and no other.
+        QWidget* first = FormOf(row.firstForm);
+        ASSERT_NE(first, nullptr);
+        EXPECT_TRUE(first->isVisible());
+        EXPECT_EQ(Client()->findChildren<CalculatorForm*>(Qt::FindDirectChildrenOnly).size(), 1);
         EXPECT_TRUE(boxes.empty());
     }
 }
 
 TEST_F(MainWindowTest, ChoosingTheOpenFieldAgainGivesAFreshPanelAndForm) {
     Show();
-    QPointer<QWidget> panel = Registry().panels[std::size_t(Field::Electrical)];
-    QPointer<QWidget> form = Registry().activeCalculator;
+    QPointer<QWidget> panel = OpenPanel();
+    QPointer<QWidget> form = ActiveForm();
     ASSERT_FALSE(panel.isNull());
     ASSERT_FALSE(form.isNull());
-    ClickButton(1600);
+    ClickToolbarButton(1600);
     EXPECT_TRUE(panel.isNull());
     EXPECT_TRUE(form.isNull());
-    EXPECT_NE(Registry().panels[std::size_t(Field::Electrical)], nullptr);
-    EXPECT_NE(Registry().forms[FormSlot(*FindForm("current"))], nullptr);
+    EXPECT_NE(OpenPanel(), nullptr);
+    EXPECT_NE(FormOf("current"), nullptr);
 }
 
 TEST_F(MainWindowTest, HelpButtonShowsTheInputRulesWithoutOwner) {
     Show();
-    ClickButton(1606);
+    ClickToolbarButton(1606);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_FALSE(boxes[0].hadOwner);
     EXPECT_EQ(boxes[0].caption, "Kalvora 5.0.9");
@@ -176,13 +154,13 @@ TEST_F(MainWindowTest, OnlineHelpOpensTheHelpPageFromTheDataFolder) {
     page.close();
     UrlRecorder recorder;
     Show();
-    ClickButton(1607);
+    ClickToolbarButton(1607);
     ASSERT_EQ(recorder.urls.size(), 1);
     EXPECT_EQ(recorder.urls[0], QUrl::fromLocalFile(QFileInfo(page).absoluteFilePath()));
 
     // Without the page nothing opens and nothing is reported.
     ASSERT_TRUE(page.remove());
-    ClickButton(1607);
+    ClickToolbarButton(1607);
     EXPECT_EQ(recorder.urls.size(), 1);
     EXPECT_TRUE(boxes.empty());
 }
@@ -190,7 +168,7 @@ TEST_F(MainWindowTest, OnlineHelpOpensTheHelpPageFromTheDataFolder) {
 TEST_F(MainWindowTest, MailButtonOpensANewMessageToTheAuthor) {
     UrlRecorder recorder;
     Show();
-    ClickButton(1610);
+    ClickToolbarButton(1610);
     ASSERT_EQ(recorder.urls.size(), 1);
     EXPECT_EQ(recorder.urls[0].scheme(), "mailto");
     EXPECT_EQ(recorder.urls[0], QUrl(QString::fromUtf8(config::kAuthorMailUrl)));
@@ -248,7 +226,7 @@ TEST_F(FakeProgramsTest, EditorAndCalculatorButtonsStartTheInstalledPrograms) {
         SCOPED_TRACE(row.name);
         AddProgram(row.program);
         Show();
-        ClickButton(row.id);
+        ClickToolbarButton(row.id);
         EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(Marker(row.program)); }, 5000));
         window.reset();
     }
@@ -256,8 +234,8 @@ TEST_F(FakeProgramsTest, EditorAndCalculatorButtonsStartTheInstalledPrograms) {
 
 TEST_F(FakeProgramsTest, MissingEditorAndCalculatorAreSilentlyIgnored) {
     Show();
-    ClickButton(1608);
-    ClickButton(1609);
+    ClickToolbarButton(1608);
+    ClickToolbarButton(1609);
     EXPECT_TRUE(boxes.empty());
     EXPECT_TRUE(window->isVisible());
 }
@@ -265,26 +243,27 @@ TEST_F(FakeProgramsTest, MissingEditorAndCalculatorAreSilentlyIgnored) {
 
 TEST_F(MainWindowTest, AboutShowsTitleCreditAndIcon) {
     Show();
-    QString title, credit;
-    bool hasIcon = false;
-    QWidget* owner = nullptr;
-    // The box is modal: inspect it from inside its own event loop, then close it.
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog) return;
-        title = dialog->windowTitle();
-        owner = dialog->parentWidget();
-        for (QLabel* label : dialog->findChildren<QLabel*>()) {
-            if (label->text() == QString::fromUtf8(config::kAboutCredit)) credit = label->text();
-            if (!label->pixmap().isNull()) hasIcon = true;
-        }
-        dialog->accept();
-    });
     MenuAction(*window, 112)->trigger();
-    EXPECT_EQ(title, "Kalvora 5.0.9");
-    EXPECT_EQ(credit, QString::fromUtf8(config::kAboutCredit));
-    EXPECT_EQ(owner, window.get());
+    // The box is modal to the main window and does not wait: it is on screen now.
+    QPointer<QDialog> dialog = window->findChild<QDialog*>("aboutDialog");
+    ASSERT_FALSE(dialog.isNull());
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(dialog->windowTitle(), "Kalvora 5.0.9");
+    EXPECT_EQ(dialog->parentWidget(), window.get());
+    QString credit;
+    bool hasIcon = false;
+    for (QLabel* label : dialog->findChildren<QLabel*>()) {
+        if (label->text() ==
+            QString::fromUtf8(text::kAboutCredit.data(), qsizetype(text::kAboutCredit.size())))
+            credit = label->text();
+        if (!label->pixmap().isNull()) hasIcon = true;
+    }
+    EXPECT_EQ(credit, QString::fromUtf8("Kalvora – kalkulačka pro fyziku a elektrotechniku"));
     EXPECT_TRUE(hasIcon);
+    dialog->accept();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(dialog.isNull()) << "closed, the box goes";
 }
 
 TEST_F(MainWindowTest, ClosingAsksAndOnlyYesEnds) {
@@ -302,7 +281,7 @@ TEST_F(MainWindowTest, ClosingAsksAndOnlyYesEnds) {
         boxes.clear();
         answer = row.answer;
         Show();
-        QPointer<QWidget> form = Registry().activeCalculator;
+        QPointer<QWidget> form = ActiveForm();
         if (row.fromMenu)
             MenuAction(*window, 109)->trigger();
         else

@@ -9,13 +9,15 @@
 #include <QImage>
 #include <QPointer>
 #include <QTemporaryDir>
-#include <QToolBar>
 #include <QTest>
+#include <QToolBar>
 #include <memory>
+#include <span>
+#include <string_view>
 #include <vector>
 
 #include "app/main_window.h"
-#include "app/window_registry.h"
+#include "calc/catalogue.h"
 #include "platform/message_box.h"
 #include "resources/resource_paths.h"
 
@@ -54,7 +56,6 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(dataDir.isValid());
         WriteStrip(dataDir.path(), 352, 32);
-        Registry().helpBitmapId = 0;
         platform::SetMessageBoxHandler([this](const platform::MessageBoxRequest& request) {
             boxes.push_back({request.owner, request.owner != nullptr,
                              request.owner && request.owner->isVisible(), request.caption, request.text,
@@ -67,7 +68,6 @@ protected:
     void TearDown() override {
         window.reset();
         platform::SetMessageBoxHandler({});
-        Registry().helpBitmapId = 0;
     }
 
     // Creates the main window over `folders` (default: the folder with the test strip).
@@ -75,6 +75,7 @@ protected:
         MainWindowOptions options;
         options.dataFolders = folders.isEmpty() ? QStringList{dataDir.path()} : folders;
         options.readMemory = [this] { return memory; };
+        options.forms = forms;
         window = std::make_unique<MainWindow>(options);
         return *window;
     }
@@ -87,29 +88,30 @@ protected:
         return *window;
     }
 
-    QWidget* Client() const { return Registry().client; }
+    QWidget* Client() const { return window->Client(); }
+    // The form the window lays out and the keys reach, the form of a slug, and the help window.
+    QWidget* ActiveForm() const { return window->ActiveFormWindow(); }
+    QWidget* FormOf(std::string_view slug) const { return window->FormWindow(window->SlotOf(slug)); }
+    QWidget* HelpWindow() const { return window->HelpWindowOnScreen(); }
+    int HelpPicture() const { return window->State().HelpBitmapId; }
+    QToolBar* Toolbar() const { return window->findChild<QToolBar*>("toolbar"); }
 
     // Clicks the toolbar button of command `id` with the mouse.
-    static void ClickToolbarButton(int id) {
-        auto* toolbar = qobject_cast<QToolBar*>(Registry().toolbar.data());
-        ASSERT_NE(toolbar, nullptr);
-        for (QAction* action : toolbar->actions())
+    void ClickToolbarButton(int id) const {
+        ASSERT_NE(Toolbar(), nullptr);
+        for (QAction* action : Toolbar()->actions())
             if (!action->isSeparator() && action->data().toInt() == id) {
-                QTest::mouseClick(toolbar->widgetForAction(action), Qt::LeftButton);
+                QTest::mouseClick(Toolbar()->widgetForAction(action), Qt::LeftButton);
                 return;
             }
         ADD_FAILURE() << "no toolbar button " << id;
     }
 
     // The open topic panel.
-    static QWidget* OpenPanel() {
-        for (const QPointer<QWidget>& panel : Registry().panels)
-            if (panel) return panel;
-        return nullptr;
-    }
+    QWidget* OpenPanel() const { return window->PanelWindow(); }
 
     // Clicks label `id` of the open topic panel with the mouse.
-    static void ClickPanelLabel(int id) {
+    void ClickPanelLabel(int id) const {
         QWidget* panel = OpenPanel();
         ASSERT_NE(panel, nullptr);
         QWidget* label = panel->findChild<QWidget*>(QStringLiteral("ctl%1").arg(id));
@@ -121,6 +123,7 @@ protected:
     platform::MemoryInfo memory{std::uint64_t(2'097'152) << 10, std::uint64_t(1'048'576) << 10};
     platform::MessageAnswer answer = platform::MessageAnswer::Yes;
     std::vector<RecordedBox> boxes;
+    std::span<const FormDefinition* const> forms = Catalogue();  // the window's forms in slot order
     std::unique_ptr<MainWindow> window;
 };
 

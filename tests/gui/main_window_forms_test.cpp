@@ -5,44 +5,46 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QToolBar>
 
-#include "calc/catalogue.h"
 #include "form_panel_fixture.h"
 #include "main_window_fixture.h"
 
 namespace kalvora::testing {
 namespace {
 
-QWidget* Ctl(int id) {
-    QWidget* form = Registry().activeCalculator;
-    QWidget* control = form ? form->findChild<QWidget*>(QStringLiteral("ctl%1").arg(id)) : nullptr;
-    EXPECT_NE(control, nullptr) << id;
-    return control;
-}
+class FormInWindowTest : public MainWindowTest {
+protected:
+    QWidget* Ctl(int id) const {
+        QWidget* form = ActiveForm();
+        QWidget* control = form ? form->findChild<QWidget*>(QStringLiteral("ctl%1").arg(id)) : nullptr;
+        EXPECT_NE(control, nullptr) << id;
+        return control;
+    }
 
-void Type(int id, const char* text) {
-    QTest::mouseClick(Ctl(id), Qt::LeftButton);
-    QTest::keyClicks(Ctl(id), QString::fromUtf8(text));
-}
+    void Type(int id, const char* text) const {
+        QTest::mouseClick(Ctl(id), Qt::LeftButton);
+        QTest::keyClicks(Ctl(id), QString::fromUtf8(text));
+    }
 
-void Press(Qt::Key key) {
-    QTest::keyClick(QApplication::focusWidget(), key);
-}
+    static void Press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
 
-// Where the main window's layout puts the active form: from x 190 to the right edge, between
-// the toolbar and the status bar.
-QRect LaidOutFormRect() {
-    const QWidget* client = Registry().client;
-    const int top = Registry().toolbar->height();
-    return {190, top, client->width() - 190, client->height() - top - Registry().statusBar->height()};
-}
+    // Where the main window's layout puts the active form: from x 190 to the right edge, between
+    // the toolbar and the status bar.
+    QRect LaidOutFormRect() const {
+        const int top = Toolbar()->height();
+        return {190, top, Client()->width() - 190,
+                Client()->height() - top - window->findChild<QStatusBar*>("statusBar")->height()};
+    }
+};
 
-TEST_F(MainWindowTest, VoltageDropFormIsTheActiveCalculator) {
+TEST_F(FormInWindowTest, VoltageDropFormIsTheActiveCalculator) {
     Show();
     ClickPanelLabel(169);
-    QWidget* form = Registry().activeCalculator;
+    QWidget* form = ActiveForm();
     ASSERT_NE(form, nullptr);
-    EXPECT_EQ(form, Registry().forms[FormSlot(*FindForm("voltage-drop"))]);
+    EXPECT_EQ(form, FormOf("voltage-drop"));
 
     // The resize layout moves it with the window.
     window->resize(760, 660);
@@ -60,7 +62,7 @@ TEST_F(MainWindowTest, VoltageDropFormIsTheActiveCalculator) {
     EXPECT_FALSE(form->isVisible());
 }
 
-TEST_F(MainWindowTest, SwitchingTopicOrFieldClosesTheHelpWindow) {
+TEST_F(FormInWindowTest, SwitchingTopicOrFieldClosesTheHelpWindow) {
     struct Row {
         const char* name;
         int fieldButton;
@@ -77,7 +79,7 @@ TEST_F(MainWindowTest, SwitchingTopicOrFieldClosesTheHelpWindow) {
         ClickToolbarButton(row.fieldButton);
         ClickPanelLabel(row.topicLabel);
         QTest::mouseClick(Ctl(230), Qt::LeftButton);
-        QPointer<QWidget> help = Registry().helpWindow;
+        QPointer<QWidget> help = HelpWindow();
         ASSERT_FALSE(help.isNull());
         ASSERT_TRUE(help->isVisible());
         if (row.byField)
@@ -88,13 +90,12 @@ TEST_F(MainWindowTest, SwitchingTopicOrFieldClosesTheHelpWindow) {
     }
 }
 
-class LiquidMixingWindowTest : public MainWindowTest {
+class LiquidMixingWindowTest : public FormInWindowTest {
 protected:
     void OpenMixing() {
-        if (!OpenPanel() || OpenPanel() != Registry().panels[std::size_t(Field::GasesAndLiquids)])
-            ClickToolbarButton(1604);
+        if (!OpenPanel() || window->State().panel->field != Field::GasesAndLiquids) ClickToolbarButton(1604);
         ClickPanelLabel(258);
-        ASSERT_EQ(Registry().activeCalculator, Registry().forms[FormSlot(*FindForm("liquid-mixing"))]);
+        ASSERT_EQ(ActiveForm(), FormOf("liquid-mixing"));
     }
     // The widened window: 660 wide, its height the old bottom edge (exclusive) less 40.
     static QRect Widened(const QRect& frame) {
@@ -112,8 +113,7 @@ TEST_F(LiquidMixingWindowTest, WidensOnOpeningAndStornoOrEscRestoresExactly) {
         EXPECT_EQ(window->frameGeometry(), Widened(frameBefore));
         QCoreApplication::processEvents();
         // Placed as every form places itself, in the widened client area.
-        EXPECT_EQ(Registry().activeCalculator->geometry(),
-                  QRect(190, 43, Client()->width() - 190, Client()->height() - 60));
+        EXPECT_EQ(ActiveForm()->geometry(), QRect(190, 43, Client()->width() - 190, Client()->height() - 60));
         EXPECT_EQ(Client()->width(), window->width());
         window->grab().save(testing_support::ScreenshotFolder() + QStringLiteral("/mixing_widened.png"));
         if (escape)

@@ -8,9 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "app/commands.h"
-#include "app/config.h"
-#include "app/topic_menu.h"
+#include "config/contact_addresses.h"
 #include "main_window_fixture.h"
 
 namespace kalvora::testing {
@@ -59,7 +57,7 @@ protected:
     QMenu* TopicMenu() const { return window->findChild<QMenu*>("menuTopics"); }
     QWidget* Focus() const { return QApplication::focusWidget(); }
     QString ResultText() const {
-        auto* result = Registry().activeCalculator->findChild<QLineEdit*>("ctl111");
+        auto* result = ActiveForm()->findChild<QLineEdit*>("ctl111");
         return result ? result->text() : QString();
     }
     // Opens a menu of the menu bar with its Alt key and waits until it is on screen.
@@ -70,17 +68,6 @@ protected:
         return menu;
     }
 };
-
-TEST(TopicShortcut, CtrlDigitsInPanelOrderThenNone) {
-    struct Row {
-        int index;
-        QKeySequence expected;
-    };
-    for (const Row& row :
-         {Row{0, QKeySequence("Ctrl+1")}, Row{1, QKeySequence("Ctrl+2")}, Row{8, QKeySequence("Ctrl+9")},
-          Row{9, QKeySequence("Ctrl+0")}, Row{10, QKeySequence()}, Row{-1, QKeySequence()}})
-        EXPECT_EQ(TopicShortcut(row.index), row.expected) << row.index;
-}
 
 TEST_F(KeyboardTest, TopicMenuListsTheOpenFieldsLabelsAfterEverySwitch) {
     Show();
@@ -116,11 +103,9 @@ TEST_F(KeyboardTest, EveryTopicItemDoesWhatItsLabelClickDoes) {
     Show();
     for (const FieldTopics& field : AllFieldTopics()) {
         window->RunCommand(field.menuId);
-        const QList<QAction*> items = TopicMenu()->actions();
         for (std::size_t i = 0; i < field.topics.size(); ++i) {
             SCOPED_TRACE(field.topics[i]);
-            QWidget* panel = *std::find_if(Registry().panels.begin(), Registry().panels.end(),
-                                           [](const QPointer<QWidget>& p) { return !p.isNull(); });
+            QWidget* panel = OpenPanel();
             QLabel* label = nullptr;
             for (QLabel* candidate : panel->findChildren<QLabel*>())
                 if (candidate->text() == QString::fromUtf8(field.topics[i]) ||
@@ -128,17 +113,16 @@ TEST_F(KeyboardTest, EveryTopicItemDoesWhatItsLabelClickDoes) {
                     label = candidate;
             ASSERT_NE(label, nullptr);
 
-            Registry().helpBitmapId = 77;
             QTest::mouseClick(label, Qt::LeftButton);
-            const QString clickedForm = Registry().activeCalculator->objectName();
-            const int clickedPicture = Registry().helpBitmapId;
+            const QString clickedForm = ActiveForm()->objectName();
+            const int clickedPicture = HelpPicture();
+            window->RunCommand(field.menuId);  // the field afresh, as before the click
 
-            Registry().helpBitmapId = 77;
-            QPointer<QWidget> before = Registry().activeCalculator.data();
-            items[qsizetype(i)]->trigger();
+            QPointer<QWidget> before = ActiveForm();
+            TopicMenu()->actions()[qsizetype(i)]->trigger();
             EXPECT_TRUE(before.isNull()) << "the open form is destroyed first";
-            EXPECT_EQ(Registry().activeCalculator->objectName(), clickedForm);
-            EXPECT_EQ(Registry().helpBitmapId, clickedPicture);
+            EXPECT_EQ(ActiveForm()->objectName(), clickedForm);
+            EXPECT_EQ(HelpPicture(), clickedPicture);
         }
     }
 }
@@ -148,7 +132,7 @@ TEST_F(KeyboardTest, LinkItemsOpenTheirAddressesAndLeaveTheForm) {
     Show();
     UrlSink sink;
     for (const char* scheme : {"https", "mailto"}) QDesktopServices::setUrlHandler(scheme, &sink, "Open");
-    QPointer<QWidget> form = Registry().activeCalculator.data();
+    QPointer<QWidget> form = ActiveForm();
     for (const char* name : {"actionTopic202", "actionTopic203"}) {
         QAction* item = window->findChild<QAction*>(name);
         ASSERT_NE(item, nullptr) << name;
@@ -159,7 +143,7 @@ TEST_F(KeyboardTest, LinkItemsOpenTheirAddressesAndLeaveTheForm) {
     EXPECT_EQ(sink.urls, QList<QUrl>({QUrl(QString::fromUtf8(config::kOtherProgramsUrl)),
                                       QUrl(QString::fromUtf8(config::kAuthorMailUrl))}));
     EXPECT_FALSE(form.isNull());
-    EXPECT_EQ(Registry().activeCalculator, form);
+    EXPECT_EQ(ActiveForm(), form);
 }
 
 // The worked example of the gravitational acceleration, from start-up without the mouse.
@@ -168,16 +152,15 @@ TEST_F(KeyboardTest, AltVMechanicsCtrl2TypeEnterGivesTheAcceleration) {
     QMenu* fields = OpenMenuWithAlt(Qt::Key_V, "menuCalculations");
     ASSERT_NE(fields, nullptr);
     QTest::keyClick(fields, Qt::Key_M);  // "Mechanika(&M)"
-    ASSERT_TRUE(
-        QTest::qWaitFor([] { return !Registry().panels[std::size_t(Field::Mechanics)].isNull(); }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window->State().panel->field == Field::Mechanics; }, 2000));
 
     QTest::keyClick(window.get(), Qt::Key_2, Qt::ControlModifier);
-    ASSERT_NE(Registry().activeCalculator, nullptr);
-    EXPECT_EQ(Registry().activeCalculator->objectName(), "form_gravitational-acceleration");
-    EXPECT_EQ(Registry().helpBitmapId, 234);
+    ASSERT_NE(ActiveForm(), nullptr);
+    EXPECT_EQ(ActiveForm()->objectName(), "form_gravitational-acceleration");
+    EXPECT_EQ(HelpPicture(), 234);
 
     ASSERT_NE(Focus(), nullptr);
-    EXPECT_TRUE(Registry().activeCalculator->isAncestorOf(Focus())) << "typing starts in the form";
+    EXPECT_TRUE(ActiveForm()->isAncestorOf(Focus())) << "typing starts in the form";
     QTest::keyClicks(Focus(), "6e24");
     QTest::keyClick(Focus(), Qt::Key_Tab);
     QTest::keyClicks(Focus(), "6.378e6");
@@ -189,7 +172,7 @@ TEST_F(KeyboardTest, AltVMechanicsCtrl2TypeEnterGivesTheAcceleration) {
 TEST_F(KeyboardTest, FormWithoutFocusAtOpenIsReachedWithTab) {
     ShowActive();
     QTest::keyClick(window.get(), Qt::Key_8, Qt::ControlModifier);
-    QWidget* form = Registry().activeCalculator;
+    QWidget* form = ActiveForm();
     ASSERT_NE(form, nullptr);
     ASSERT_EQ(form->objectName(), "form_fluorescent-for-bulb");
     EXPECT_EQ(qobject_cast<QLineEdit*>(Focus()), nullptr) << "no input has the focus yet";
@@ -202,7 +185,7 @@ TEST_F(KeyboardTest, FormWithoutFocusAtOpenIsReachedWithTab) {
 
     // Esc right after opening is the form's Storno too.
     QTest::keyClick(window.get(), Qt::Key_8, Qt::ControlModifier);
-    QPointer<QWidget> reopened = Registry().activeCalculator.data();
+    QPointer<QWidget> reopened = ActiveForm();
     ASSERT_FALSE(reopened.isNull());
     ASSERT_TRUE(reopened->isVisible());
     QTest::keyClick(Focus() ? Focus() : window.get(), Qt::Key_Escape);
@@ -222,14 +205,10 @@ TEST_F(KeyboardTest, TopicMenuReachesTheLastTopicWithArrowKeys) {
     EXPECT_EQ(topics->activeAction()->text(), "Úbytek napětí");
     QTest::keyClick(topics, Qt::Key_Return);
     ASSERT_TRUE(QTest::qWaitFor(
-        [] {
-            return Registry().activeCalculator &&
-                   Registry().activeCalculator->objectName() == "form_voltage-drop";
-        },
-        2000));
+        [this] { return ActiveForm() && ActiveForm()->objectName() == "form_voltage-drop"; }, 2000));
     // Tab goes to the first input in the form's own order; the worked example then computes.
     QTest::keyClick(Focus() ? Focus() : window.get(), Qt::Key_Tab);
-    EXPECT_EQ(Focus(), Registry().activeCalculator->findChild<QLineEdit*>("ctl107"));
+    EXPECT_EQ(Focus(), ActiveForm()->findChild<QLineEdit*>("ctl107"));
     QTest::keyClicks(Focus(), "2");
     QTest::keyClick(Focus(), Qt::Key_Tab);
     QTest::keyClicks(Focus(), "0.35");

@@ -7,7 +7,6 @@
 #include <QTimer>
 #include <functional>
 
-#include "forms/help_window.h"
 #include "main_window_fixture.h"
 
 namespace kalvora::testing {
@@ -28,11 +27,13 @@ class QuestionAnswerer : public QObject {
 public:
     explicit QuestionAnswerer(QMessageBox::StandardButton button) : button_(button) {
         timer_.callOnTimeout([this] {
+            // The answer may close other windows at once: no window is looked at after it.
             for (QWidget* widget : QApplication::topLevelWidgets()) {
                 auto* box = qobject_cast<QMessageBox*>(widget);
                 if (box && box->isVisible() && box->text() == QString::fromUtf8("Přejete si ukončit?")) {
                     ++asked;
                     box->button(button_)->click();
+                    return;
                 }
             }
         });
@@ -102,16 +103,13 @@ TEST_F(QuitTest, AnoEndsTheEventLoopWithZeroAndClosesEveryWindowNeChangesNothing
     const Opener openers[] = {
         {"nothing else", [] {}, 1},
         {"the topic help window",
-         [] {
-             QTest::mouseClick(Registry().activeCalculator->findChild<QWidget*>("ctl230"), Qt::LeftButton);
-         },
-         2},
-        {"the help text box of the toolbar", [] { ClickToolbarButton(1606); }, 2},
+         [this] { QTest::mouseClick(ActiveForm()->findChild<QWidget*>("ctl230"), Qt::LeftButton); }, 2},
+        {"the help text box of the toolbar", [this] { ClickToolbarButton(1606); }, 2},
         {"a form's message box without owner",
-         [] {
+         [this] {
              ClickToolbarButton(1604);
              ClickPanelLabel(258);  // the liquid-mixing form: OK with empty inputs
-             QTest::mouseClick(Registry().activeCalculator->findChild<QWidget*>("ctl1"), Qt::LeftButton);
+             QTest::mouseClick(ActiveForm()->findChild<QWidget*>("ctl1"), Qt::LeftButton);
          },
          2},
     };
@@ -147,8 +145,8 @@ TEST_F(QuitTest, AnoEndsTheEventLoopWithZeroAndClosesEveryWindowNeChangesNothing
 
 TEST_F(MainWindowTest, TheHelpWindowDoesNotOutliveTheMainWindow) {
     Show();
-    OpenHelpWindow();
-    QPointer<QWidget> help = Registry().helpWindow;
+    QTest::mouseClick(ActiveForm()->findChild<QWidget*>("ctl230"), Qt::LeftButton);
+    QPointer<QWidget> help = HelpWindow();
     ASSERT_FALSE(help.isNull());
     window.reset();
     EXPECT_TRUE(help.isNull());

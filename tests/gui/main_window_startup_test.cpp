@@ -15,20 +15,6 @@
 namespace kalvora::testing {
 namespace {
 
-TEST(MainWindowStartPosition, CentresOnTheScreenWidthAtY50) {
-    struct Row {
-        const char* name;
-        int screenWidth;
-        QPoint expected;
-    };
-    // 1024 and 800 are the documented examples; odd widths truncate the half.
-    for (const Row& row : {Row{"1024 wide", 1024, {237, 50}}, Row{"800 wide", 800, {125, 50}},
-                           Row{"1025 wide", 1025, {237, 50}}, Row{"1920 wide", 1920, {685, 50}}}) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(MainWindow::StartPosition(row.screenWidth), row.expected);
-    }
-}
-
 TEST_F(MainWindowTest, WindowHasTheProgramTitleAndItsOuterSizeAndPlace) {
     Show();
     EXPECT_EQ(window->windowTitle(), "Kalvora 5.0.9");
@@ -83,47 +69,42 @@ TEST_F(MainWindowTest, MenuHasItsPopupsWithTheirCommands) {
     }
 }
 
-TEST_F(MainWindowTest, FillsTheRegistrySlotsOfItsOwnWindows) {
+TEST_F(MainWindowTest, ItsOwnWindowsStandInTheClientArea) {
     Create();
-    EXPECT_EQ(Registry().mainWindow, window.get());
-    EXPECT_EQ(Registry().client, window->centralWidget());
-    EXPECT_EQ(Registry().toolbar, window->findChild<QToolBar*>());
-    EXPECT_EQ(Registry().statusBar, window->findChild<QStatusBar*>());
-    EXPECT_EQ(Registry().gauge, window->findChild<QProgressBar*>());
-    for (QWidget* slot : {Registry().client.data(), Registry().toolbar.data(), Registry().statusBar.data(),
-                          Registry().gauge.data()}) {
-        ASSERT_NE(slot, nullptr);
-        EXPECT_EQ(slot->parentWidget(), slot == Registry().client ? window.get() : Client());
+    EXPECT_EQ(Client(), window->centralWidget());
+    for (QWidget* part : std::initializer_list<QWidget*>{
+             Toolbar(), window->findChild<QStatusBar*>("statusBar"),
+             window->findChild<QProgressBar*>("memoryGauge"), OpenPanel(), ActiveForm()}) {
+        ASSERT_NE(part, nullptr);
+        EXPECT_EQ(part->parentWidget(), Client()) << part->objectName().toStdString();
     }
-    window.reset();
-    EXPECT_EQ(Registry().mainWindow, nullptr);
-    EXPECT_EQ(Registry().gauge, nullptr);
 }
 
 TEST_F(MainWindowTest, OpensTheElectricalPanelAndTheCurrentFormWithoutTouchingTheHelpPicture) {
-    Registry().helpBitmapId = 0;
     Create();
-    EXPECT_NE(Registry().panels[std::size_t(Field::Electrical)], nullptr);
-    ASSERT_NE(Registry().activeCalculator, nullptr);
-    EXPECT_EQ(Registry().activeCalculator->parentWidget(), Client());
-    EXPECT_EQ(Registry().helpBitmapId, 0);
+    ASSERT_NE(OpenPanel(), nullptr);
+    EXPECT_EQ(OpenPanel()->objectName(), "panel172");
+    ASSERT_NE(ActiveForm(), nullptr);
+    EXPECT_EQ(ActiveForm(), FormOf("current"));
+    EXPECT_EQ(HelpPicture(), 0);
 }
 
 TEST_F(MainWindowTest, StartPositionsHoldUntilTheFirstRealResize) {
     Show();
     const int clientHeight = Client()->height();
     const int clientWidth = Client()->width();
-    ASSERT_NE(Registry().toolbar->height(), 43) << "the toolbar height would hide a layout run";
+    ASSERT_NE(Toolbar()->height(), 43) << "the toolbar height would hide a layout run";
 
-    EXPECT_EQ(Registry().toolbar->geometry(), QRect(0, 0, clientWidth, Registry().toolbar->height()));
-    EXPECT_EQ(Registry().gauge->geometry(), QRect(171, 45, 18, clientHeight - 60));
-    QWidget* panel = Registry().panels[std::size_t(Field::Electrical)];
+    EXPECT_EQ(Toolbar()->geometry(), QRect(0, 0, clientWidth, Toolbar()->height()));
+    EXPECT_EQ(window->findChild<QProgressBar*>("memoryGauge")->geometry(),
+              QRect(171, 45, 18, clientHeight - 60));
+    QWidget* panel = OpenPanel();
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(panel->geometry(), QRect(0, 43, 170, clientHeight - 60));
-    ASSERT_NE(Registry().activeCalculator, nullptr);
-    EXPECT_EQ(Registry().activeCalculator->geometry().topLeft(), QPoint(190, 43));
+    ASSERT_NE(ActiveForm(), nullptr);
+    EXPECT_EQ(ActiveForm()->geometry().topLeft(), QPoint(190, 43));
 
-    const QRect status = Registry().statusBar->geometry();
+    const QRect status = window->findChild<QStatusBar*>("statusBar")->geometry();
     EXPECT_EQ(status.bottom(), clientHeight - 1);
     EXPECT_EQ(status.left(), 0);
     EXPECT_EQ(status.width(), clientWidth);
@@ -143,13 +124,14 @@ TEST_F(MainWindowTest, StatusBarShowsTotalAndAvailableMemoryInKilobytes) {
     EXPECT_EQ(total->width(), 170);
     EXPECT_LE(total->fontMetrics().horizontalAdvance(total->text()), total->contentsRect().width());
     EXPECT_GT(available->geometry().left(), total->geometry().right());
-    EXPECT_GT(available->width(), Registry().statusBar->width() / 2);
+    EXPECT_GT(available->width(), window->findChild<QStatusBar*>("statusBar")->width() / 2);
 
     // Each part has the sunken edge of a status-bar part: shadow above, light below.
     for (QLabel* part : {total, available}) {
         const QImage image = part->grab().toImage();
         const int x = image.width() - 3;  // clear of the texts
-        EXPECT_EQ(image.pixel(x, 0), part->palette().color(QPalette::Dark).rgb()) << part->objectName().toStdString();
+        EXPECT_EQ(image.pixel(x, 0), part->palette().color(QPalette::Dark).rgb())
+            << part->objectName().toStdString();
         EXPECT_EQ(image.pixel(x, image.height() - 1), part->palette().color(QPalette::Light).rgb())
             << part->objectName().toStdString();
     }
@@ -172,7 +154,7 @@ TEST_F(MainWindowTest, StatusPartsAreReadAsTheirCurrentTexts) {
 TEST_F(MainWindowTest, GaugeShowsTheShareInUseInMagentaOverGreen) {
     memory = {std::uint64_t(2'097'152) << 10, std::uint64_t(1'048'576) << 10};
     Show();
-    auto* gauge = qobject_cast<QProgressBar*>(Registry().gauge.data());
+    auto* gauge = window->findChild<QProgressBar*>("memoryGauge");
     ASSERT_NE(gauge, nullptr);
     EXPECT_EQ(gauge->orientation(), Qt::Vertical);
     EXPECT_EQ(gauge->minimum(), 0);
@@ -189,7 +171,7 @@ TEST_F(MainWindowTest, GaugeShowsTheShareInUseInMagentaOverGreen) {
 TEST_F(MainWindowTest, TimerRefreshesTheTextsButNeverTheGauge) {
     memory = {std::uint64_t(1'000'000) << 10, std::uint64_t(333'333) << 10};
     Show();
-    auto* gauge = qobject_cast<QProgressBar*>(Registry().gauge.data());
+    auto* gauge = window->findChild<QProgressBar*>("memoryGauge");
     auto* available = window->findChild<QLabel*>("statusAvailableMemory");
     ASSERT_EQ(gauge->value(), 67);
 
@@ -204,13 +186,11 @@ TEST_F(MainWindowTest, EveryWidgetHasAnObjectNameAndAnAccessibleName) {
     widgets.append(window.get());
     // Qt's own parts of composite widgets (the extension buttons and their untitled menus, the
     // size grip) carry Qt's names or none; panels and forms are checked with their own tests.
-    auto notOurs = [](const QWidget* widget) {
+    auto notOurs = [this](const QWidget* widget) {
         if (widget->inherits("QSizeGrip")) return true;
         if (auto* menu = qobject_cast<const QMenu*>(widget); menu && menu->title().isEmpty()) return true;
         for (; widget; widget = widget->parentWidget())
-            if (widget->objectName().startsWith("qt_") || widget == Registry().activeCalculator ||
-                std::find(Registry().panels.begin(), Registry().panels.end(), widget) !=
-                    Registry().panels.end())
+            if (widget->objectName().startsWith("qt_") || widget == ActiveForm() || widget == OpenPanel())
                 return true;
         return false;
     };

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Switching fields and topics many times leaves nothing behind: every window of the screen that
-// was replaced is gone, so the count of widgets, of filled registry slots and of topic items is
-// the same as at start-up once the start-up screen is back.
+// was replaced is gone, so the count of widgets, of the panels and forms the window holds and of
+// topic items is the same as at start-up once the start-up screen is back.
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
 
-#include "app/commands.h"
 #include "main_window_fixture.h"
-#include "panels/panel_data.h"
+#include "model/panel_data.h"
+#include "model/shell_data.h"
 
 namespace kalvora::testing {
 namespace {
@@ -34,27 +34,22 @@ protected:
         Census census;
         census.clientWidgets = Client()->findChildren<QWidget*>().size();
         census.allWidgets = QApplication::allWidgets().size();
-        auto live = [](const auto& list) {
-            return qsizetype(std::count_if(list.begin(), list.end(),
-                                           [](const QPointer<QWidget>& p) { return !p.isNull(); }));
-        };
-        census.filledSlots =
-            live(Registry().panels) + live(Registry().forms) + (Registry().helpWindow.isNull() ? 0 : 1);
+        census.filledSlots = (OpenPanel() ? 1 : 0) + (HelpWindow() ? 1 : 0);
+        for (int slot = 0; slot < int(kFormSlotCount); ++slot)
+            census.filledSlots += window->FormWindow(slot) ? 1 : 0;
         census.topicItems = window->findChild<QMenu*>("menuTopics")->actions().size();
         return census;
     }
 
     // Clicks topic label `n` (counted over the topics only, wrapping) of the panel on screen.
     void ClickTopic(int n) {
-        const auto panel = std::find_if(Registry().panels.begin(), Registry().panels.end(),
-                                        [](const QPointer<QWidget>& p) { return !p.isNull(); });
-        ASSERT_NE(panel, Registry().panels.end());
-        const Field field = static_cast<Field>(panel - Registry().panels.begin());
+        QWidget* panel = OpenPanel();
+        ASSERT_NE(panel, nullptr);
         std::vector<int> topics;
-        for (const PanelLabel& label : PanelFor(field).labels)
+        for (const PanelLabel& label : PanelFor(window->State().panel->field).labels)
             if (label.action == LabelAction::OpenForm) topics.push_back(label.id);
         auto* label =
-            (*panel)->findChild<QLabel*>(QStringLiteral("ctl%1").arg(topics[std::size_t(n) % topics.size()]));
+            panel->findChild<QLabel*>(QStringLiteral("ctl%1").arg(topics[std::size_t(n) % topics.size()]));
         ASSERT_NE(label, nullptr);
         QTest::mouseClick(label, Qt::LeftButton);
     }

@@ -35,9 +35,9 @@ void WriteBadStrip(const QString& folder, const BadStrip& bad) {
     ASSERT_EQ(file.write(bad.content), bad.content.size());
 }
 
-QList<QAction*> ToolbarButtons() {
+QList<QAction*> ToolbarButtons(const QToolBar& toolbar) {
     QList<QAction*> buttons;
-    for (QAction* action : qobject_cast<QToolBar*>(Registry().toolbar.data())->actions())
+    for (QAction* action : toolbar.actions())
         if (!action->isSeparator()) buttons.append(action);
     return buttons;
 }
@@ -51,7 +51,7 @@ TEST_F(MainWindowTest, AnUnusableStripInTheWorkingFolderDoesNotHideTheInstalledO
         // The working folder first, then one without a strip, then the data folder's good one.
         Create({working.path(), programFolder.path(), dataDir.path()});
         EXPECT_TRUE(boxes.empty());
-        const QList<QAction*> buttons = ToolbarButtons();
+        const QList<QAction*> buttons = ToolbarButtons(*Toolbar());
         ASSERT_EQ(buttons.size(), 11);
         for (int i = 0; i < 11; ++i)
             EXPECT_EQ(buttons[i]->icon().pixmap(QSize(32, 32)).toImage().pixel(16, 16), StripColour(i)) << i;
@@ -72,7 +72,7 @@ TEST_F(MainWindowTest, OnlyUnusableStripsAreReportedAsMissing) {
     EXPECT_EQ(boxes[0].text,
               QString::fromUtf8(
                   "Není ve složce programu toolbarXXX.bmp\nNinstalujte orginal i s toolbar bitmapou"));
-    for (QAction* button : ToolbarButtons()) EXPECT_TRUE(button->icon().isNull());
+    for (QAction* button : ToolbarButtons(*Toolbar())) EXPECT_TRUE(button->icon().isNull());
 }
 
 }  // namespace

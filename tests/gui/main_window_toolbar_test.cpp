@@ -7,17 +7,15 @@
 #include <QToolTip>
 
 #include "app/toolbar.h"
+#include "forms/qt_text.h"
 #include "main_window_fixture.h"
+#include "model/shell_data.h"
 
 namespace kalvora::testing {
 namespace {
 
 const char kMissingStripText[] =
     "Není ve složce programu toolbarXXX.bmp\nNinstalujte orginal i s toolbar bitmapou";
-
-QToolBar* Toolbar() {
-    return qobject_cast<QToolBar*>(Registry().toolbar.data());
-}
 
 // What stands at one place of the toolbar, left to right: a button (id and tooltip) or a separator.
 struct Place {
@@ -82,15 +80,15 @@ TEST_F(MainWindowTest, ToolbarButtonsAreRaised) {
     const QImage strip = Toolbar()->grab().toImage();
     const QRgb background = strip.pixel(strip.width() - 2, strip.height() / 2);  // right of the last button
     for (const ToolbarButton& button : kToolbarButtons) {
-        auto* widget = Toolbar()->findChild<QToolButton*>(QString::fromUtf8(button.objectName));
-        ASSERT_NE(widget, nullptr) << button.objectName;
+        auto* widget = Toolbar()->findChild<QToolButton*>(ToQString(button.name));
+        ASSERT_NE(widget, nullptr) << button.name;
         ASSERT_FALSE(widget->underMouse());
         const QImage image = widget->grab().toImage();
         int edgePixels = 0;
         for (int x = 0; x < image.width(); ++x)
             for (int y : {0, 1, image.height() - 2, image.height() - 1})
                 edgePixels += image.pixel(x, y) != background;
-        EXPECT_GT(edgePixels, image.width()) << button.objectName;
+        EXPECT_GT(edgePixels, image.width()) << button.name;
     }
 }
 

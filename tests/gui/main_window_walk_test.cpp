@@ -12,6 +12,7 @@
 #include <ostream>
 
 #include "form_panel_fixture.h"
+#include "forms/help_window.h"
 #include "main_window_fixture.h"
 
 namespace kalvora::testing {
@@ -227,10 +228,10 @@ TEST_P(MainWindowWalkTest, OpensFromItsPanelComputesShowsHelpAndCloses) {
     RecordedUrls urls;  // nothing on the way opens an address
 
     ClickToolbarButton(topic.fieldButton);
-    QPointer<QWidget> before = Registry().activeCalculator;
+    QPointer<QWidget> before = ActiveForm();
     ASSERT_FALSE(before.isNull()) << "the field command opens the field's first form";
     ClickPanelLabel(topic.label);
-    form_ = Registry().activeCalculator;
+    form_ = ActiveForm();
     ASSERT_NE(form_, nullptr);
     EXPECT_TRUE(before.isNull()) << "the label's click replaces the form the field command opened";
 
@@ -276,21 +277,21 @@ TEST_P(MainWindowWalkTest, OpensFromItsPanelComputesShowsHelpAndCloses) {
         EXPECT_EQ(help, nullptr);
     } else {
         ASSERT_NE(help, nullptr);
-        if (topic.pictureFromOpener)
-            EXPECT_EQ(Registry().helpBitmapId, topic.helpPicture) << "stored by the panel's label";
-        else
-            Registry().helpBitmapId = 0;  // Help itself must store the picture
+        if (topic.pictureFromOpener) {
+            EXPECT_EQ(HelpPicture(), topic.helpPicture) << "stored by the panel's label";
+        }
         QTest::mouseClick(help, Qt::LeftButton);
-        ASSERT_FALSE(Registry().helpWindow.isNull());
-        EXPECT_TRUE(Registry().helpWindow->isVisible());
-        EXPECT_EQ(Registry().helpWindow->windowTitle(), QString::fromUtf8("Nápověda k tématu"));
-        EXPECT_EQ(Registry().helpBitmapId, topic.helpPicture);
+        ASSERT_NE(HelpWindow(), nullptr);
+        EXPECT_TRUE(HelpWindow()->isVisible());
+        EXPECT_EQ(HelpWindow()->windowTitle(), QString::fromUtf8("Nápověda k tématu"));
+        EXPECT_EQ(HelpPicture(), topic.helpPicture);
+        EXPECT_EQ(qobject_cast<kalvora::HelpWindow*>(HelpWindow())->PictureId(), topic.helpPicture);
         EXPECT_TRUE(window->isEnabled()) << "the help window leaves the main window usable";
     }
 
     // Storno closes the help window and hides the form, which stays in its slot until the next
     // topic opens.
-    QPointer<QWidget> helpWindow = Registry().helpWindow;
+    QPointer<QWidget> helpWindow = HelpWindow();
     QTest::mouseClick(Ctl(topic.stornoId), Qt::LeftButton);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(helpWindow.isNull());
@@ -307,12 +308,12 @@ INSTANTIATE_TEST_SUITE_P(AllTopics, MainWindowWalkTest, ::testing::ValuesIn(Topi
 TEST_F(MainWindowTest, MechanicsHelpShowsThePictureItsOpenerStored) {
     Show();
     ClickToolbarButton(1602);
-    EXPECT_EQ(Registry().helpBitmapId, 2000);
-    QWidget* form = Registry().activeCalculator;
+    EXPECT_EQ(HelpPicture(), 2000);
+    QWidget* form = ActiveForm();
     ASSERT_NE(form, nullptr);
     QTest::mouseClick(form->findChild<QWidget*>("ctl230"), Qt::LeftButton);
-    EXPECT_EQ(Registry().helpBitmapId, 2000);
-    ASSERT_FALSE(Registry().helpWindow.isNull());
+    EXPECT_EQ(HelpPicture(), 2000);
+    ASSERT_NE(HelpWindow(), nullptr);
 
     struct Row {
         int label;
@@ -320,14 +321,14 @@ TEST_F(MainWindowTest, MechanicsHelpShowsThePictureItsOpenerStored) {
     };
     for (const Row row : {Row{229, 234}, Row{214, 2000}, Row{235, 2001}, Row{229, 234}}) {
         SCOPED_TRACE(row.label);
-        QPointer<QWidget> help = Registry().helpWindow;
+        QPointer<QWidget> help = HelpWindow();
         ClickPanelLabel(row.label);
         EXPECT_TRUE(help.isNull()) << "a label closes the open help window";
-        EXPECT_EQ(Registry().helpBitmapId, row.stored);
-        form = Registry().activeCalculator;
+        EXPECT_EQ(HelpPicture(), row.stored);
+        form = ActiveForm();
         QTest::mouseClick(form->findChild<QWidget*>("ctl230"), Qt::LeftButton);
-        EXPECT_EQ(Registry().helpBitmapId, row.stored);
-        EXPECT_FALSE(Registry().helpWindow.isNull());
+        EXPECT_EQ(HelpPicture(), row.stored);
+        EXPECT_NE(HelpWindow(), nullptr);
     }
 }
 

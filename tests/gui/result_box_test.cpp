@@ -12,10 +12,8 @@
 #include <QTest>
 #include <memory>
 
-#include "app/window_registry.h"
 #include "calc/catalogue.h"
 #include "form_panel_fixture.h"
-#include "forms/calculator_form.h"
 
 namespace kalvora {
 namespace {

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Reading physical memory and what the status bar and the gauge make of it.
+// Reading physical memory; what the status bar and the gauge make of it is the model's.
 #include <gtest/gtest.h>
 
-#include "app/memory_status.h"
 #include "platform/memory_info.h"
 
 namespace kalvora {
@@ -84,39 +83,6 @@ TEST(ProcMeminfo, TheMachineHasMemory) {
     EXPECT_EQ(memory.totalBytes % 1024, 0u);
 }
 #endif
-
-TEST(MemoryStatus, TextsShowKilobytesTruncated) {
-    const MemoryInfo memory{KiB(16318404) + 1023, KiB(9718776) + 5};
-    EXPECT_EQ(TotalMemoryText(memory), "RAM CELKEM = 16318404 KB");
-    EXPECT_EQ(AvailableMemoryText(memory), "VOLNE =9718776 KB");
-    EXPECT_EQ(TotalMemoryText({}), "RAM CELKEM = 0 KB");
-    EXPECT_EQ(AvailableMemoryText({}), "VOLNE =0 KB");
-}
-
-TEST(MemoryStatus, GaugePositionTruncatesEachDivision) {
-    struct Row {
-        const char* name;
-        std::uint64_t totalKb;
-        std::uint64_t availableKb;
-        int expected;
-    };
-    const Row rows[] = {
-        {"half in use", 2'097'152, 1'048'576, 50},      // 100 - 1,048,576 / 20,971
-        {"a third available", 1'000'000, 333'333, 67},  // 100 - 333,333 / 10,000
-        {"hundredth truncated", 999, 500, 45},          // 100 - 500 / 9 = 100 - 55
-        {"all available", 4'000'000, 4'000'000, 0},
-        {"none available", 4'000'000, 0, 100},
-        {"available above total reads as none in use", 1'000, 1'050, 0},
-        {"below a hundred kilobytes: nothing to divide by", 99, 10, 0},
-        {"16 GB machine", 16'318'404, 9'718'776, 41},  // 100 - 9,718,776 / 163,184 = 100 - 59
-        {"sizes beyond 32 bits of KB wrap as in 32-bit arithmetic", (std::uint64_t(1) << 32) + 2'000'000,
-         1'000'000, 50},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(GaugePosition({KiB(row.totalKb), KiB(row.availableKb)}), row.expected);
-    }
-}
 
 }  // namespace
 }  // namespace kalvora

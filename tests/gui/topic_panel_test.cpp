@@ -1,23 +1,17 @@
 // SPDX-License-Identifier: MIT
-// The six topic panels: labels, colours, fonts, the gradient, and what a click does.
+// The six topic panels: labels, colours, fonts, the gradient, and clicks reaching the program.
 #include <gtest/gtest.h>
-
-#include <ostream>
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <ostream>
 
-#include "app/config.h"
-#include "app/window_registry.h"
-#include "calc/catalogue.h"
+#include "config/contact_addresses.h"
 #include "form_panel_fixture.h"
-#include "forms/calculator_form.h"
 #include "forms/static_cursor.h"
-#include "panels/form_lookup.h"
-#include "panels/panel_data.h"
-#include "panels/topic_panel.h"
+#include "model/shell_data.h"
 
 namespace kalvora {
 namespace {
@@ -31,6 +25,7 @@ struct LabelRow {
 
 struct PanelCase {
     const char* name;
+    int menuId;
     Field field;
     QColor background;
     QColor text;
@@ -41,17 +36,49 @@ struct PanelCase {
 
 const std::vector<PanelCase>& PanelCases() {
     static const std::vector<PanelCase> cases{
-        {"Electrical", Field::Electrical, QColor(255, 0, 0), QColor(255, 255, 0),
-         {{150, "Proud"}, {198, "Napětí"}, {199, "Odpor"}, {151, "Cívka"}, {152, "Kondenzátor"}, {153, "Transformátor"},
-          {157, "Odpor vodiče"}, {155, "Zářivka za žárovku"}, {159, "Světelný tok"}, {160, "Příkon spotřebiče"},
-          {161, "Činný výkon "}, {169, "Úbytek napětí"}, {202, "Další programy"}, {203, config::kAuthorMail}}},
-        {"Thermal", Field::Thermal, QColor(0, 160, 160), QColor(0, 255, 0), {{207, "Tep.odpor stěny"}}},
-        {"Mechanics", Field::Mechanics, QColor(54, 139, 235), QColor(0, 255, 0),
+        {"Electrical",
+         209,
+         Field::Electrical,
+         QColor(255, 0, 0),
+         QColor(255, 255, 0),
+         {{150, "Proud"},
+          {198, "Napětí"},
+          {199, "Odpor"},
+          {151, "Cívka"},
+          {152, "Kondenzátor"},
+          {153, "Transformátor"},
+          {157, "Odpor vodiče"},
+          {155, "Zářivka za žárovku"},
+          {159, "Světelný tok"},
+          {160, "Příkon spotřebiče"},
+          {161, "Činný výkon "},
+          {169, "Úbytek napětí"},
+          {202, "Další programy"},
+          {203, config::kAuthorMail}}},
+        {"Thermal", 177, Field::Thermal, QColor(0, 160, 160), QColor(0, 255, 0), {{207, "Tep.odpor stěny"}}},
+        {"Mechanics",
+         211,
+         Field::Mechanics,
+         QColor(54, 139, 235),
+         QColor(0, 255, 0),
          {{214, "Gravitační zákon"}, {229, "Gravitační zrychlení"}, {235, "Volný pád"}}},
-        {"Optics", Field::Optics, QColor(238, 246, 255), QColor(255, 0, 0), {{299, "Opt.mohutnost čočky"}}},
-        {"GasesAndLiquids", Field::GasesAndLiquids, QColor(255, 255, 0), QColor(255, 0, 0),
+        {"Optics",
+         223,
+         Field::Optics,
+         QColor(238, 246, 255),
+         QColor(255, 0, 0),
+         {{299, "Opt.mohutnost čočky"}}},
+        {"GasesAndLiquids",
+         237,
+         Field::GasesAndLiquids,
+         QColor(255, 255, 0),
+         QColor(255, 0, 0),
          {{248, "Aerodyn.odporová síla"}, {246, "Archimédův zákon"}, {258, "Mísení kapalin"}}},
-        {"Antenna", Field::Antenna, QColor(255, 217, 179), QColor(0, 0, 255),
+        {"Antenna",
+         257,
+         Field::Antenna,
+         QColor(255, 217, 179),
+         QColor(0, 0, 255),
          {{252, "Půlvlnový dipol"}, {254, "Koaxiální kabel"}}},
     };
     return cases;
@@ -63,6 +90,11 @@ protected:
         auto* label = panel->findChild<QLabel*>(QStringLiteral("ctl%1").arg(id));
         EXPECT_NE(label, nullptr) << id;
         return label;
+    }
+    // Opens the panel of a field with its menu command.
+    QWidget* OpenField(int menuId) {
+        window->RunCommand(menuId);
+        return OpenPanel();
     }
     // Counts the forms created in the client area from now on.
     int CountFormsOpenedBy(const std::function<void()>& action) {
@@ -86,12 +118,12 @@ class PanelContentsTest : public TopicPanelTest, public ::testing::WithParamInte
 
 TEST_P(PanelContentsTest, LabelsTextsColoursAndFonts) {
     const PanelCase& c = GetParam();
-    QWidget* panel = CreateTopicPanel(c.field);
+    QWidget* panel = OpenField(c.menuId);
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(panel->parentWidget(), &client());
-    EXPECT_EQ(panel->geometry(), QRect(0, 43, 170, 541 - 60));
+    EXPECT_EQ(panel->geometry(), QRect(0, 43, 170, client().height() - 60));
     EXPECT_TRUE(panel->isVisible());
-    EXPECT_EQ(Registry().panels[static_cast<std::size_t>(c.field)], panel);
+    EXPECT_EQ(window->State().panel->field, c.field);
 
     const auto labels = panel->findChildren<QLabel*>();
     ASSERT_EQ(labels.size(), qsizetype(c.labels.size()));
@@ -107,7 +139,8 @@ TEST_P(PanelContentsTest, LabelsTextsColoursAndFonts) {
         EXPECT_EQ(label->palette().color(QPalette::Window), c.background) << row.id;
         EXPECT_TRUE(label->autoFillBackground()) << row.id;
         EXPECT_EQ(label->cursor().shape(), StaticControlCursor().shape()) << row.id;
-        EXPECT_GE(label->height(), label->fontMetrics().height()) << row.id << " shows accents and descenders";
+        EXPECT_GE(label->height(), label->fontMetrics().height())
+            << row.id << " shows accents and descenders";
         const QFont font = label->font();
         if (row.id == 203) {
             EXPECT_FALSE(font.underline());
@@ -126,12 +159,15 @@ TEST_P(PanelContentsTest, LabelsTextsColoursAndFonts) {
     EXPECT_EQ(client, panel->rect().adjusted(4, 4, -4, -4));
     const QImage image = panel->grab().toImage();
     EXPECT_EQ(image.pixel(0, image.height() / 2), panel->palette().color(QPalette::Midlight).rgb());
-    EXPECT_EQ(image.pixel(image.width() - 1, image.height() / 2), panel->palette().color(QPalette::Shadow).rgb());
-    EXPECT_EQ(image.pixel(image.width() / 2, image.height() - 1), panel->palette().color(QPalette::Shadow).rgb());
+    EXPECT_EQ(image.pixel(image.width() - 1, image.height() / 2),
+              panel->palette().color(QPalette::Shadow).rgb());
+    EXPECT_EQ(image.pixel(image.width() / 2, image.height() - 1),
+              panel->palette().color(QPalette::Shadow).rgb());
     for (const LabelRow& row : c.labels) {
         const QRect label = Label(panel, row.id)->geometry().translated(client.topLeft());
         EXPECT_TRUE(client.contains(label.topLeft())) << row.id;
-        EXPECT_EQ(image.pixelColor(label.left(), label.top() + 1), c.background) << row.id << " is drawn inside the frame";
+        EXPECT_EQ(image.pixelColor(label.left(), label.top() + 1), c.background)
+            << row.id << " is drawn inside the frame";
     }
     if (c.field != Field::Electrical) {
         // The whole client area stands in the panel's background colour: below the last label,
@@ -145,8 +181,8 @@ INSTANTIATE_TEST_SUITE_P(AllFields, PanelContentsTest, ::testing::ValuesIn(Panel
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TopicPanelTest, ElectricalGradientRepeatsEvery512Rows) {
-    ResizeClient(564, 700);
-    QWidget* panel = CreateTopicPanel(Field::Electrical);
+    window->resize(window->width(), window->height() - client().height() + 700);
+    QWidget* panel = OpenField(command::kElectrical);
     ASSERT_EQ(panel->height(), 640);
     const QImage image = panel->grab().toImage();
     image.save(testing_support::ScreenshotFolder() + QStringLiteral("/electrical_panel.png"));
@@ -176,64 +212,56 @@ TEST_F(TopicPanelTest, ElectricalGradientRepeatsEvery512Rows) {
     EXPECT_EQ(image.pixelColor(160, client.y() + Label(panel, 169)->y() + 1), QColor(255, 0, 0));
 }
 
-TEST(GradientRed, WrapsAtTheLowByte) {
-    struct Row {
-        int y, red;
-    };
-    for (const Row row : {Row{0, 255}, Row{1, 255}, Row{2, 254}, Row{3, 254}, Row{100, 205}, Row{509, 1}, Row{510, 0},
-                          Row{511, 0}, Row{512, 255}, Row{514, 254}, Row{1023, 0}, Row{1024, 255}})
-        EXPECT_EQ(GradientRed(row.y), row.red) << "row " << row.y;
-}
-
 TEST_F(TopicPanelTest, LabelClickReplacesTheOpenForm) {
-    QWidget* panel = CreateTopicPanel(Field::Electrical);
-    QPointer<QWidget> current = OpenForm(*FindForm("current"));
+    QWidget* panel = OpenPanel();
+    QPointer<QWidget> current = FormOf("current");
+    ASSERT_FALSE(current.isNull());
     current->findChild<QLineEdit*>("ctl107")->setText("12");
     QTest::mouseClick(Label(panel, 198), Qt::LeftButton);
     EXPECT_TRUE(current.isNull());
-    QWidget* voltage = Registry().forms[FormSlot(*FindForm("voltage"))];
+    QWidget* voltage = FormOf("voltage");
     ASSERT_NE(voltage, nullptr);
     EXPECT_TRUE(voltage->isVisible());
-    EXPECT_EQ(Registry().activeCalculator, voltage);
-    EXPECT_EQ(voltage->geometry(), QRect(190, 43, 564 - 190, 541 - 60));
+    EXPECT_EQ(ActiveForm(), voltage);
+    EXPECT_EQ(voltage->geometry(), QRect(190, 43, client().width() - 190, client().height() - 60));
+    EXPECT_EQ(OpenPanel(), panel) << "the panel stays";
 }
 
 TEST_F(TopicPanelTest, ClickingTheOpenTopicGivesAFreshForm) {
-    QWidget* panel = CreateTopicPanel(Field::Electrical);
-    QPointer<QWidget> first = OpenForm(*FindForm("current"));
+    QWidget* panel = OpenPanel();
+    QPointer<QWidget> first = FormOf("current");
     first->findChild<QLineEdit*>("ctl107")->setText("12");
     QTest::mouseClick(Label(panel, 150), Qt::LeftButton);
     EXPECT_TRUE(first.isNull());
-    QWidget* fresh = Registry().forms[FormSlot(*FindForm("current"))];
+    QWidget* fresh = FormOf("current");
     ASSERT_NE(fresh, nullptr);
     EXPECT_EQ(fresh->findChild<QLineEdit*>("ctl107")->text(), "");
 }
 
 TEST_F(TopicPanelTest, DoubleClickOpensTheFormTwice) {
-    QWidget* panel = CreateTopicPanel(Field::Electrical);
-    QLabel* label = Label(panel, 199);
+    QLabel* label = Label(OpenPanel(), 199);
     // A double click arrives as a press and release, then the double-click press and a release.
     QPointer<QWidget> afterFirstClick;
     const int opened = CountFormsOpenedBy([&] {
         QTest::mouseClick(label, Qt::LeftButton);
-        afterFirstClick = Registry().forms[FormSlot(*FindForm("resistance"))];
+        afterFirstClick = FormOf("resistance");
         QTest::mouseDClick(label, Qt::LeftButton);
         QTest::mouseRelease(label, Qt::LeftButton);
     });
     EXPECT_EQ(opened, 2);
     EXPECT_TRUE(afterFirstClick.isNull()) << "the second form replaces the first";
-    EXPECT_NE(Registry().forms[FormSlot(*FindForm("resistance"))], nullptr);
+    EXPECT_NE(FormOf("resistance"), nullptr);
 }
 
 TEST_F(TopicPanelTest, OtherMouseButtonsDoNothing) {
-    QWidget* panel = CreateTopicPanel(Field::Electrical);
-    const int opened = CountFormsOpenedBy([&] { QTest::mouseClick(Label(panel, 150), Qt::RightButton); });
+    const int opened =
+        CountFormsOpenedBy([&] { QTest::mouseClick(Label(OpenPanel(), 150), Qt::RightButton); });
     EXPECT_EQ(opened, 0);
 }
 
 TEST_F(TopicPanelTest, LinkLabelsOpenTheirAddressesAndLeaveTheFormAlone) {
-    QWidget* panel = CreateTopicPanel(Field::Electrical);
-    QPointer<QWidget> form = OpenForm(*FindForm("current"));
+    QWidget* panel = OpenPanel();
+    QPointer<QWidget> form = FormOf("current");
     form->findChild<QLineEdit*>("ctl107")->setText("12");
     QTest::mouseClick(Label(panel, 202), Qt::LeftButton);
     QTest::mouseClick(Label(panel, 203), Qt::LeftButton);
@@ -244,95 +272,6 @@ TEST_F(TopicPanelTest, LinkLabelsOpenTheirAddressesAndLeaveTheFormAlone) {
     EXPECT_EQ(urls_.urls[2], QUrl(QString::fromUtf8(config::kAuthorMailUrl)));
     ASSERT_FALSE(form.isNull());
     EXPECT_EQ(form->findChild<QLineEdit*>("ctl107")->text(), "12");
-}
-
-// Forms made up for the labels whose forms a test asks for, so that what a click does can be
-// seen whatever forms the catalogue holds.
-class LabelActionTest : public TopicPanelTest {
-protected:
-    void SetUp() override {
-        TopicPanelTest::SetUp();
-        stand_in_ = *FindForm("current");
-        stand_in_.slug = "stand-in";
-        SetFormLookup([this](Field field, std::string_view title) -> const FormDefinition* {
-            asked_.emplace_back(field, std::string(title));
-            return missing_ ? nullptr : &stand_in_;
-        });
-    }
-    FormDefinition stand_in_;
-    bool missing_ = false;
-    std::vector<std::pair<Field, std::string>> asked_;
-};
-
-struct LabelActionCase {
-    const char* name;
-    Field field;
-    int label;
-    const char* formTitle;
-    int helpBitmapId;  // after the click; the test stores 77 before it
-
-    friend void PrintTo(const LabelActionCase& c, std::ostream* os) { *os << c.name; }
-};
-
-class LabelOpensTest : public LabelActionTest, public ::testing::WithParamInterface<LabelActionCase> {};
-
-TEST_P(LabelOpensTest, OpensTheFormOfItsTitleAndStoresItsHelpPicture) {
-    const LabelActionCase& c = GetParam();
-    QWidget* panel = CreateTopicPanel(c.field);
-    QPointer<QWidget> before = OpenForm(*FindForm("voltage"));
-    Registry().helpBitmapId = 77;
-    QTest::mouseClick(Label(panel, c.label), Qt::LeftButton);
-    ASSERT_EQ(asked_.size(), 1u);
-    EXPECT_EQ(asked_[0].first, c.field);
-    EXPECT_EQ(asked_[0].second, c.formTitle);
-    EXPECT_EQ(Registry().helpBitmapId, c.helpBitmapId);
-    EXPECT_TRUE(before.isNull());
-    ASSERT_NE(Registry().activeCalculator, nullptr);
-    EXPECT_EQ(Registry().activeCalculator->objectName(), "form_stand-in");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Labels, LabelOpensTest,
-    ::testing::Values(LabelActionCase{"Coil", Field::Electrical, 151, "Cívka v obvodě střídavého proudu", 77},
-                      LabelActionCase{"ActivePower", Field::Electrical, 161, "Činný výkon spotř.s induk.odporem", 77},
-                      LabelActionCase{"Wall", Field::Thermal, 207, "Tepelný odpor stěny", 77},
-                      LabelActionCase{"Gravitation", Field::Mechanics, 214, "Newtonův gravitační zákon", 2000},
-                      LabelActionCase{"Acceleration", Field::Mechanics, 229, "Gravitační zrychleni", 234},
-                      LabelActionCase{"FreeFall", Field::Mechanics, 235, "Volný pád", 2001},
-                      LabelActionCase{"Lens", Field::Optics, 299, "Optická mohutnost čočky(dioptrie)", 77},
-                      LabelActionCase{"Drag", Field::GasesAndLiquids, 248, "Aerodynamiká odporová síla", 77},
-                      LabelActionCase{"Buoyancy", Field::GasesAndLiquids, 246, "Archimédův zákon", 77},
-                      LabelActionCase{"Mixing", Field::GasesAndLiquids, 258, "Roztoky kapalin", 77},
-                      LabelActionCase{"Dipole", Field::Antenna, 252, "Půlvlnový dipól", 77},
-                      LabelActionCase{"Coax", Field::Antenna, 254, "Délka koaxiálního kabelu", 77}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(LabelActionTest, AMissingFormLeavesEverythingAsItWas) {
-    missing_ = true;
-    QWidget* panel = CreateTopicPanel(Field::Mechanics);
-    QPointer<QWidget> before = OpenForm(*FindForm("voltage"));
-    Registry().helpBitmapId = 77;
-    QTest::mouseClick(Label(panel, 214), Qt::LeftButton);
-    EXPECT_EQ(asked_.size(), 1u);
-    EXPECT_FALSE(before.isNull());
-    EXPECT_EQ(Registry().helpBitmapId, 77);
-}
-
-TEST(FormLookup, FindsCatalogueFormsByFieldAndTitle) {
-    EXPECT_EQ(LookupForm(Field::Electrical, "Proud"), FindForm("current"));
-    EXPECT_EQ(LookupForm(Field::Electrical, "Odpor"), FindForm("resistance"));
-    EXPECT_EQ(LookupForm(Field::Thermal, "Proud"), nullptr);
-    EXPECT_EQ(LookupForm(Field::Electrical, "proud"), nullptr);
-}
-
-// Every form of the catalogue is reached from exactly one label of its field's panel.
-TEST(PanelData, EveryCatalogueFormHasOneLabel) {
-    for (const FormDefinition* form : Catalogue()) {
-        int labels = 0;
-        for (const PanelLabel& label : PanelFor(form->field).labels)
-            if (label.action == LabelAction::OpenForm && label.target == form->title) ++labels;
-        EXPECT_EQ(labels, 1) << form->slug;
-    }
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "help_window.h"
 
+#include <windows.h>
+// The common controls need the window system's types first.
 #include <commctrl.h>
 
 #include "dialog_builder.h"

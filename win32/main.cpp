@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // kalvora.exe: the program's entry and its one message loop.
+#include <windows.h>
+// The common controls need the window system's types first.
 #include <commctrl.h>
 #include <objbase.h>
-#include <windows.h>
 
 #include "main_window.h"
 #include "services.h"

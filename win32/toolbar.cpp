@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "toolbar.h"
 
+#include <windows.h>
+// The common controls need the window system's types first.
 #include <commctrl.h>
 
 #include <array>

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "window_templates.h"
 
+#include <windows.h>
+// The common controls need the window system's types first.
 #include <commctrl.h>
 
 #include "model/shell_data.h"

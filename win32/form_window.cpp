@@ -194,19 +194,29 @@ FormWindow CreateFormWindow(int slot, const FormInstance& form) {
     // The dialog manager creates the controls in template order, one after another.
     for (HWND child = GetWindow(window.window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         window.controls.push_back(child);
+    // The template gave every control its first text.
+    for (const ControlDefinition& control : form.definition->dialog.controls)
+        window.written.push_back({std::string(form.definition->InitialText(control)), {}});
     return window;
 }
 
-void SyncFormControls(const FormWindow& window, const FormInstance& form) {
+void SyncFormControls(FormWindow& window, const FormInstance& form) {
     const auto& definitions = form.definition->dialog.controls;
-    for (std::size_t i = 0; i < definitions.size() && i < window.controls.size() && i < form.controls.size();
-         ++i) {
+    window.written.resize(definitions.size());
+    for (std::size_t i = 0; i < definitions.size() && i < window.controls.size() && i < form.controls.size(); ++i) {
         HWND control = window.controls[i];
         const ControlState& state = form.controls[i];
+        ControlState& written = window.written[i];
         if (definitions[i].kind == ControlKind::Picture) continue;  // its text names its bitmap
-        if (definitions[i].kind == ControlKind::ComboBox) SyncItems(control, state.items);
-        const std::wstring text = Widen(state.text);
-        if (WindowText(control) != text) SetWindowTextW(control, text.c_str());
+        if (definitions[i].kind == ControlKind::ComboBox && state.items != written.items) {
+            SyncItems(control, state.items);
+            written.items = state.items;
+        }
+        if (state.text != written.text) {
+            const std::wstring text = Widen(state.text);
+            if (WindowText(control) != text) SetWindowTextW(control, text.c_str());
+            written.text = state.text;
+        }
     }
 }
 

@@ -12,8 +12,8 @@ namespace kalvora::win32 {
 
 // Creates the form of `slot` at its creation place in the main window's client area.
 FormWindow CreateFormWindow(int slot, const FormInstance& form);
-// Writes the texts and list items of the model's state where the window shows something else.
-void SyncFormControls(const FormWindow& window, const FormInstance& form);
+// Writes the texts and list items of the model's state that changed since they were last written.
+void SyncFormControls(FormWindow& window, const FormInstance& form);
 // Puts the form where a newly created form stands (from y 43, client height less 60).
 void PlaceAtCreation(HWND form);
 

@@ -28,6 +28,9 @@ struct FormWindow {
     HWND window = nullptr;
     int serial = 0;
     std::vector<HWND> controls;  // one per template control, in template order
+    // What the view last wrote into each control from the model: a control is written again only
+    // when the model's text changes, so that nothing the user typed is ever overwritten.
+    std::vector<ControlState> written;
 };
 
 struct View {

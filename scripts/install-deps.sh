@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
 # Installs what building and running Kalvora needs on Debian 12 (with --tests also what the
-# tests, the sanitizer, fuzzing, cross and packaging checks need); installs nothing already there.
+# tests, the sanitizer, fuzzing, cross and packaging checks need; with --windows what the Windows
+# build, its packages and its tests under Wine need); installs nothing already there.
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-translations-l10n libgl1-mesa-dev
   xvfb xauth fonts-liberation2 fonts-dejavu-core
 )
-if [ "${1:-}" = "--tests" ]; then
+if [ "${1:-}" = "--windows" ]; then
+  packages=(
+    cmake ninja-build python3 g++-mingw-w64-x86-64 googletest nsis
+    wine wine64 xvfb xauth imagemagick fonts-liberation2 fonts-dejavu-core
+  )
+elif [ "${1:-}" = "--tests" ]; then
   packages+=(
     libgtest-dev libgmock-dev libbenchmark-dev locales
     clang-14 libclang-rt-14-dev g++-mingw-w64-x86-64

@@ -203,7 +203,8 @@ FormWindow CreateFormWindow(int slot, const FormInstance& form) {
 void SyncFormControls(FormWindow& window, const FormInstance& form) {
     const auto& definitions = form.definition->dialog.controls;
     window.written.resize(definitions.size());
-    for (std::size_t i = 0; i < definitions.size() && i < window.controls.size() && i < form.controls.size(); ++i) {
+    for (std::size_t i = 0; i < definitions.size() && i < window.controls.size() && i < form.controls.size();
+         ++i) {
         HWND control = window.controls[i];
         const ControlState& state = form.controls[i];
         ControlState& written = window.written[i];

@@ -80,7 +80,8 @@ INSTANTIATE_TEST_SUITE_P(WhateverIsOpen, CloseQuestion,
                                          CloseCase{"EndWithHelpWindow", Ask::EndMenu, Open::HelpWindow},
                                          CloseCase{"CloseWithHelpWindow", Ask::CloseBox, Open::HelpWindow},
                                          CloseCase{"EndWithHelpTextBox", Ask::EndMenu, Open::HelpTextBox},
-                                         CloseCase{"EndWithMixingMessage", Ask::EndMenu, Open::MixingMessage}),
+                                         CloseCase{"EndWithMixingMessage", Ask::EndMenu,
+                                                   Open::MixingMessage}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CloseQuestion, NeChangesNothing) {

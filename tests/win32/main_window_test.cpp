@@ -27,7 +27,8 @@ std::vector<int> StatusPartEdges(const RunningProgram& program, HWND status) {
 
 std::wstring StatusPartText(const RunningProgram& program, HWND status, int part) {
     std::vector<wchar_t> text(256);
-    RemoteCall(program.ProcessId(), status, SB_GETTEXTW, WPARAM(part), text.data(), text.size() * sizeof(wchar_t));
+    RemoteCall(program.ProcessId(), status, SB_GETTEXTW, WPARAM(part), text.data(),
+               text.size() * sizeof(wchar_t));
     return text.data();
 }
 
@@ -82,7 +83,8 @@ TEST(MainWindow, ToolbarHasElevenButtonsAndThreeSeparators) {
     HWND toolbar = GetDlgItem(program.MainWindow(), 179);
     ASSERT_NE(toolbar, nullptr);
     EXPECT_EQ(SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0), 14);
-    for (int id = 1600; id <= 1610; ++id) EXPECT_NE(SendMessageW(toolbar, TB_COMMANDTOINDEX, id, 0), -1) << id;
+    for (int id = 1600; id <= 1610; ++id)
+        EXPECT_NE(SendMessageW(toolbar, TB_COMMANDTOINDEX, id, 0), -1) << id;
     EXPECT_EQ(SendMessageW(toolbar, TB_COMMANDTOINDEX, 1606, 0), 7);
     EXPECT_EQ(SendMessageW(toolbar, TB_COMMANDTOINDEX, 1608, 0), 10);
     EXPECT_EQ(SendMessageW(toolbar, TB_COMMANDTOINDEX, 1610, 0), 13);
@@ -111,13 +113,14 @@ TEST_P(Fields, MenuAndButtonOpenThePanelAndItsFirstForm) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(SixFields, Fields,
-                         testing::Values(FieldCase{209, 1600, L"Elektro", L"Proud"},
-                                         FieldCase{177, 1601, L"Termo", L"Tepelný odpor stěny"},
-                                         FieldCase{211, 1602, L"Mechanika", L"Newtonův gravitační zákon"},
-                                         FieldCase{223, 1603, L"Optika", L"Optická mohutnost čočky(dioptrie)"},
-                                         FieldCase{237, 1604, L"Mechanika plynů a kapalin", L"Aerodynamiká odporová síla"},
-                                         FieldCase{257, 1605, L"Anténa", L"Půlvlnový dipól"}));
+INSTANTIATE_TEST_SUITE_P(
+    SixFields, Fields,
+    testing::Values(FieldCase{209, 1600, L"Elektro", L"Proud"},
+                    FieldCase{177, 1601, L"Termo", L"Tepelný odpor stěny"},
+                    FieldCase{211, 1602, L"Mechanika", L"Newtonův gravitační zákon"},
+                    FieldCase{223, 1603, L"Optika", L"Optická mohutnost čočky(dioptrie)"},
+                    FieldCase{237, 1604, L"Mechanika plynů a kapalin", L"Aerodynamiká odporová síla"},
+                    FieldCase{257, 1605, L"Anténa", L"Půlvlnový dipól"}));
 
 TEST(Switching, LabelReplacesTheFormAndDoubleClickOpensItTwice) {
     RunningProgram program;

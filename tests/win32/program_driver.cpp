@@ -181,12 +181,14 @@ void RunningProgram::Key(HWND window, WORD virtualKey) const {
     PostMessageW(window, WM_KEYUP, virtualKey, 0xC0000001);
 }
 
-std::optional<Box> RunningProgram::WaitForBox(const std::wstring& caption, std::chrono::milliseconds timeout) const {
+std::optional<Box> RunningProgram::WaitForBox(const std::wstring& caption,
+                                              std::chrono::milliseconds timeout) const {
     std::optional<Box> found;
     WaitFor(
         [&] {
             for (HWND window : TopLevelWindows(process_.dwProcessId)) {
-                if (ClassOf(window) != L"#32770" || TextOf(window) != caption || GetDlgItem(window, kHelpPicture))
+                if (ClassOf(window) != L"#32770" || TextOf(window) != caption ||
+                    GetDlgItem(window, kHelpPicture))
                     continue;
                 Box box{window, caption, TextOf(GetDlgItem(window, 0xFFFF)), GetWindow(window, GW_OWNER), {}};
                 for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
@@ -201,7 +203,8 @@ std::optional<Box> RunningProgram::WaitForBox(const std::wstring& caption, std::
 }
 
 void RunningProgram::Answer(const Box& box, int buttonId) const {
-    PostMessageW(box.window, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), LPARAM(GetDlgItem(box.window, buttonId)));
+    PostMessageW(box.window, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
+                 LPARAM(GetDlgItem(box.window, buttonId)));
 }
 
 std::optional<DWORD> RunningProgram::WaitForExit(std::chrono::milliseconds timeout) {
@@ -215,7 +218,8 @@ bool RunningProgram::Running() const {
     return WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
 }
 
-LRESULT RemoteCall(DWORD processId, HWND window, UINT message, WPARAM wParam, void* buffer, std::size_t size) {
+LRESULT RemoteCall(DWORD processId, HWND window, UINT message, WPARAM wParam, void* buffer,
+                   std::size_t size) {
     HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
     if (!process) return 0;
     void* remote = VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
@@ -240,7 +244,8 @@ bool SaveScreenshot(HWND window, const std::wstring& path) {
     BITMAPINFOHEADER header{sizeof header, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
     const int stride = (width * 3 + 3) & ~3;
     std::vector<char> pixels(std::size_t(stride) * std::size_t(height));
-    GetDIBits(memory, picture, 0, UINT(height), pixels.data(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
+    GetDIBits(memory, picture, 0, UINT(height), pixels.data(), reinterpret_cast<BITMAPINFO*>(&header),
+              DIB_RGB_COLORS);
     DeleteObject(picture);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);

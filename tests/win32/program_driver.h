@@ -74,7 +74,8 @@ public:
     void Key(HWND window, WORD virtualKey) const;
 
     // The message box of this program with this caption, waiting for it.
-    std::optional<Box> WaitForBox(const std::wstring& caption, std::chrono::milliseconds timeout = 5000ms) const;
+    std::optional<Box> WaitForBox(const std::wstring& caption,
+                                  std::chrono::milliseconds timeout = 5000ms) const;
     void Answer(const Box& box, int buttonId) const;
 
     // Waits for the process to end; its exit status, or nothing when it still runs.

@@ -30,7 +30,8 @@ void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
 std::string Bitmap(int width, int height) {
     const int stride = (width * 3 + 3) & ~3;
     BITMAPINFOHEADER info{sizeof info, width, height, 1, 24, BI_RGB, DWORD(stride * height), 0, 0, 0, 0};
-    BITMAPFILEHEADER file{0x4D42, DWORD(sizeof file + sizeof info + info.biSizeImage), 0, 0, sizeof file + sizeof info};
+    BITMAPFILEHEADER file{0x4D42, DWORD(sizeof file + sizeof info + info.biSizeImage), 0, 0,
+                          sizeof file + sizeof info};
     std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
     bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
     bytes.append(std::size_t(stride * height), '\x40');
@@ -50,7 +51,8 @@ struct StripCase {
 class BadStripInWorkingFolder : public testing::TestWithParam<StripCase> {};
 
 TEST_P(BadStripInWorkingFolder, IsPassedOverForTheProgramsOwn) {
-    const std::wstring folder = TempFolder(std::wstring(GetParam().name, GetParam().name + strlen(GetParam().name)).c_str());
+    const std::wstring folder =
+        TempFolder(std::wstring(GetParam().name, GetParam().name + strlen(GetParam().name)).c_str());
     WriteFileBytes(folder + L"\\toolbar508.bmp", GetParam().bytes);
     RunningProgram program(folder);
     ASSERT_NE(program.WaitForChild(L"Proud"), nullptr);

@@ -3,7 +3,6 @@
 #include <windows.h>
 // The common controls need the window system's types first.
 #include <commctrl.h>
-#include <objbase.h>
 
 #include "main_window.h"
 #include "services.h"
@@ -16,8 +15,6 @@ using namespace kalvora::win32;
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     View& view = TheView();
     view.instance = instance;
-    // The shell's handlers of addresses may rely on COM.
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     INITCOMMONCONTROLSEX controls{sizeof controls, 0xFF};
     if (!InitCommonControlsEx(&controls) || !RegisterMainClass(instance)) return 0;
 
@@ -43,6 +40,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-    CoUninitialize();
     return int(message.wParam);
 }

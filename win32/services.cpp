@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "services.h"
 
-#include <shellapi.h>
+#include <objbase.h>
 
 #include "model/shell_data.h"
 #include "wide_text.h"
@@ -22,6 +22,24 @@ std::wstring ProgramFolder() {
     return path.substr(0, path.find_last_of(L"\\/") + 1);
 }
 
+// The shell's functions, loaded on first use: shell32 and COM cost start-up time the program
+// needs only when the user opens an address, a page or the About box.
+template <typename Function>
+Function Shell(const char* name) {
+    static HMODULE shell = [] {
+        // Handlers of addresses may rely on COM.
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+        return LoadLibraryW(L"shell32.dll");
+    }();
+    return shell ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(shell, name))) : nullptr;
+}
+
+void ShellOpen(const std::wstring& target, int show) {
+    using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
+    if (auto execute = Shell<ShellExecuteFunction>("ShellExecuteW"))
+        execute(nullptr, L"open", target.c_str(), nullptr, nullptr, show);
+}
+
 bool FileExists(const std::wstring& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -38,8 +56,7 @@ std::optional<MemoryFigures> ReadMemory() {
 
 void OpenAddress(std::string_view address, bool maximised) {
     // What the default browser or mail program does with it is theirs; a failure is not reported.
-    ShellExecuteW(nullptr, L"open", Widen(address).c_str(), nullptr, nullptr,
-                  maximised ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+    ShellOpen(Widen(address), maximised ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
 }
 
 std::vector<std::wstring> DeliveredFileCandidates(std::wstring_view fileName) {
@@ -56,7 +73,7 @@ std::wstring FindDeliveredFile(std::wstring_view fileName) {
 
 void OpenHelpPage() {
     const std::wstring page = FindDeliveredFile(Widen(text::kHelpPageFileName));
-    if (!page.empty()) ShellExecuteW(nullptr, L"open", page.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
+    if (!page.empty()) ShellOpen(page, SW_SHOWMAXIMIZED);
 }
 
 void StartSystemProgram(const wchar_t* fileName) {
@@ -79,7 +96,9 @@ void StartSystemProgram(const wchar_t* fileName) {
 
 void ShowAbout(HWND owner) {
     HICON icon = HICON(GetClassLongPtrW(owner, GCLP_HICON));
-    ShellAboutW(owner, Widen(text::kProgramTitle).c_str(), Widen(text::kAboutCredit).c_str(), icon);
+    using ShellAboutFunction = int(WINAPI*)(HWND, LPCWSTR, LPCWSTR, HICON);
+    if (auto about = Shell<ShellAboutFunction>("ShellAboutW"))
+        about(owner, Widen(text::kProgramTitle).c_str(), Widen(text::kAboutCredit).c_str(), icon);
 }
 
 }  // namespace kalvora::win32

@@ -2,6 +2,7 @@
 #include "form_window.h"
 
 #include "dialog_builder.h"
+#include "model/result_caption.h"
 #include "wide_text.h"
 #include "window_templates.h"
 
@@ -194,6 +195,17 @@ FormWindow CreateFormWindow(int slot, const FormInstance& form) {
     // The dialog manager creates the controls in template order, one after another.
     for (HWND child = GetWindow(window.window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         window.controls.push_back(child);
+    // A screen reader names an edit by the static just before it: each result follows its caption.
+    const auto& controls = form.definition->dialog.controls;
+    for (int resultId : form.definition->resultIds) {
+        const ControlDefinition* result = form.definition->dialog.Find(resultId);
+        const ControlDefinition* caption = result ? ResultCaption(*form.definition, *result) : nullptr;
+        if (!caption) continue;
+        const auto index = [&](const ControlDefinition* c) { return std::size_t(c - controls.data()); };
+        if (index(result) < window.controls.size() && index(caption) < window.controls.size())
+            SetWindowPos(window.controls[index(result)], window.controls[index(caption)], 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
     // The template gave every control its first text.
     for (const ControlDefinition& control : form.definition->dialog.controls)
         window.written.push_back({std::string(form.definition->InitialText(control)), {}});

@@ -195,14 +195,26 @@ TEST(Results, LongResultShowsItsBeginningAndCopiesWhole) {
 // A screen reader names an edit by the label just before it and reads its text as the value: each
 // result field follows its caption and holds the whole result, and the status bar shows texts.
 TEST(Results, NamedByTheCaptionBeforeThem) {
+    struct Named {
+        int fieldCommand, label;
+        const wchar_t* title;
+        int result;
+        const wchar_t* caption;
+    };
+    const Named cases[] = {
+        {1600, 150, L"Proud", 111, L"Proud I (Amper) ="},
+        {1604, 246, L"Archimédův zákon", 250, L"Zdánlivá tíha nadnášeného tělesa(kg) ="},
+        {1604, 258, L"Roztoky kapalin", 1200,
+         L"Množství přidaných litrů pro vznik roztoku určených vlastností:"},
+        {1604, 258, L"Roztoky kapalin", 1205, L"Celkový objem roztoku:"},
+    };
     RunningProgram program;
-    HWND form = program.OpenTopic(1604, 246, L"Archimédův zákon");
-    ASSERT_NE(form, nullptr);
-    for (const auto& [result, caption] : {std::pair{111, L"Vztlaková síla (N) ="},
-                                          std::pair{250, L"Zdánlivá tíha nadnášeného tělesa(kg) ="}}) {
-        HWND field = Control(form, result);
+    for (const Named& c : cases) {
+        HWND form = program.OpenTopic(c.fieldCommand, c.label, c.title);
+        ASSERT_NE(form, nullptr);
+        HWND field = Control(form, c.result);
         EXPECT_EQ(ClassOf(field), L"Edit");
-        EXPECT_EQ(TextOf(GetWindow(field, GW_HWNDPREV)), caption) << result;
+        EXPECT_EQ(TextOf(GetWindow(field, GW_HWNDPREV)), c.caption) << c.result;
     }
 }
 

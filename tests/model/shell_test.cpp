@@ -2,7 +2,7 @@
 // The main window's commands, the close question and the memory texts.
 #include <gtest/gtest.h>
 
-#include "model/addresses.h"
+#include "config/contact_addresses.h"
 #include "model/shell_data.h"
 #include "tests/model/program_fixture.h"
 
@@ -35,7 +35,7 @@ TEST_F(ProgramTest, MailToMeWritesToTheAuthor) {
     program.Command(command::kMail);
     const std::vector<Effect> effects = program.TakeEffects();
     ASSERT_FALSE(effects.empty());
-    EXPECT_EQ(effects[0].address, "mailto:" + std::string(address::kAuthorMail));
+    EXPECT_EQ(effects[0].address, "mailto:" + std::string(config::kAuthorMail));
     EXPECT_FALSE(effects[0].maximised);
 }
 

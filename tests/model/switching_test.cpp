@@ -224,3 +224,21 @@ TEST_F(ProgramTest, EventsForAnEmptySlotAreIgnored) {
 
 }  // namespace
 }  // namespace kalvora::testing
+
+namespace kalvora::testing {
+namespace {
+
+TEST(TopicShortcutTest, TopicsInPanelOrderGetOneToNineThenZeroAndLinksNone) {
+    const PanelData& electrical = PanelFor(Field::Electrical);
+    std::vector<std::optional<int>> digits;
+    for (std::size_t i = 0; i < electrical.labels.size(); ++i)
+        digits.push_back(TopicShortcutDigit(electrical, i));
+    const std::vector<std::optional<int>> expected{
+        1, 2, 3, 4, 5, 6, 7, 8, 9, 0, std::nullopt, std::nullopt, std::nullopt, std::nullopt};
+    EXPECT_EQ(digits, expected);
+    EXPECT_EQ(TopicShortcutDigit(PanelFor(Field::Antenna), 1), 2);
+    EXPECT_EQ(TopicShortcutDigit(PanelFor(Field::Antenna), 2), std::nullopt);
+}
+
+}  // namespace
+}  // namespace kalvora::testing

@@ -18,7 +18,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof controls, 0xFF};
     if (!InitCommonControlsEx(&controls) || !RegisterMainClass(instance)) return 0;
 
-    HBITMAP strip = LoadToolbarStrip(instance, ToolbarStripCandidates());
+    HBITMAP strip = LoadToolbarStrip(ToolbarStripCandidates());
     StartInfo start;
     start.screenWidth = GetSystemMetrics(SM_CXSCREEN);
     start.memory = ReadMemory();

@@ -5,6 +5,7 @@
 // The common controls need the window system's types first.
 #include <commctrl.h>
 
+#include <optional>
 #include <vector>
 
 #include "model/panel_data.h"
@@ -17,11 +18,11 @@
 namespace kalvora::win32 {
 namespace {
 
-// Commands of the topics menu: the item of label L is kTopicItem + L; Ctrl+1 .. Ctrl+0 send
-// kTopicKey + 0 .. 9 for the panel's first ten topics.
+// Commands of the topics menu: the item of label L is kTopicItem + L; Ctrl+digit sends
+// kTopicKey + digit, for the topic with that shortcut digit.
 constexpr int kTopicItem = 41000;
 constexpr int kTopicKey = 42000;
-constexpr int kTopicKeyCount = 10;
+constexpr int kDigitCount = 10;
 constexpr int kPartEdges[2] = {170, -1};
 
 int WindowHeight(HWND window) {
@@ -63,8 +64,8 @@ HMENU BuildMenu() {
 
 HACCEL BuildTopicKeys() {
     std::vector<ACCEL> keys;
-    for (int i = 0; i < kTopicKeyCount; ++i)
-        keys.push_back({FCONTROL | FVIRTKEY, WORD('0' + (i + 1) % kTopicKeyCount), WORD(kTopicKey + i)});
+    for (int digit = 0; digit < kDigitCount; ++digit)
+        keys.push_back({FCONTROL | FVIRTKEY, WORD('0' + digit), WORD(kTopicKey + digit)});
     return CreateAcceleratorTableW(keys.data(), int(keys.size()));
 }
 
@@ -73,10 +74,9 @@ int TopicLabel(int command) {
     const auto& panel = TheView().program.State().panel;
     if (!panel) return 0;
     const PanelData& data = PanelFor(panel->field);
-    if (command >= kTopicKey && command < kTopicKey + kTopicKeyCount) {
-        int topic = 0;
-        for (const PanelLabel& label : data.labels)
-            if (label.action == LabelAction::OpenForm && topic++ == command - kTopicKey) return label.id;
+    if (command >= kTopicKey && command < kTopicKey + kDigitCount) {
+        for (std::size_t i = 0; i < data.labels.size(); ++i)
+            if (TopicShortcutDigit(data, i) == command - kTopicKey) return data.labels[i].id;
         return 0;
     }
     for (const PanelLabel& label : data.labels)
@@ -201,9 +201,10 @@ void RebuildTopicsMenu() {
     while (GetMenuItemCount(view.topicsMenu) > 0) DeleteMenu(view.topicsMenu, 0, MF_BYPOSITION);
     const auto& panel = view.program.State().panel;
     if (panel) {
-        int topic = 0;
+        const PanelData& data = PanelFor(panel->field);
         bool linksStarted = false;
-        for (const PanelLabel& label : PanelFor(panel->field).labels) {
+        for (std::size_t i = 0; i < data.labels.size(); ++i) {
+            const PanelLabel& label = data.labels[i];
             if (label.action == LabelAction::OpenUrl && !linksStarted) {
                 AppendMenuW(view.topicsMenu, MF_SEPARATOR, 0, nullptr);
                 linksStarted = true;
@@ -212,8 +213,8 @@ void RebuildTopicsMenu() {
             std::wstring text;
             for (wchar_t c : Widen(label.text)) text += c == L'&' ? std::wstring(L"&&") : std::wstring(1, c);
             while (!text.empty() && text.back() == L' ') text.pop_back();
-            if (label.action == LabelAction::OpenForm && topic < kTopicKeyCount)
-                text += L"\tCtrl+" + std::to_wstring((++topic) % kTopicKeyCount);
+            if (const std::optional<int> digit = TopicShortcutDigit(data, i))
+                text += L"\tCtrl+" + std::to_wstring(*digit);
             AppendMenuW(view.topicsMenu, MF_STRING, UINT_PTR(kTopicItem + label.id), text.c_str());
         }
     }

@@ -6,8 +6,10 @@
 #include <commctrl.h>
 
 #include <array>
+#include <optional>
 
 #include "model/shell_data.h"
+#include "model/toolbar_strip.h"
 #include "services.h"
 #include "view.h"
 #include "wide_text.h"
@@ -45,20 +47,23 @@ std::vector<std::wstring> ToolbarStripCandidates() {
     return DeliveredFileCandidates(Widen(text::kToolbarFileName));
 }
 
-HBITMAP LoadToolbarStrip(HINSTANCE instance, const std::vector<std::wstring>& candidates) {
-    // Bitmap 196 is the strip the program was built with: a file must have its size.
-    HBITMAP reference =
-        HBITMAP(LoadImageW(instance, MAKEINTRESOURCEW(kToolbarStripId), IMAGE_BITMAP, 0, 0, 0));
-    const SIZE wanted = BitmapSize(reference);
-    DeleteObject(reference);
+HBITMAP LoadToolbarStrip(const std::vector<std::wstring>& candidates) {
+    std::vector<HBITMAP> loaded;
+    std::vector<std::optional<PictureSize>> sizes;
     for (const std::wstring& candidate : candidates) {
         HBITMAP strip = HBITMAP(LoadImageW(nullptr, candidate.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
-        if (!strip) continue;
+        loaded.push_back(strip);
+        if (!strip) {
+            sizes.emplace_back();
+            continue;
+        }
         const SIZE size = BitmapSize(strip);
-        if (size.cx == wanted.cx && size.cy == wanted.cy) return strip;
-        DeleteObject(strip);
+        sizes.push_back(PictureSize{size.cx, size.cy});
     }
-    return nullptr;
+    const std::optional<std::size_t> chosen = ChooseToolbarStrip(sizes);
+    for (std::size_t i = 0; i < loaded.size(); ++i)
+        if (loaded[i] && i != chosen) DeleteObject(loaded[i]);
+    return chosen ? loaded[*chosen] : nullptr;
 }
 
 HWND CreateToolbar(HWND mainWindow, HINSTANCE instance, HBITMAP strip) {

@@ -11,9 +11,9 @@ namespace kalvora::win32 {
 
 // Where the strip is looked for, in order: the current folder, then the program's folder.
 std::vector<std::wstring> ToolbarStripCandidates();
-// The first candidate that loads as a bitmap of the strip's size (that of bitmap resource 196);
-// null when none does. A file that exists but is damaged or of another size is passed over.
-HBITMAP LoadToolbarStrip(HINSTANCE instance, const std::vector<std::wstring>& candidates);
+// The strip the model's rule chooses among the candidates that load as bitmaps; null when none
+// is usable. A file that exists but is damaged or not shaped like a strip is passed over.
+HBITMAP LoadToolbarStrip(const std::vector<std::wstring>& candidates);
 // The toolbar (control 179) with its eleven buttons and three separators; without a strip the
 // buttons show their short texts.
 HWND CreateToolbar(HWND mainWindow, HINSTANCE instance, HBITMAP strip);

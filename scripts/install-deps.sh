@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building and running Kalvora needs on Debian 12 (with --tests also what the
-# tests, the sanitizer, fuzzing, cross and packaging checks need); installs nothing already there.
+# tests, the sanitizer, fuzzing, cross and packaging checks need; with --web what the browser
+# version's build and tests need); installs nothing already there.
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
@@ -13,6 +14,11 @@ if [ "${1:-}" = "--tests" ]; then
     clang-14 libclang-rt-14-dev g++-mingw-w64-x86-64
     desktop-file-utils appstream dpkg-dev file
   )
+fi
+if [ "${1:-}" = "--web" ]; then
+  packages=(cmake ninja-build build-essential emscripten node-acorn googletest chromium)
+  # node and npm may come from elsewhere than Debian (a newer node ships its own npm).
+  command -v npm >/dev/null || packages+=(nodejs npm)
 fi
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)

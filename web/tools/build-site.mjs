@@ -35,6 +35,18 @@ writeFileSync(join(out, 'js', 'pictures.js'),
 const icon = decodePng(readFileSync(join(pictures, 'icon201.png')));
 cpSync(join(pictures, 'icon201.png'), join(out, 'icons', 'icon-32.png'));
 for (const size of [192, 512]) writeFileSync(join(out, 'icons', `icon-${size}.png`), encodePng(scale(icon, size / icon.width)));
+// favicon.ico for pages without an icon of their own (the help page): one PNG image in an ICO.
+const iconPng = readFileSync(join(pictures, 'icon201.png'));
+const ico = Buffer.alloc(22);
+ico.writeUInt16LE(1, 2);  // type: icon
+ico.writeUInt16LE(1, 4);  // one image
+ico[6] = icon.width;
+ico[7] = icon.height;
+ico.writeUInt16LE(1, 10);  // planes
+ico.writeUInt16LE(32, 12);  // bits per pixel
+ico.writeUInt32LE(iconPng.length, 14);
+ico.writeUInt32LE(22, 18);  // where the image starts
+writeFileSync(join(out, 'favicon.ico'), Buffer.concat([ico, iconPng]));
 
 // The service worker caches every file of the site; its version changes with their contents.
 const files = [];

@@ -157,12 +157,18 @@ export function createForm(definition, slot, base, events) {
     return entry;
   });
 
-  // Captions become the labels of their inputs (for an input, its label names it).
-  for (const input of definition.inputs) {
+  // Captions become the labels of their inputs (for an input, its label names it). Inputs and
+  // results carry their place in the reading and result order.
+  definition.inputs.forEach((input, order) => {
     const label = controls[input.caption]?.element;
     const field = controls.find((entry) => entry.control.id === input.id)?.input;
+    if (field) field.dataset.input = String(order);
     if (label?.tagName === 'LABEL' && field) label.htmlFor = field.id;
-  }
+  });
+  definition.results.forEach((result, order) => {
+    const output = controls.find((entry) => entry.control.id === result.id)?.output;
+    if (output) output.dataset.result = String(order);
+  });
   for (const entry of controls)
     if (entry.output && !entry.output.hasAttribute('aria-labelledby')) entry.output.setAttribute('aria-label', definition.title);
 

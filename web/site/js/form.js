@@ -128,8 +128,6 @@ export function createForm(definition, slot, base, events) {
     element.id = controlId(index);
     element.dataset.controlId = String(control.id);
     place(element, pixels);
-    // Where the control stands when the form flows as one column on a narrow screen.
-    element.style.setProperty('--order', String(control.y * 1000 + control.x));
     if (entry.input) {
       const input = entry.input;
       input.id = entry.combo ? `${controlId(index)}-field` : controlId(index);
@@ -156,6 +154,21 @@ export function createForm(definition, slot, base, events) {
     entry.element = element;
     return entry;
   });
+
+  // On a narrow screen the form flows as one column: each group box with the controls inside it,
+  // groups and controls from top to bottom and left to right.
+  const inside = (inner, outer) => inner.x >= outer.x && inner.y >= outer.y
+    && inner.x + inner.cx <= outer.x + outer.cx && inner.y + inner.cy <= outer.y + outer.cy;
+  const groups = controls.filter((entry) => entry.control.kind === 'GroupBox');
+  const flowKey = (entry) => {
+    const c = entry.control;
+    const group = c.kind === 'GroupBox' ? c : groups.map((g) => g.control).find((g) => inside(c, g)) ?? c;
+    return [group.y, group.x, c === group ? 0 : 1, c.y, c.x];
+  };
+  const compare = (a, b) => a.key.findIndex((v, i) => v !== b.key[i]);
+  [...controls].map((entry) => ({ entry, key: flowKey(entry) }))
+    .sort((a, b) => { const i = compare(a, b); return i < 0 ? 0 : a.key[i] - b.key[i]; })
+    .forEach(({ entry }, rank) => entry.element.style.setProperty('--order', String(rank)));
 
   // Captions become the labels of their inputs (for an input, its label names it). Inputs and
   // results carry their place in the reading and result order.

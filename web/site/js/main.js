@@ -31,7 +31,8 @@ let resized = false;  // the main window was resized: the columns follow the res
 const forms = new Map();  // slot -> realised form
 const boxes = new Map();  // box id -> <dialog>
 let helpWindow = null;
-let followingLink = false;  // a link the user clicked opens its own address
+let followingLink = false;
+let started = false;  // a link the user clicked opens its own address
 
 // Every event: the model handles it, the view draws the state and carries out the effects.
 function dispatch(event) {
@@ -74,8 +75,12 @@ function runEffect(effect) {
     case 'openHelpPage': openAddress(data.texts.helpPage); break;
     case 'showAbout': showAbout(data.texts); break;
     case 'focus': {
-      const entry = forms.get(effect.form)?.byId(effect.control);
-      (entry?.input ?? entry?.button)?.focus();
+      const form = forms.get(effect.form);
+      const entry = form?.byId(effect.control);
+      (entry?.input ?? entry?.button)?.focus({ preventScroll: true });
+      // On a narrow screen a newly opened form comes into view; the start shows the page's top.
+      const top = form?.element.getBoundingClientRect().top ?? 0;
+      if (started && (top < 0 || top > window.innerHeight - 80)) form.element.scrollIntoView({ block: 'start' });
       break;
     }
     case 'moveMainWindow': resized = true; render(); break;
@@ -228,6 +233,7 @@ document.addEventListener('keydown', (event) => {
 new ResizeObserver(() => panel?.paint()).observe(panelHost);
 
 dispatch(() => model.start(document.documentElement.clientWidth, toolbarPictures));
+started = true;
 const timer = setInterval(() => { model.tick(); renderStatus(model.state()); }, 500);
 $('loading').remove();
 document.documentElement.classList.add('ready');

@@ -16,7 +16,7 @@ if [ "${1:-}" = "--tests" ]; then
   )
 fi
 if [ "${1:-}" = "--web" ]; then
-  packages=(cmake ninja-build build-essential emscripten node-acorn googletest chromium)
+  packages=(cmake ninja-build build-essential emscripten node-acorn googletest chromium fonts-liberation2)
   # node and npm may come from elsewhere than Debian (a newer node ships its own npm).
   command -v npm >/dev/null || packages+=(nodejs npm)
 fi

@@ -237,5 +237,6 @@ started = true;
 const timer = setInterval(() => { model.tick(); renderStatus(model.state()); }, 500);
 $('loading').remove();
 document.documentElement.classList.add('ready');
+performance.mark('kalvora-usable');
 
 if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');

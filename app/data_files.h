@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
 
@@ -14,5 +15,9 @@ QStringList DefaultDataFolders();
 
 // The full path of `fileName` in the first of `folders` that has it, or an empty string.
 QString FindDataFile(const QStringList& folders, const QString& fileName);
+
+// The toolbar strip from the first of `folders` whose file loads as a usable strip (see
+// IsUsableToolbarStrip), or a null image when none does.
+QImage LoadToolbarStrip(const QStringList& folders);
 
 }  // namespace kalvora

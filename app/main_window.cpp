@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -15,18 +16,19 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
-#include <QWindow>
 
 #include "app/about_dialog.h"
 #include "app/commands.h"
 #include "app/config.h"
 #include "app/data_files.h"
 #include "app/memory_status.h"
+#include "app/outer_size.h"
 #include "app/toolbar.h"
 #include "app/topic_menu.h"
 #include "app/window_registry.h"
 #include "calc/catalogue.h"
 #include "forms/calculator_form.h"
+#include "forms/help_window.h"
 #include "panels/topic_panel.h"
 #include "platform/launcher.h"
 #include "platform/message_box.h"
@@ -97,13 +99,8 @@ MainWindow::MainWindow(MainWindowOptions options) : options_(std::move(options))
     BuildMenu();
     const QRect screen =
         QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->geometry() : QRect();
-    move(screen.topLeft() + StartPosition(screen.width()));
-    // 580 x 600 is the outer size, frame included. Where the platform knows its frame before the
-    // window is shown, the inner size is what remains; elsewhere (X11, Wayland: the window
-    // manager decides after mapping) the inner size is 580 x 600.
-    create();
-    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    resize(kOuterSize.shrunkBy(frame));
+    // Position and size are those of the frame; the client area is what the frame leaves.
+    GiveOuterGeometry(this, QRect(screen.topLeft() + StartPosition(screen.width()), kOuterSize));
     BuildToolbar();
 
     // The panel and the form place themselves on the client area's size, so it must be final now.
@@ -127,7 +124,9 @@ MainWindow::MainWindow(MainWindowOptions options) : options_(std::move(options))
     availableLabel_->setText(AvailableMemoryText(memory));
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    CloseHelpWindow();  // it has no owner, but never outlives the main window
+}
 
 void MainWindow::BuildMenu() {
     menuBar()->setObjectName("menuBar");
@@ -154,15 +153,12 @@ void MainWindow::BuildMenu() {
 }
 
 void MainWindow::BuildToolbar() {
-    QImage strip;
-    const QString path = FindDataFile(options_.dataFolders, resources::ToolbarFileName());
-    if (!path.isEmpty()) strip.load(path);
-    if (CutToolbarStrip(strip).isEmpty()) {
+    const QImage strip = LoadToolbarStrip(options_.dataFolders);
+    if (strip.isNull()) {
         // Before the window is shown: the user learns at once why the buttons have no pictures.
         platform::ShowMessageBox(ProgramMessage(
             this, "Není ve složce programu toolbarXXX.bmp\nNinstalujte orginal i s toolbar bitmapou",
             MessageIcon::Information, platform::MessageButtons::Ok));
-        strip = QImage();
     }
     toolbar_ = CreateToolbar(client_, strip, [this](int id) { RunCommand(id); });
     Registry().toolbar = toolbar_;
@@ -265,10 +261,16 @@ void MainWindow::LayOut() {
 void MainWindow::closeEvent(QCloseEvent* event) {
     const auto answer = platform::ShowMessageBox(
         ProgramMessage(this, "Přejete si ukončit?", MessageIcon::Question, platform::MessageButtons::YesNo));
-    if (answer == platform::MessageAnswer::Yes)
-        event->accept();
-    else
+    if (answer != platform::MessageAnswer::Yes) {
         event->ignore();
+        return;
+    }
+    event->accept();
+    // The program ends with the main window, whatever else is open: the help window and the
+    // boxes without owner would otherwise keep it running. Once this window is hidden, quitting
+    // closes every other window (a box's local event loop ends with it) and then ends every
+    // event loop, so exec() returns 0.
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

@@ -12,6 +12,33 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+bool FollowedByDigit(std::string_view text, std::size_t pos) {
+    return pos + 1 < text.size() && IsDigit(text[pos + 1]);
+}
+
+// A comma counts only with a digit after it, so that a comma between numbers ("1, 5") still
+// ends the number.
+bool IsDecimalMark(std::string_view text, std::size_t pos, DecimalMark mark) {
+    if (pos >= text.size()) return false;
+    if (text[pos] == '.') return true;
+    return mark == DecimalMark::PointOrComma && text[pos] == ',' && FollowedByDigit(text, pos);
+}
+
+enum class Signs { EndSkipping, AreSkipped };
+
+// Where the number begins once everything before it is skipped: at a digit, at a '.' or ','
+// directly followed by a digit (".5" is a half, not five), or at '+' or '-' when signs end the
+// skipping. Empty when the text, or an embedded NUL, ends first.
+std::optional<std::size_t> NumberStart(std::string_view text, Signs signs) {
+    for (std::size_t pos = 0; pos < text.size(); ++pos) {
+        const char c = text[pos];
+        if (c == '\0') return std::nullopt;
+        if (IsDigit(c) || ((c == '.' || c == ',') && FollowedByDigit(text, pos))) return pos;
+        if (signs == Signs::EndSkipping && (c == '+' || c == '-')) return pos;
+    }
+    return std::nullopt;
+}
+
 // More significant digits than this never change a correctly rounded double; the digits cut
 // off are remembered as one sticky non-zero digit so that halfway cases still round right.
 constexpr std::size_t kMaxSignificantDigits = 800;
@@ -20,7 +47,7 @@ constexpr long kExponentClamp = 100000;
 
 }  // namespace
 
-NumberScan ScanNumber(std::string_view text) {
+NumberScan ScanNumber(std::string_view text, DecimalMark mark) {
     std::size_t pos = 0;
     bool negative = false;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) negative = text[pos++] == '-';
@@ -42,7 +69,7 @@ NumberScan ScanNumber(std::string_view text) {
         if (beforePoint && pointExponent < kExponentClamp) ++pointExponent;
     };
     while (pos < text.size() && IsDigit(text[pos])) takeDigit(text[pos++], true);
-    if (pos < text.size() && text[pos] == '.') {
+    if (IsDecimalMark(text, pos, mark)) {
         std::size_t after = pos + 1;
         bool fractionDigits = false;
         while (after < text.size() && IsDigit(text[after])) {
@@ -97,29 +124,22 @@ NumberScan ScanNumber(std::string_view text) {
 }
 
 double ReadNumber(std::string_view text) {
-    std::size_t start = 0;
-    while (start < text.size() && !IsDigit(text[start]) && text[start] != '+' && text[start] != '-' &&
-           text[start] != '\0')
-        ++start;
-    if (start < text.size() && text[start] == '\0') return 0.0;
-    return ScanNumber(text.substr(start)).value;
+    const std::optional<std::size_t> start = NumberStart(text, Signs::EndSkipping);
+    if (!start) return 0.0;
+    return ScanNumber(text.substr(*start), DecimalMark::PointOrComma).value;
 }
 
 std::optional<double> ReadNumberAtFirstDigit(std::string_view text) {
-    std::size_t start = 0;
-    while (start < text.size() && !IsDigit(text[start])) {
-        if (text[start] == '\0') return std::nullopt;
-        ++start;
-    }
-    if (start == text.size()) return std::nullopt;
-    return ScanNumber(text.substr(start)).value;
+    const std::optional<std::size_t> start = NumberStart(text, Signs::AreSkipped);
+    if (!start) return std::nullopt;
+    return ScanNumber(text.substr(*start), DecimalMark::PointOrComma).value;
 }
 
 double ReadLeadingNumber(std::string_view text) {
     std::size_t start = 0;
     while (start < text.size() && (text[start] == ' ' || (text[start] >= '\t' && text[start] <= '\r')))
         ++start;
-    return ScanNumber(text.substr(start)).value;
+    return ScanNumber(text.substr(start), DecimalMark::PointOrComma).value;
 }
 
 }  // namespace kalvora

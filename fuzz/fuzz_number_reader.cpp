@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Fuzz target: the number readers. The value read must equal the C library's correctly rounded
-// conversion of exactly the prefix the reader consumed, and nothing past the text is read.
+// conversion of exactly the prefix the reader consumed (a decimal comma turned into a point), and
+// nothing past the text is read.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -12,15 +13,20 @@
 
 namespace {
 
+using kalvora::DecimalMark;
+
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The C grammar, checked independently of the reader: sign, digits, '.', digits, exponent.
-bool IsCNumber(std::string_view s) {
+// The grammar, checked independently of the reader: sign, digits, a decimal mark, digits,
+// exponent. A comma stands for the point only with the comma mark and a digit right after it.
+bool IsNumber(std::string_view s, DecimalMark mark) {
     std::size_t i = 0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
     std::size_t digits = 0;
     while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
-    if (i < s.size() && s[i] == '.') {
+    const bool comma =
+        mark == DecimalMark::PointOrComma && i + 1 < s.size() && s[i] == ',' && IsDigit(s[i + 1]);
+    if (i < s.size() && (s[i] == '.' || comma)) {
         ++i;
         while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
     }
@@ -35,29 +41,41 @@ bool IsCNumber(std::string_view s) {
     return i == s.size();
 }
 
-// strtod on a copy with the exponent letter made 'e' (the text holds only sign, digits, '.', e).
+// strtod on a copy with the exponent letter made 'e' and the comma made '.' (the text holds
+// only sign, digits, one decimal mark and the exponent).
 double Reference(std::string_view prefix) {
     std::string copy(prefix);
-    for (char& c : copy)
+    for (char& c : copy) {
         if (c == 'd' || c == 'D') c = 'e';
+        if (c == ',') c = '.';
+    }
     return std::strtod(copy.c_str(), nullptr);
 }
 
-void CheckScan(std::string_view text) {
-    const kalvora::NumberScan scan = kalvora::ScanNumber(text);
+void CheckScan(std::string_view text, DecimalMark mark) {
+    const kalvora::NumberScan scan = kalvora::ScanNumber(text, mark);
     FUZZ_CHECK(scan.consumed <= text.size());
     if (scan.consumed == 0) {
         FUZZ_CHECK(scan.value == 0.0 && !std::signbit(scan.value));
         return;
     }
     const std::string_view prefix = text.substr(0, scan.consumed);
-    FUZZ_CHECK(IsCNumber(prefix));
+    FUZZ_CHECK(IsNumber(prefix, mark));
     // The reader takes the longest number: valid longer prefixes lie at most three characters
     // further (an exponent needs 'e', a sign and a digit), so none of those may be a number.
     for (std::size_t extra = 1; extra <= 3 && scan.consumed + extra <= text.size(); ++extra)
-        FUZZ_CHECK(!IsCNumber(text.substr(0, scan.consumed + extra)));
+        FUZZ_CHECK(!IsNumber(text.substr(0, scan.consumed + extra), mark));
     const double expected = Reference(prefix);
     FUZZ_CHECK(scan.value == expected && std::signbit(scan.value) == std::signbit(expected));
+}
+
+// Whether a digit comes before the end of the text or its first NUL.
+bool HasDigit(std::string_view text) {
+    for (char c : text) {
+        if (c == '\0') return false;
+        if (IsDigit(c)) return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -65,11 +83,17 @@ void CheckScan(std::string_view text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     // A copy of exactly `size` bytes: AddressSanitizer reports any read past the text.
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    CheckScan(text);
+    CheckScan(text, DecimalMark::Point);
+    CheckScan(text, DecimalMark::PointOrComma);
+
     const double lenient = kalvora::ReadNumber(text);
-    (void)lenient;
     const auto firstDigit = kalvora::ReadNumberAtFirstDigit(text);
+    // Without a digit there is nothing to read; the wall's reading says so, the lenient gives 0.
+    FUZZ_CHECK(firstDigit.has_value() == HasDigit(text));
+    if (!HasDigit(text)) FUZZ_CHECK(lenient == 0.0 && !std::signbit(lenient));
     if (firstDigit) FUZZ_CHECK(!std::signbit(*firstDigit));
+    // Both skip the same characters when the text holds no sign, so they read the same number.
+    if (text.find_first_of("+-") == std::string_view::npos) FUZZ_CHECK(firstDigit.value_or(0.0) == lenient);
     (void)kalvora::ReadLeadingNumber(text);
     return 0;
 }

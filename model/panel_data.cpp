@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "model/addresses.h"
+#include "config/contact_addresses.h"
 
 namespace kalvora {
 namespace {
@@ -32,8 +32,8 @@ const std::array<PanelData, 6>& Panels() {
           Topic(160, "Příkon spotřebiče", "Příkon spotřebiče"),
           Topic(161, "Činný výkon ", "Činný výkon spotř.s induk.odporem"),
           Topic(169, "Úbytek napětí", "Úbytek napětí vlivem odp.vodiče"),
-          Link(202, "Další programy", address::kOtherPrograms),
-          Link(203, address::kAuthorMail, address::kAuthorMailUrl, true)}},
+          Link(202, "Další programy", config::kOtherProgramsUrl),
+          Link(203, config::kAuthorMail, config::kAuthorMailUrl, true)}},
         {Field::Thermal,
          206,
          {0, 160, 160},
@@ -77,6 +77,16 @@ const std::array<PanelData, 6>& Panels() {
 
 const PanelData& PanelFor(Field field) {
     return Panels().at(static_cast<std::size_t>(field));
+}
+
+std::optional<int> TopicShortcutDigit(const PanelData& panel, std::size_t index) {
+    constexpr int kShortcutCount = 10;
+    if (index >= panel.labels.size() || panel.labels[index].action != LabelAction::OpenForm)
+        return std::nullopt;
+    int topicsBefore = 0;
+    for (std::size_t i = 0; i < index; ++i) topicsBefore += panel.labels[i].action == LabelAction::OpenForm;
+    if (topicsBefore >= kShortcutCount) return std::nullopt;
+    return (topicsBefore + 1) % kShortcutCount;
 }
 
 int GradientRed(int row) {

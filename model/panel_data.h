@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -38,6 +40,10 @@ struct PanelData {
 };
 
 const PanelData& PanelFor(Field field);
+
+// The digit of the Ctrl+digit shortcut that opens label `index` of `panel` from the keyboard:
+// the topics in panel order get 1 to 9 and then 0; links and any further topics get none.
+std::optional<int> TopicShortcutDigit(const PanelData& panel, std::size_t index);
 
 // The red component of row `row` of the electrical panel's gradient: full red at the top,
 // one step darker every second row, black in rows 510 and 511, and again from row 512.

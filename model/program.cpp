@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "model/addresses.h"
+#include "config/contact_addresses.h"
 #include "model/list_order.h"
 #include "model/panel_data.h"
 #include "model/shell_data.h"
@@ -102,7 +102,7 @@ void Program::Command(int id) {
                 Emit(Effect::Of(EffectKind::StartCalculator));
                 break;
             case command::kMail:
-                Emit(Effect::Open(std::string(address::kAuthorMailUrl), false));
+                Emit(Effect::Open(std::string(config::kAuthorMailUrl), false));
                 break;
             default:
                 break;
@@ -191,7 +191,7 @@ void Program::PressButton(int slot, int controlId) {
     if (!control) return;
     if (controlId == kHelpButton && IsPushButton(*control)) return PressHelp(slot);
     if (control->kind == ControlKind::LinkLabel && (definition.behaviours & kArticleLink))
-        Emit(Effect::Open(std::string(address::kCoaxArticle), true));
+        Emit(Effect::Open(std::string(config::kCoaxArticleUrl), true));
 }
 
 void Program::PressEnter(int slot, int focusedControlId) {

@@ -84,7 +84,7 @@ struct MenuItem {
 };
 
 // A popup of the menu bar. The topics popup has no fixed items: it lists the labels of the
-// panel on screen (see TopicItems in program.h).
+// panel on screen, the topics with the shortcuts of TopicShortcutDigit (model/panel_data.h).
 struct MenuPopup {
     std::string_view title;
     std::string_view name;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building and running Kalvora needs on Debian 12 (with --tests also what the
-# tests, the sanitizer, fuzzing, cross and packaging checks need; with --web what the browser
-# version's build and tests need); installs nothing already there.
+# tests, the sanitizer, fuzzing, cross and packaging checks and the window-manager test need;
+# with --web what the browser version's build and tests need); installs nothing already there.
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
@@ -13,6 +13,7 @@ if [ "${1:-}" = "--tests" ]; then
     libgtest-dev libgmock-dev libbenchmark-dev locales
     clang-14 libclang-rt-14-dev g++-mingw-w64-x86-64
     desktop-file-utils appstream dpkg-dev file
+    openbox x11-utils xdotool imagemagick
   )
 fi
 if [ "${1:-}" = "--web" ]; then

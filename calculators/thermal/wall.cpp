@@ -15,8 +15,9 @@ const Message& NoDigitMessage() {
 }
 
 // Inputs in reading order: thickness d, then conductivity λ. Both are read from their first digit
-// on, so signs are lost; only a text without any digit is refused (the thickness first). Zero
-// passes: λ = 0 gives an infinite (or, with d = 0, not-a-number) resistance, shown as such.
+// (or the '.' or ',' right before it) on, so signs are lost; only a text without any digit is
+// refused (the thickness first). Zero passes: λ = 0 gives an infinite (or, with d = 0,
+// not-a-number) resistance, shown as such.
 Outcome EvaluateWall(std::span<const std::string_view> texts) {
     const std::optional<double> thickness = ReadNumberAtFirstDigit(texts[0]);
     if (!thickness) return Outcome::Fail(NoDigitMessage());

@@ -47,8 +47,10 @@ TEST(CalcBinary, PrintsResultsAndMessagesOnTheirStreams) {
         {"current 12 3", 0, "4.00000\n", ""},
         {"current 12 0", 1, "", "chyba: Zadejte do pole číslici\n"},
         {"current ' 12 V' 'U=3'", 0, "4.00000\n", ""},
+        {"current 1,5 ,5", 0, "3.00000\n", ""},
         {"transformer 1000 50 230", 0, "12\n", ""},
-        {"liquid-mixing 10 20 40 30", 1, "", "Error: Nelze zýšit koncentraci ředěním,\nnebo zvýšit teplotu chlazením\n"},
+        {"liquid-mixing 10 20 40 30", 1, "",
+         "Error: Nelze zýšit koncentraci ředěním,\nnebo zvýšit teplotu chlazením\n"},
     };
     for (const auto& c : cases) {
         const ProcessResult r = RunCalc(c.args);
@@ -84,7 +86,8 @@ TEST(CalcBinary, BatchAnswersOneLinePerInputLine) {
 
 namespace {
 
-// The first worked example of every topic and a few messages, through the binary's batch mode.
+// The first worked example of every topic, a few messages and the examples that a leading point
+// or a decimal comma decides, through the binary's batch mode.
 TEST(CalcBinary, BatchMatchesTheGoldenAnswers) {
     const std::string dir = KALVORA_GOLDEN_DIR;
     const ProcessResult r = RunCalc("--batch", ReadFile(dir + "/examples.tsv"));

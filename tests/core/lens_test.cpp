@@ -13,8 +13,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(FormCase{"lens-power", {"sklo 1.5", "vzduch 1", "0.1", "0.1"}, {"10.000"}},
                     FormCase{"lens-power", {"sklo 1.5", "vzduch 1", "0.1", "-0.1"}, {"0.000"}},
                     FormCase{"lens-power", {"sklo 1.5", "vzduch 1", "-0.1", "-0.1"}, {"-10.000"}},
-                    // A leading point is skipped: .5 reads as 5, 0.5 as 0.5.
-                    FormCase{"lens-power", {"sklo 1.5", "vzduch 1", ".5", ".5"}, {"0.200"}},
+                    // A leading point is the decimal point: .5 reads as 0.5, like 0.5 and 0,5.
+                    FormCase{"lens-power", {"sklo 1.5", "vzduch 1", ".5", ",5"}, {"2.000"}},
                     FormCase{"lens-power", {"sklo 1.5", "vzduch 1", "0.5", "0.5"}, {"2.000"}},
                     // Equal indices are no error.
                     FormCase{"lens-power", {"1.5", "1.5", "0.1", "0.2"}, {"0.000"}},

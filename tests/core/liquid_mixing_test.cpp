@@ -39,11 +39,15 @@ INSTANTIATE_TEST_SUITE_P(
         // The base volume is not checked: zero and negative volumes scale the result.
         Mix({"0", "20", "40", "80"}, "0.00", "0.00"), Mix({"-10", "20", "40", "80"}, "-5.00", "-15.00"),
         Mix({"-10", "20", "20", "80"}, "-0.00", "-10.00"),
-        // atof reading: only an empty field is refused; a text that does not begin with a number
-        // reads as 0, leading blanks are passed over, a leading point is a decimal point.
+        // atof reading with the decimal comma: only an empty field is refused; a text that does
+        // not begin with a number reads as 0 (a name before it is not skipped), leading blanks are
+        // passed over, a leading point or comma is the decimal mark.
         Mix({"10", "abc", "40", "80"}, "10.00", "20.00"), Mix({"10", " ", "40", "80"}, "10.00", "20.00"),
-        Mix({"10", "sklo 1.5", "40", "80"}, "10.00", "20.00"), Mix({"  10", "20", "40", "80"}, "5.00", "15.00"),
-        Mix({".5", "20", "40", "80"}, "0.25", "0.75"), Mix({"1,5", "20", "40", "80"}, "0.50", "1.50"),
+        Mix({"10", "sklo 1.5", "40", "80"}, "10.00", "20.00"),
+        Mix({"10", "sklo 1,5", "40", "80"}, "10.00", "20.00"),
+        Mix({"  10", "20", "40", "80"}, "5.00", "15.00"), Mix({".5", "20", "40", "80"}, "0.25", "0.75"),
+        Mix({",5", "20", "40", "80"}, "0.25", "0.75"), Mix({"1,5", "20", "40", "80"}, "0.75", "2.25"),
+        Mix({"10", "20", "40", "80,0"}, "5.00", "15.00"), Mix({"10", "20,5", "40", "60"}, "9.75", "19.75"),
         // Only the first 259 characters are read: "0...01" of 259 characters reads as 1.
         Mix({std::string(258, '0') + "10", "20", "40", "80"}, "0.50", "1.50"),
         Mix({std::string(257, '0') + "10", "20", "40", "80"}, "5.00", "15.00"),

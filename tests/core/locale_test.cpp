@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Numbers are read and written by the program's own rules, whatever the user's locale: a Czech
-// locale (decimal comma, space grouping) changes no reading and no result text.
+// locale (decimal comma, space grouping) changes no reading and no result text, so the point
+// is read as well as the comma and results keep the point.
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -27,11 +28,13 @@ private:
     std::string saved_;
 };
 
-TEST_F(CzechLocale, ReadingIgnoresTheLocalesDecimalComma) {
+TEST_F(CzechLocale, ReadingTakesBothDecimalMarksWhateverTheLocale) {
     EXPECT_EQ(ReadNumber("1.5"), 1.5);
-    EXPECT_EQ(ReadNumber("1,5"), 1.0);
-    EXPECT_EQ(ReadNumberAtFirstDigit("0,86"), 0.0);
+    EXPECT_EQ(ReadNumber("1,5"), 1.5);
+    EXPECT_EQ(ReadNumberAtFirstDigit("0.86"), 0.86);
+    EXPECT_EQ(ReadNumberAtFirstDigit("0,86"), 0.86);
     EXPECT_EQ(ReadLeadingNumber("2.25"), 2.25);
+    EXPECT_EQ(ReadLeadingNumber("2,25"), 2.25);
 }
 
 TEST_F(CzechLocale, ResultsKeepTheDecimalPoint) {

@@ -26,7 +26,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // cos φ · I overflows before U scales it down; cos φ · (I · U) would be 1e300.
                     FormCase{"active-power", {"1e300", "1e300", "1e-300"}, {"inf"}},
                     FormCase{"active-power", {"", "2", "230"}, {}, &InputError()},
-                    FormCase{"active-power", {"0,8", "2", "230"}, {}, &InputError()},
+                    FormCase{"active-power", {"0,8", "2", "230"}, {"368.00"}},
                     FormCase{"active-power", {"0.8", "", "230"}, {}, &InputError()},
                     FormCase{"active-power", {"0.8", "2", "0"}, {}, &InputError()}));
 

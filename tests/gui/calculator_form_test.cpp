@@ -213,6 +213,18 @@ TEST_P(KeypadTest, KeypadDecimalTypesAPoint) {
     EXPECT_EQ(Ctl<QLineEdit>("ctl107")->text(), GetParam().typed);
 }
 
+// Whichever decimal key was used, the form reads the typed 1.5 or 1,5 as one and a half.
+TEST_P(KeypadTest, EveryDecimalKeyComputesTheSameResult) {
+    ASSERT_NE(Open("current"), nullptr);
+    Type("ctl107", "1");
+    Press(GetParam().key, GetParam().modifiers);
+    Type("ctl107", "5");
+    Type("ctl106", "1");
+    QTest::mouseClick(Ctl("ctl1"), Qt::LeftButton);
+    EXPECT_EQ(Result(), "1.50000");
+    EXPECT_TRUE(messages_.empty());
+}
+
 INSTANTIATE_TEST_SUITE_P(Keys, KeypadTest,
                          ::testing::Values(KeypadCase{"KeypadComma", Qt::Key_Comma, Qt::KeypadModifier, "1.5"},
                                            KeypadCase{"KeypadPeriod", Qt::Key_Period, Qt::KeypadModifier, "1.5"},

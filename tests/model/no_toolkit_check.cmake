@@ -1,0 +1,17 @@
+# Fails when the model library or its test program reaches for Qt: the model's undefined symbols
+# must name no Qt class, and its tests must load no Qt library.
+execute_process(COMMAND nm -C --undefined-only ${MODEL_LIBRARY} OUTPUT_VARIABLE symbols RESULT_VARIABLE nm_result)
+if(NOT nm_result EQUAL 0)
+  message(FATAL_ERROR "nm could not read ${MODEL_LIBRARY}")
+endif()
+string(REGEX MATCHALL "[^\n]*[^A-Za-z0-9_]Q[A-Z][A-Za-z]+[^\n]*" qt_symbols "${symbols}")
+if(qt_symbols)
+  message(FATAL_ERROR "the model needs Qt: ${qt_symbols}")
+endif()
+execute_process(COMMAND ldd ${MODEL_TESTS} OUTPUT_VARIABLE libraries RESULT_VARIABLE ldd_result)
+if(NOT ldd_result EQUAL 0)
+  message(FATAL_ERROR "ldd could not read ${MODEL_TESTS}")
+endif()
+if(libraries MATCHES "[Qq]t[0-9]")
+  message(FATAL_ERROR "the model tests load Qt:\n${libraries}")
+endif()

@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <array>
 
-#include "model/addresses.h"
+#include "config/contact_addresses.h"
 #include "model/panel_data.h"
 #include "model/result_caption.h"
 #include "model/shell_data.h"
@@ -106,9 +106,9 @@ void Shell(JsonWriter& json) {
         .Member("aboutCredit", text::kAboutCredit)
         .Member("helpPage", text::kHelpPageFileName)
         .Member("toolbarStrip", text::kToolbarFileName)
-        .Member("authorMail", address::kAuthorMail)
-        .Member("authorMailUrl", address::kAuthorMailUrl)
-        .Member("coaxArticle", address::kCoaxArticle)
+        .Member("authorMail", std::string_view(config::kAuthorMail))
+        .Member("authorMailUrl", std::string_view(config::kAuthorMailUrl))
+        .Member("coaxArticle", std::string_view(config::kCoaxArticleUrl))
         .EndObject();
     json.Key("toolbar").BeginObject().Member("imageSize", kToolbarImageSize).Key("buttons").BeginArray();
     for (const ToolbarButton& button : kToolbarButtons)

@@ -45,30 +45,30 @@ void JsonWriter::BeforeValue() {
     needComma_ = true;
 }
 
+JsonWriter& JsonWriter::Open(char bracket) {
+    BeforeValue();
+    text_ += bracket;
+    needComma_ = false;
+    return *this;
+}
+
+JsonWriter& JsonWriter::Close(char bracket) {
+    text_ += bracket;
+    needComma_ = true;
+    return *this;
+}
+
 JsonWriter& JsonWriter::BeginObject() {
-    BeforeValue();
-    text_ += '{';
-    needComma_ = false;
-    return *this;
+    return Open('{');
 }
-
 JsonWriter& JsonWriter::EndObject() {
-    text_ += '}';
-    needComma_ = true;
-    return *this;
+    return Close('}');
 }
-
 JsonWriter& JsonWriter::BeginArray() {
-    BeforeValue();
-    text_ += '[';
-    needComma_ = false;
-    return *this;
+    return Open('[');
 }
-
 JsonWriter& JsonWriter::EndArray() {
-    text_ += ']';
-    needComma_ = true;
-    return *this;
+    return Close(']');
 }
 
 JsonWriter& JsonWriter::Key(std::string_view name) {

@@ -31,6 +31,8 @@ public:
 
 private:
     void BeforeValue();
+    JsonWriter& Open(char bracket);
+    JsonWriter& Close(char bracket);
 
     std::string text_;
     bool needComma_ = false;

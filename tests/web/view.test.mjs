@@ -236,6 +236,11 @@ describe('desktop', () => {
     // Too wide for its field: the beginning shows and the tooltip has the whole text.
     assert.equal(await result.evaluate((o) => [getComputedStyle(o).textAlign, o.title].join()),
       'left,100000000000000.00000');
+    // The result can be selected and copied as shown.
+    assert.equal(await result.evaluate((o) => {
+      getSelection().selectAllChildren(o);
+      return getSelection().toString();
+    }), '100000000000000.00000');
     const mixing = await openForm(page, topics, 'liquid-mixing');
     assert.equal(await mixing.getByRole('status', { name: 'Celkový objem roztoku:' }).count(), 1);
     for (const id of ['#statusTotal', '#statusAvailable']) assert.equal(await page.locator(id).getAttribute('aria-label'), null);

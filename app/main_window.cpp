@@ -168,13 +168,15 @@ void MainWindow::BuildStatusBar() {
     statusBar_ = new QStatusBar(client_);
     statusBar_->setObjectName("statusBar");
     statusBar_->setAccessibleName("Stavový řádek");
+    // The parts carry no names of their own: screen readers read their current texts. Each part
+    // has the sunken edge of a status-bar part.
     totalLabel_ = new QLabel(statusBar_);
     totalLabel_->setObjectName("statusTotalMemory");
-    totalLabel_->setAccessibleName("Paměť celkem");
+    totalLabel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     totalLabel_->setFixedWidth(kStatusFirstPartWidth);
     availableLabel_ = new QLabel(statusBar_);
     availableLabel_->setObjectName("statusAvailableMemory");
-    availableLabel_->setAccessibleName("Volná paměť");
+    availableLabel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     statusBar_->addWidget(totalLabel_);
     statusBar_->addWidget(availableLabel_, 1);
     FitStatusFont(statusBar_, totalLabel_);

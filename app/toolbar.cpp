@@ -45,7 +45,9 @@ QToolBar* CreateToolbar(QWidget* parent, const QImage& strip, const std::functio
         QObject::connect(action, &QAction::triggered, toolbar,
                          [onCommand, id = button.commandId] { onCommand(id); });
         toolbar->addAction(action);
-        QWidget* widget = toolbar->widgetForAction(action);
+        auto* widget = qobject_cast<QToolButton*>(toolbar->widgetForAction(action));
+        // Raised buttons, not the flat ones that show their edge only under the mouse.
+        widget->setAutoRaise(false);
         widget->setObjectName(QString::fromUtf8(button.objectName));
         widget->setAccessibleName(action->toolTip());
         if (images.isEmpty()) widget->setMinimumSize(kDefaultImageSize);

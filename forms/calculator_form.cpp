@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPainter>
@@ -38,7 +37,7 @@ constexpr int kCancelKeyCommand = 2;  // what Esc sends, whatever the form's Sto
 
 }  // namespace
 
-CalculatorForm::CalculatorForm(const FormDefinition& definition, QWidget* parent) : QWidget(parent), definition_(definition) {
+CalculatorForm::CalculatorForm(const FormDefinition& definition, QWidget* parent) : FramedWindow(parent), definition_(definition) {
     setObjectName(QStringLiteral("form_") + ToQString(definition.slug));
     setAccessibleName(ToQString(definition.title));
     setAutoFillBackground(true);
@@ -57,7 +56,7 @@ void CalculatorForm::Build() {
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const ControlDefinition& control = controls[i];
         const QRect pixels = platform::DialogRectToPixels(control.x, control.y, control.cx, control.cy, base);
-        QWidget* widget = CreateControl(control, ToQString(definition_.InitialText(control)), pixels, this);
+        QWidget* widget = CreateControl(control, ToQString(definition_.InitialText(control)), pixels, Client());
         placed.push_back({&control, pixels});
         widgets.push_back(widget);
         widget->setObjectName(ControlObjectName(definition_, i));
@@ -119,11 +118,7 @@ QString CalculatorForm::InputText(int id) const {
 }
 
 void CalculatorForm::SetResultText(int id, const QString& text) {
-    QWidget* control = Control(id);
-    if (auto* label = qobject_cast<QLabel*>(control))
-        label->setText(text);
-    else if (auto* edit = qobject_cast<QLineEdit*>(control))
-        edit->setText(text);
+    if (auto* result = qobject_cast<QLineEdit*>(Control(id))) result->setText(text);
 }
 
 void CalculatorForm::LearnTypedTexts() {
@@ -194,7 +189,7 @@ void CalculatorForm::WidenMainWindow() {
     if (main->layout()) main->layout()->activate();
 }
 
-void CalculatorForm::paintEvent(QPaintEvent*) {
+void CalculatorForm::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     // The stock GUI font of the dialogs, italic and 18 pixels high.
     QFont font = platform::SansFont(9);
@@ -202,8 +197,14 @@ void CalculatorForm::paintEvent(QPaintEvent*) {
     font.setPixelSize(18);
     painter.setFont(font);
     painter.setPen(QColor(0, 0, 255));
-    // The title's text cell starts at (10, titleY); text is drawn at its baseline.
-    painter.drawText(10, definition_.titleY + painter.fontMetrics().ascent(), ToQString(definition_.title));
+    // The title's text cell starts at (10, titleY) of the client area, which it does not leave;
+    // text is drawn at its baseline.
+    const QRect client = contentsRect();
+    painter.setClipRect(client);
+    painter.drawText(client.left() + 10, client.top() + definition_.titleY + painter.fontMetrics().ascent(),
+                     ToQString(definition_.title));
+    painter.end();
+    FramedWindow::paintEvent(event);
 }
 
 bool CalculatorForm::eventFilter(QObject* watched, QEvent* event) {

@@ -2,18 +2,19 @@
 #pragma once
 
 #include <QRect>
-#include <QWidget>
 #include <optional>
 #include <vector>
 
 #include "calc/form_definition.h"
 #include "forms/form_keyboard.h"
+#include "forms/framed_window.h"
 
 namespace kalvora {
 
 // The one calculator frame: realises any form's template, paints its title, and carries out
-// OK, Help, Storno, the link label and the dialog keys from the form's data.
-class CalculatorForm : public QWidget {
+// OK, Help, Storno, the link label and the dialog keys from the form's data. The controls stand
+// in the client area inside the template's sizing frame; the title is painted there too.
+class CalculatorForm : public FramedWindow {
     Q_OBJECT
 
 public:

@@ -12,6 +12,7 @@
 
 #include "forms/fit_width_validator.h"
 #include "forms/notify_label.h"
+#include "forms/result_box.h"
 #include "forms/static_cursor.h"
 #include "resources/resource_paths.h"
 
@@ -47,13 +48,19 @@ QGroupBox* GroupBox(const ControlDefinition& control, const QString& text, QWidg
     return group;
 }
 
-QLabel* ResultField(const QString& text, QWidget* parent) {
-    auto* field = new QLabel(text, parent);
-    field->setTextFormat(Qt::PlainText);
-    field->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    field->setFrameStyle(QFrame::Box | QFrame::Plain);
+// A bordered centred static showing a result; as a result box its text can be selected and copied.
+ResultBox* ResultField(const QString& text, QWidget* parent) {
+    auto* field = new ResultBox(text, edges::kBorder, Qt::AlignHCenter | Qt::AlignTop, parent);
     field->setCursor(StaticControlCursor());
     return field;
+}
+
+// A read-only edit showing a result: left-aligned, with the edge of its template.
+ResultBox* ReadOnlyEdit(const ControlDefinition& control, const QString& text, QWidget* parent) {
+    const WindowEdge edge = Has(control, kDialogFrame)  ? WindowEdge(edges::kDialogFrameAndClientEdge)
+                            : Has(control, kClientEdge) ? WindowEdge(edges::kClientEdge)
+                                                        : WindowEdge(edges::kBorder);
+    return new ResultBox(text, edge, Qt::AlignLeft, parent);
 }
 
 QLabel* Picture(const ControlDefinition& control, QWidget* parent) {
@@ -87,7 +94,6 @@ NotifyLabel* LinkLabel(const QString& text, QWidget* parent) {
 QLineEdit* Edit(const ControlDefinition& control, const QString& text, QWidget* parent) {
     auto* edit = new QLineEdit(text, parent);
     edit->setAlignment(Has(control, kLeftAligned) ? Qt::AlignLeft : Qt::AlignHCenter);
-    edit->setReadOnly(control.kind == ControlKind::ReadOnlyEdit);
     if (Has(control, kNoAutoScroll)) edit->setValidator(new FitWidthValidator(edit));
     return edit;
 }
@@ -129,8 +135,8 @@ QWidget* Realise(const ControlDefinition& control, const QString& text, const QR
     case ControlKind::CentredLabel: return StaticText(control, text, pixels, parent, Qt::AlignHCenter);
     case ControlKind::GroupBox: return GroupBox(control, text, parent);
     case ControlKind::ResultField: return ResultField(text, parent);
-    case ControlKind::Edit:
-    case ControlKind::ReadOnlyEdit: return Edit(control, text, parent);
+    case ControlKind::Edit: return Edit(control, text, parent);
+    case ControlKind::ReadOnlyEdit: return ReadOnlyEdit(control, text, parent);
     case ControlKind::ComboBox: return ComboBox(control, text, parent);
     case ControlKind::PushButton:
     case ControlKind::DefaultPushButton: return Button(control, text, parent);
@@ -157,9 +163,11 @@ QWidget* CreateControl(const ControlDefinition& control, const QString& text, co
     else
         widget->setGeometry(pixels);
     if (control.kind == ControlKind::GroupBox) widget->lower();
+    // Result fields take the focus from the mouse only, so that their text can be copied with the
+    // keyboard; Tab passes over them as the templates say.
     const bool focusable = control.kind == ControlKind::Edit || control.kind == ControlKind::ReadOnlyEdit ||
-                           control.kind == ControlKind::ComboBox || control.kind == ControlKind::PushButton ||
-                           control.kind == ControlKind::DefaultPushButton;
+                           control.kind == ControlKind::ResultField || control.kind == ControlKind::ComboBox ||
+                           control.kind == ControlKind::PushButton || control.kind == ControlKind::DefaultPushButton;
     if (focusable) widget->setFocusPolicy(TakesTabStop(control) ? Qt::StrongFocus : Qt::ClickFocus);
     return widget;
 }

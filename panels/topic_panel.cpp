@@ -10,6 +10,7 @@
 
 #include "app/window_registry.h"
 #include "forms/calculator_form.h"
+#include "forms/framed_window.h"
 #include "forms/notify_label.h"
 #include "forms/qt_text.h"
 #include "forms/static_cursor.h"
@@ -49,11 +50,11 @@ void Activate(const PanelData& panel, const PanelLabel& label) {
     }
 }
 
-// One frame for all six panels: labels from the panel's data, its colours, and the painted
-// gradient of the electrical panel.
-class TopicPanel : public QWidget {
+// One frame for all six panels: labels from the panel's data, its colours, the painted gradient
+// of the electrical panel, and the template's sizing frame around the client area.
+class TopicPanel : public FramedWindow {
 public:
-    TopicPanel(const PanelData& data, QWidget* parent) : QWidget(parent), data_(data) {
+    TopicPanel(const PanelData& data, QWidget* parent) : FramedWindow(parent), data_(data) {
         setObjectName(QStringLiteral("panel%1").arg(data.templateId));
         setFont(platform::DialogFontFor(DialogFont::Dialog9pt));
         QPalette colours = palette();
@@ -69,7 +70,7 @@ public:
         const QFont labelFont = LabelFont();
         for (std::size_t i = 0; i < data.labels.size(); ++i) {
             const PanelLabel& label = data.labels[i];
-            auto* widget = new NotifyLabel(ToQString(label.text), this);
+            auto* widget = new NotifyLabel(ToQString(label.text), Client());
             widget->setObjectName(QStringLiteral("ctl%1").arg(label.id));
             widget->setAccessibleName(widget->text());
             widget->setTextFormat(Qt::PlainText);
@@ -89,11 +90,16 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override {
-        if (!data_.gradient) return;
-        QPainter painter(this);
-        const QRect area = event->rect();
-        for (int row = area.top(); row <= area.bottom(); ++row)
-            painter.fillRect(QRect(0, row, width(), 1), QColor(GradientRed(row), 0, 0));
+        if (data_.gradient) {
+            // Row 0 of the gradient is the top row of the client area.
+            QPainter painter(this);
+            const QRect client = contentsRect();
+            const QRect area = event->rect() & client;
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                painter.fillRect(QRect(client.left(), y, client.width(), 1),
+                                 QColor(GradientRed(y - client.top()), 0, 0));
+        }
+        FramedWindow::paintEvent(event);
     }
 
 private:

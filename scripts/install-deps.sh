@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building and running Kalvora needs on Debian 12 (with --tests also what the
-# tests, the sanitizer, fuzzing, cross and packaging checks and the window-manager test need;
-# with --web what the browser version's build and tests need); installs nothing already there.
+# tests, the sanitizer, fuzzing, cross and packaging checks, the window-manager test and the
+# accessibility bus that the screen-reader check reads the program through need); installs
+# nothing already there.
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
@@ -14,8 +15,10 @@ if [ "${1:-}" = "--tests" ]; then
     clang-14 libclang-rt-14-dev g++-mingw-w64-x86-64
     desktop-file-utils appstream dpkg-dev file
     openbox x11-utils xdotool imagemagick
+    dbus-daemon at-spi2-core python3-pyatspi
   )
 fi
+# With --web only what the browser version's build and tests need (scripts/build-web.sh).
 if [ "${1:-}" = "--web" ]; then
   packages=(cmake ninja-build build-essential emscripten node-acorn googletest chromium fonts-liberation2)
   # node and npm may come from elsewhere than Debian (a newer node ships its own npm).

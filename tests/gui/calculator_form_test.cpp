@@ -16,6 +16,7 @@
 #include "calc/catalogue.h"
 #include "form_panel_fixture.h"
 #include "forms/calculator_form.h"
+#include "platform/dialog_units.h"
 
 namespace kalvora {
 namespace {
@@ -38,7 +39,7 @@ protected:
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
-    QString Result() const { return Ctl<QLabel>("ctl111")->text(); }
+    QString Result() const { return Ctl<QLineEdit>("ctl111")->text(); }
     void Type(const char* control, const char* text) { QTest::keyClicks(Ctl(control), QString::fromUtf8(text)); }
     void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
@@ -83,13 +84,43 @@ TEST_F(CalculatorFormTest, ControlsAreNamedByTheirCaptions) {
 TEST_F(CalculatorFormTest, TitleIsPaintedInBlueAtTheTopLeft) {
     ASSERT_NE(Open("current"), nullptr);
     const QImage image = form_->grab().toImage();
+    // The title's cell starts at (10, 10) of the client area, inside the 4-pixel frame.
+    const QPoint title = form_->contentsRect().topLeft() + QPoint(10, 10);
     int blueInTitle = 0, blueElsewhere = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (image.pixelColor(x, y) == QColor(0, 0, 255)) ++(y >= 10 && y < 10 + 18 + 6 && x >= 10 && x < 80 ? blueInTitle : blueElsewhere);
+            if (image.pixelColor(x, y) == QColor(0, 0, 255))
+                ++(y >= title.y() && y < title.y() + 18 + 6 && x >= title.x() && x < title.x() + 70 ? blueInTitle
+                                                                                                     : blueElsewhere);
     EXPECT_GT(blueInTitle, 20);
     EXPECT_EQ(blueElsewhere, 0);
     image.save(testing_support::ScreenshotFolder() + QStringLiteral("/current_form.png"));
+}
+
+// The form keeps its place (x 190 to the right edge) with the sizing frame of its template
+// inside that rectangle; its controls keep their template positions in the client area inside
+// the frame, and are cut off at the frame as a client area cuts off its children.
+TEST_F(CalculatorFormTest, FormStandsInItsSizingFrame) {
+    ASSERT_NE(Open("current"), nullptr);
+    ASSERT_EQ(form_->geometry(), QRect(190, 43, 564 - 190, 541 - 60));
+    const QRect client = form_->contentsRect();
+    EXPECT_EQ(client, form_->rect().adjusted(4, 4, -4, -4));
+    const platform::BaseUnits base = platform::DialogBaseUnits(form_->font());
+    QWidget* result = Ctl("ctl111");
+    EXPECT_EQ(QRect(result->mapTo(form_, QPoint()), result->size()),
+              platform::DialogRectToPixels(68, 53, 54, 12, base).translated(client.topLeft()));
+    const QImage image = form_->grab().toImage();
+    const QPalette& palette = form_->palette();
+    const int middle = image.height() / 2;
+    for (const auto& [x, role] : {std::pair{0, QPalette::Midlight}, std::pair{1, QPalette::Light},
+                                  std::pair{2, QPalette::Button}, std::pair{image.width() - 1, QPalette::Shadow},
+                                  std::pair{image.width() - 2, QPalette::Dark}})
+        EXPECT_EQ(image.pixel(x, middle), palette.color(role).rgb()) << "x " << x;
+    // A control reaching past the client area stops at the frame.
+    Ctl("ctl2")->move(client.width() - 10, Ctl("ctl2")->y());
+    const QImage moved = form_->grab().toImage();
+    EXPECT_EQ(moved.pixel(moved.width() - 1, client.top() + Ctl("ctl2")->geometry().center().y()),
+              palette.color(QPalette::Shadow).rgb());
 }
 
 TEST_F(CalculatorFormTest, EnterComputesAndReturnsTheFocusToTheFirstInput) {

@@ -116,19 +116,8 @@ INSTANTIATE_TEST_SUITE_P(All, CatalogueFormTest, ::testing::ValuesIn(Catalogue()
                              return name;
                          });
 
-class WorkedExampleTest : public ClientAreaTest {
+class WorkedExampleTest : public testing_support::OpenFormTest {
 protected:
-    QWidget* Open(std::string_view slug) {
-        DestroyCalculators();
-        form_ = OpenForm(*FindForm(slug));
-        return form_;
-    }
-    template <typename T = QWidget>
-    T* Ctl(int id) const {
-        T* widget = form_->findChild<T*>(QStringLiteral("ctl%1").arg(id));
-        EXPECT_NE(widget, nullptr) << id;
-        return widget;
-    }
     void Type(int id, const char* text) { QTest::keyClicks(Ctl(id), QString::fromUtf8(text)); }
     void Choose(int comboId, const char* item) {
         auto* combo = Ctl<QComboBox>(comboId);
@@ -141,8 +130,6 @@ protected:
         if (auto* label = form_->findChild<QLabel*>(QStringLiteral("ctl%1").arg(id))) return label->text();
         return Ctl<QLineEdit>(id)->text();
     }
-
-    QPointer<QWidget> form_;
 };
 
 TEST_F(WorkedExampleTest, GravitationLawFromThePresetLists) {

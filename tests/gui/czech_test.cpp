@@ -154,7 +154,7 @@ TEST_F(UnderCzechLocale, TypedPointsAreReadAndResultsKeepThePoint) {
         }
         QTest::keyClick(form->findChild<QLineEdit*>(QStringLiteral("ctl%1").arg(row.typed.back().first)),
                         Qt::Key_Return);
-        auto* result = form->findChild<QLabel*>(QStringLiteral("ctl111"));
+        auto* result = form->findChild<QLineEdit*>(QStringLiteral("ctl111"));
         ASSERT_NE(result, nullptr);
         EXPECT_EQ(result->text(), QString::fromUtf8(row.expected));
     }

@@ -6,9 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <QObject>
+#include <QPointer>
 #include <QUrl>
 #include <QWidget>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "platform/message_box.h"
@@ -39,6 +41,22 @@ protected:
     std::unique_ptr<QWidget> client_;
     std::vector<platform::MessageBoxRequest> messages_;
     UrlRecorder urls_;
+};
+
+// A client area with one real form of the catalogue open in it; its controls are found by
+// their template ids.
+class OpenFormTest : public ClientAreaTest {
+protected:
+    // Closes the open form and opens the form `slug`.
+    QWidget* Open(std::string_view slug);
+    template <typename T = QWidget>
+    T* Ctl(int id) const {
+        T* widget = form_->findChild<T*>(QStringLiteral("ctl%1").arg(id));
+        EXPECT_NE(widget, nullptr) << id;
+        return widget;
+    }
+
+    QPointer<QWidget> form_;
 };
 
 // The folder build/screenshots beside the test program's bin/ folder, created on demand.

@@ -7,6 +7,8 @@
 #include <QTest>
 
 #include "app/window_registry.h"
+#include "calc/catalogue.h"
+#include "forms/calculator_form.h"
 #include "panels/form_lookup.h"
 
 namespace kalvora::testing_support {
@@ -40,6 +42,14 @@ void ClientAreaTest::TearDown() {
 }
 
 void ClientAreaTest::ResizeClient(int width, int height) { client_->resize(width, height); }
+
+QWidget* OpenFormTest::Open(std::string_view slug) {
+    DestroyCalculators();
+    const FormDefinition* definition = FindForm(slug);
+    EXPECT_NE(definition, nullptr) << slug;
+    form_ = definition ? OpenForm(*definition) : nullptr;
+    return form_;
+}
 
 QString ScreenshotFolder() {
     const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/../screenshots");

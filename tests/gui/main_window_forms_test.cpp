@@ -55,7 +55,7 @@ TEST_F(MainWindowTest, VoltageDropFormIsTheActiveCalculator) {
     EXPECT_EQ(QApplication::focusWidget(), Ctl(106));
     QTest::keyClicks(QApplication::focusWidget(), "0.35");
     Press(Qt::Key_Return);
-    EXPECT_EQ(qobject_cast<QLabel*>(Ctl(111))->text(), "0.70");
+    EXPECT_EQ(qobject_cast<QLineEdit*>(Ctl(111))->text(), "0.70");
     Press(Qt::Key_Escape);
     EXPECT_FALSE(form->isVisible());
 }

@@ -59,7 +59,7 @@ protected:
     QMenu* TopicMenu() const { return window->findChild<QMenu*>("menuTopics"); }
     QWidget* Focus() const { return QApplication::focusWidget(); }
     QString ResultText() const {
-        auto* result = Registry().activeCalculator->findChild<QLabel*>("ctl111");
+        auto* result = Registry().activeCalculator->findChild<QLineEdit*>("ctl111");
         return result ? result->text() : QString();
     }
     // Opens a menu of the menu bar with its Alt key and waits until it is on screen.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The main window as the program starts: title, place, menu, children and their positions.
+#include <QAccessible>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -143,6 +144,29 @@ TEST_F(MainWindowTest, StatusBarShowsTotalAndAvailableMemoryInKilobytes) {
     EXPECT_LE(total->fontMetrics().horizontalAdvance(total->text()), total->contentsRect().width());
     EXPECT_GT(available->geometry().left(), total->geometry().right());
     EXPECT_GT(available->width(), Registry().statusBar->width() / 2);
+
+    // Each part has the sunken edge of a status-bar part: shadow above, light below.
+    for (QLabel* part : {total, available}) {
+        const QImage image = part->grab().toImage();
+        const int x = image.width() - 3;  // clear of the texts
+        EXPECT_EQ(image.pixel(x, 0), part->palette().color(QPalette::Dark).rgb()) << part->objectName().toStdString();
+        EXPECT_EQ(image.pixel(x, image.height() - 1), part->palette().color(QPalette::Light).rgb())
+            << part->objectName().toStdString();
+    }
+}
+
+// Screen readers read the status-bar parts as the texts they show now, never as fixed names.
+TEST_F(MainWindowTest, StatusPartsAreReadAsTheirCurrentTexts) {
+    memory = {std::uint64_t(4096) << 10, std::uint64_t(1024) << 10};
+    Show();
+    memory = {std::uint64_t(8192) << 10, std::uint64_t(2048) << 10};
+    window->UpdateMemoryStatus();
+    for (const auto& [name, text] : {std::pair{"statusTotalMemory", "RAM CELKEM = 8192 KB"},
+                                     std::pair{"statusAvailableMemory", "VOLNE =2048 KB"}}) {
+        QAccessibleInterface* part = QAccessible::queryAccessibleInterface(window->findChild<QLabel*>(name));
+        ASSERT_NE(part, nullptr) << name;
+        EXPECT_EQ(part->text(QAccessible::Name), text) << name;
+    }
 }
 
 TEST_F(MainWindowTest, GaugeShowsTheShareInUseInMagentaOverGreen) {
@@ -195,7 +219,9 @@ TEST_F(MainWindowTest, EveryWidgetHasAnObjectNameAndAnAccessibleName) {
         SCOPED_TRACE(std::string(widget->metaObject()->className()) + " in " +
                      (widget->parent() ? widget->parent()->metaObject()->className() : ""));
         EXPECT_FALSE(widget->objectName().isEmpty());
-        EXPECT_FALSE(widget->accessibleName().isEmpty()) << widget->objectName().toStdString();
+        // The name screen readers get: the widget's accessible name, or its text where it has none.
+        EXPECT_FALSE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).isEmpty())
+            << widget->objectName().toStdString();
     }
 }
 

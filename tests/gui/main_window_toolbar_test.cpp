@@ -76,6 +76,24 @@ TEST_F(MainWindowTest, ToolbarHasElevenButtonsAndThreeSeparatorsWithTheirTooltip
     }
 }
 
+// The buttons are raised, not flat: each shows its edge also when the pointer is elsewhere.
+TEST_F(MainWindowTest, ToolbarButtonsAreRaised) {
+    Show();
+    const QImage strip = Toolbar()->grab().toImage();
+    const QRgb background = strip.pixel(strip.width() - 2, strip.height() / 2);  // right of the last button
+    for (const ToolbarButton& button : kToolbarButtons) {
+        auto* widget = Toolbar()->findChild<QToolButton*>(QString::fromUtf8(button.objectName));
+        ASSERT_NE(widget, nullptr) << button.objectName;
+        ASSERT_FALSE(widget->underMouse());
+        const QImage image = widget->grab().toImage();
+        int edgePixels = 0;
+        for (int x = 0; x < image.width(); ++x)
+            for (int y : {0, 1, image.height() - 2, image.height() - 1})
+                edgePixels += image.pixel(x, y) != background;
+        EXPECT_GT(edgePixels, image.width()) << button.objectName;
+    }
+}
+
 TEST_F(MainWindowTest, ButtonPicturesAreTheElevenSlicesOfTheStripInOrder) {
     Show();
     EXPECT_EQ(Toolbar()->iconSize(), QSize(32, 32));

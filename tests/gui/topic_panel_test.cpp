@@ -121,12 +121,23 @@ TEST_P(PanelContentsTest, LabelsTextsColoursAndFonts) {
     }
     EXPECT_EQ(Label(panel, c.labels.front().id)->y(), 0);
 
+    // The labels stand in the client area inside the sizing frame, which keeps the system's colours.
+    const QRect client = panel->contentsRect();
+    EXPECT_EQ(client, panel->rect().adjusted(4, 4, -4, -4));
+    const QImage image = panel->grab().toImage();
+    EXPECT_EQ(image.pixel(0, image.height() / 2), panel->palette().color(QPalette::Midlight).rgb());
+    EXPECT_EQ(image.pixel(image.width() - 1, image.height() / 2), panel->palette().color(QPalette::Shadow).rgb());
+    EXPECT_EQ(image.pixel(image.width() / 2, image.height() - 1), panel->palette().color(QPalette::Shadow).rgb());
+    for (const LabelRow& row : c.labels) {
+        const QRect label = Label(panel, row.id)->geometry().translated(client.topLeft());
+        EXPECT_TRUE(client.contains(label.topLeft())) << row.id;
+        EXPECT_EQ(image.pixelColor(label.left(), label.top() + 1), c.background) << row.id << " is drawn inside the frame";
+    }
     if (c.field != Field::Electrical) {
-        // The whole panel stands in its background colour: below the last label, and between
-        // the letters of a label.
-        const QImage image = panel->grab().toImage();
-        EXPECT_EQ(image.pixelColor(160, image.height() - 2), c.background);
-        EXPECT_EQ(image.pixelColor(160, 2), c.background);
+        // The whole client area stands in the panel's background colour: below the last label,
+        // and between the letters of a label.
+        EXPECT_EQ(image.pixelColor(160, client.bottom() - 1), c.background);
+        EXPECT_EQ(image.pixelColor(160, client.top() + 2), c.background);
     }
 }
 
@@ -139,22 +150,30 @@ TEST_F(TopicPanelTest, ElectricalGradientRepeatsEvery512Rows) {
     ASSERT_EQ(panel->height(), 640);
     const QImage image = panel->grab().toImage();
     image.save(testing_support::ScreenshotFolder() + QStringLiteral("/electrical_panel.png"));
-    // Rows below the last label show the gradient itself; x 160 is clear of every label's text.
+    // Row 0 of the gradient is the top row of the client area, inside the 4-pixel frame, which
+    // leaves 632 rows for it. Rows below the last label show the gradient itself; x 160 is clear
+    // of every label's text.
+    const QPoint client = panel->contentsRect().topLeft();
+    ASSERT_EQ(client, QPoint(4, 4));
     const QWidget* lastLabel = Label(panel, 203);
     ASSERT_LT(lastLabel->geometry().bottom(), 500);
     struct Row {
         int y;
         int red;
     };
-    for (const Row row : {Row{500, 5}, Row{509, 1}, Row{510, 0}, Row{511, 0}, Row{512, 255}, Row{513, 255},
-                          Row{514, 254}, Row{639, 192}})
-        EXPECT_EQ(image.pixelColor(160, row.y), QColor(row.red, 0, 0)) << "row " << row.y;
+    for (const Row row : {Row{0, 255}, Row{500, 5}, Row{509, 1}, Row{510, 0}, Row{511, 0}, Row{512, 255},
+                          Row{513, 255}, Row{514, 254}, Row{631, 196}})
+        EXPECT_EQ(image.pixelColor(160, client.y() + row.y), QColor(row.red, 0, 0)) << "row " << row.y;
+    // The frame runs round the gradient on every side.
+    EXPECT_NE(image.pixelColor(160, 0).green(), 0);
+    EXPECT_NE(image.pixelColor(160, 639).green(), 0);
+    EXPECT_NE(image.pixelColor(0, 300).green(), 0);
     // Between two labels the gradient shows too: label 0 ends above the row where label 1 begins.
     const int gap = Label(panel, 150)->geometry().bottom() + 1;
     ASSERT_LT(gap, Label(panel, 198)->y());
-    EXPECT_EQ(image.pixelColor(160, gap), QColor(255 - gap / 2, 0, 0));
+    EXPECT_EQ(image.pixelColor(160, client.y() + gap), QColor(255 - gap / 2, 0, 0));
     // The labels' rectangles are filled with the panel's red brush over the gradient.
-    EXPECT_EQ(image.pixelColor(160, Label(panel, 169)->y() + 1), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(160, client.y() + Label(panel, 169)->y() + 1), QColor(255, 0, 0));
 }
 
 TEST(GradientRed, WrapsAtTheLowByte) {

@@ -23,6 +23,12 @@ elif [ "${1:-}" = "--tests" ]; then
     dbus-daemon at-spi2-core python3-pyatspi
   )
 fi
+# With --web only what the browser version's build and tests need (scripts/build-web.sh).
+if [ "${1:-}" = "--web" ]; then
+  packages=(cmake ninja-build build-essential emscripten node-acorn googletest chromium fonts-liberation2)
+  # node and npm may come from elsewhere than Debian (a newer node ships its own npm).
+  command -v npm >/dev/null || packages+=(nodejs npm)
+fi
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
 missing=()

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "form_window.h"
 
+#include <algorithm>
+
 #include "dialog_builder.h"
 #include "model/result_caption.h"
+#include "model/text_room.h"
 #include "wide_text.h"
 #include "window_templates.h"
 
@@ -159,6 +162,48 @@ INT_PTR CALLBACK FormProc(HWND form, UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
+// The control's rectangle in its form's client area.
+Rect ClientRect(HWND control) {
+    RECT r;
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+// Gives every one-line static text that is wider than its template rectangle the room beside it
+// (model/text_room.h); a centred text that still does not fit shows its start.
+void GiveTextsRoom(const FormDefinition& definition, const std::vector<HWND>& windows) {
+    const auto& controls = definition.dialog.controls;
+    std::vector<ControlPlace> places;
+    for (std::size_t i = 0; i < controls.size() && i < windows.size(); ++i)
+        places.push_back({controls[i].kind, ClientRect(windows[i])});
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        if (!TakesTextRoom(controls[i].kind)) continue;
+        HWND window = windows[i];
+        HDC dc = GetDC(window);
+        // Without a font of its own a static writes in the device context's, the system font.
+        HFONT font = HFONT(SendMessageW(window, WM_GETFONT, 0, 0));
+        HGDIOBJ previous = font ? SelectObject(dc, font) : nullptr;
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc, &metrics);
+        const std::wstring text = WindowText(window);
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &extent);
+        if (previous) SelectObject(dc, previous);
+        ReleaseDC(window, dc);
+        // Texts with room for two lines wrap instead.
+        if (places[i].rect.height() >= 2 * metrics.tmHeight) continue;
+        const bool centred = controls[i].kind != ControlKind::Label;
+        const Rect room =
+            TextRoom(places, i, int(extent.cx), std::max(1, int(metrics.tmAveCharWidth) / 2), centred);
+        places[i].rect = room;
+        MoveWindow(window, room.left, room.top, room.width(), room.height(), TRUE);
+        if (centred && extent.cx > room.width())
+            SetWindowLongPtrW(window, GWL_STYLE,
+                              (GetWindowLongPtrW(window, GWL_STYLE) & ~LONG_PTR(SS_CENTER)) | SS_LEFT);
+    }
+}
+
 // Makes a drop-down list show `items` in this order, keeping what its field shows.
 void SyncItems(HWND combo, const std::vector<std::string>& items) {
     const LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
@@ -195,6 +240,7 @@ FormWindow CreateFormWindow(int slot, const FormInstance& form) {
     // The dialog manager creates the controls in template order, one after another.
     for (HWND child = GetWindow(window.window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         window.controls.push_back(child);
+    GiveTextsRoom(*form.definition, window.controls);
     // A screen reader names an edit by the static just before it: each result follows its caption.
     const auto& controls = form.definition->dialog.controls;
     for (int resultId : form.definition->resultIds) {

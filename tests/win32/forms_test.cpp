@@ -220,3 +220,32 @@ TEST(Results, NamedByTheCaptionBeforeThem) {
 
 }  // namespace
 }  // namespace kalvora::win32::test
+
+namespace kalvora::win32::test {
+namespace {
+
+// A one-line caption wider than its template rectangle takes the free room beside it instead of
+// losing its end. The lens form has no font of its own: its statics write in the system font.
+TEST(Captions, AOneLineCaptionTooWideForItsRectangleIsShownWhole) {
+    RunningProgram program;
+    HWND form = program.OpenTopic(1603, 0, L"Optická mohutnost čočky(dioptrie)");
+    ASSERT_NE(form, nullptr);
+    HWND caption = Control(form, 100);
+    const std::wstring text = TextOf(caption);
+    ASSERT_EQ(text, L"Optická mohutnost =");
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, GetStockObject(SYSTEM_FONT));
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &extent);
+    SelectObject(dc, previous);
+    ReleaseDC(nullptr, dc);
+    RECT template_{18, 48, 18 + 60, 48 + 9};
+    MapDialogRect(form, &template_);
+    ASSERT_GT(extent.cx, template_.right - template_.left) << "the text fits its template rectangle anyway";
+    const RECT shown = ClientRectOf(caption);
+    EXPECT_GE(shown.right - shown.left, extent.cx);
+    EXPECT_LT(WindowRectOf(caption).right, WindowRectOf(Control(form, 111)).left) << "runs into the result";
+}
+
+}  // namespace
+}  // namespace kalvora::win32::test

@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -106,11 +107,17 @@ NumberScan ScanNumber(std::string_view text, DecimalMark mark) {
         } else {
             const long digitExponent = scale - static_cast<long>(significant.size());
             std::string normal = significant + "e" + std::to_string(digitExponent);
+#if defined(__cpp_lib_to_chars)
             auto [end, ec] = std::from_chars(normal.data(), normal.data() + normal.size(), magnitude,
                                              std::chars_format::scientific);
             (void)end;
             if (ec == std::errc::result_out_of_range)
                 magnitude = scale > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+#else
+            // Standard libraries without from_chars for doubles (emscripten's): strtod rounds
+            // correctly too, and the text has no decimal point for a locale to misread.
+            magnitude = std::strtod(normal.c_str(), nullptr);
+#endif
         }
     }
     return {negative ? -magnitude : magnitude, pos};

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 
 namespace kalvora {
@@ -30,9 +31,16 @@ Digits17 ToDigits(double magnitude) {
         return d;
     }
     char buffer[64];
+#if defined(__cpp_lib_to_chars)
     auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific,
                                    kSignificantDigits - 1);
     (void)ec;
+#else
+    // Standard libraries without to_chars for doubles (emscripten's): snprintf rounds correctly
+    // too. The program never changes the locale, so the point stays '.'.
+    const char* end =
+        buffer + std::snprintf(buffer, sizeof buffer, "%.*e", kSignificantDigits - 1, magnitude);
+#endif
     // buffer: "d.dddddddddddddddde+XX"
     int n = 0;
     const char* p = buffer;

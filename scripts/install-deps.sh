@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
 # Installs what building and running Kalvora needs on Debian 12 (with --tests also what the
 # tests, the sanitizer, fuzzing, cross and packaging checks, the window-manager test and the
-# accessibility bus that the screen-reader check reads the program through need); installs
-# nothing already there.
+# accessibility bus that the screen-reader check reads the program through need; with --windows
+# what the Windows build, its packages and its tests under Wine need); installs nothing already there.
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-translations-l10n libgl1-mesa-dev
   xvfb xauth fonts-liberation2 fonts-dejavu-core
 )
-if [ "${1:-}" = "--tests" ]; then
+if [ "${1:-}" = "--windows" ]; then
+  packages=(
+    cmake ninja-build python3 g++-mingw-w64-x86-64 googletest nsis
+    wine wine64 xvfb xauth imagemagick fonts-liberation2 fonts-dejavu-core
+  )
+elif [ "${1:-}" = "--tests" ]; then
   packages+=(
     libgtest-dev libgmock-dev libbenchmark-dev locales
     clang-14 libclang-rt-14-dev g++-mingw-w64-x86-64
@@ -17,6 +22,12 @@ if [ "${1:-}" = "--tests" ]; then
     openbox x11-utils xdotool imagemagick
     dbus-daemon at-spi2-core python3-pyatspi
   )
+fi
+# With --web only what the browser version's build and tests need (scripts/build-web.sh).
+if [ "${1:-}" = "--web" ]; then
+  packages=(cmake ninja-build build-essential emscripten node-acorn googletest chromium fonts-liberation2)
+  # node and npm may come from elsewhere than Debian (a newer node ships its own npm).
+  command -v npm >/dev/null || packages+=(nodejs npm)
 fi
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Builds the browser version (scripts/build-web.sh) and runs its tests: the WebAssembly core,
+# binding and fuzz-replay tests under node (CTest), then tests/web/ with node's test runner:
+# kalvora-calc under node against the native one (build/bin/kalvora-calc, built here if
+# missing) and the page in Debian's headless chromium through playwright-core (npm ci).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/build-web.sh
+web_build=${KALVORA_WEB_BUILD_DIR:-build-web}
+ctest --test-dir "$web_build" --output-on-failure -j "${KALVORA_JOBS:-2}"
+native=${KALVORA_BUILD_DIR:-build}
+if [ ! -x "$native/bin/kalvora-calc" ]; then
+  cmake -S . -B "$native" -G Ninja -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE:-RelWithDebInfo} >/dev/null
+  cmake --build "$native" -j "${KALVORA_JOBS:-2}" --target kalvora-calc
+fi
+npm ci --no-audit --no-fund --loglevel=error
+node --test --test-concurrency=1 tests/web/

@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: MIT
+// The browser binding's JSON: escaping, structure, the captions that name results, and the
+// state and effects the view reads after events.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "calc/catalogue.h"
+#include "model/program.h"
+#include "model/result_caption.h"
+#include "web/binding/json_writer.h"
+#include "web/binding/program_json.h"
+
+namespace kalvora::web {
+namespace {
+
+TEST(JsonQuoted, EscapesWhatJsonRequiresAndKeepsUtf8) {
+    const struct {
+        std::string text;
+        std::string quoted;
+    } cases[] = {
+        {"", R"("")"},
+        {"Proud I (Amper) =", R"("Proud I (Amper) =")"},
+        {"za číslem \"9\"", R"("za číslem \"9\"")"},
+        {"a\\b", R"("a\\b")"},
+        {"Není\nNinstalujte", R"("Není\nNinstalujte")"},
+        {"tab\there\r", R"("tab\there\r")"},
+        {std::string("nul\0x\x01\x1f", 7), R"("nul\u0000x\u0001\u001f")"},
+        {"\x7f\xff", "\"\x7f\xff\""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Quoted(c.text), c.quoted) << c.text;
+}
+
+TEST(JsonWriterTest, SeparatesMembersAndElementsInNestedValues) {
+    JsonWriter json;
+    json.BeginObject()
+        .Member("a", 1)
+        .Key("b")
+        .BeginArray()
+        .Int(-2)
+        .Bool(true)
+        .Null()
+        .BeginObject()
+        .EndObject();
+    json.BeginArray().EndArray().EndArray().Member("c", std::string_view("x")).Member("d", false).EndObject();
+    EXPECT_EQ(json.Text(), R"({"a":1,"b":[-2,true,null,{},[]],"c":"x","d":false})");
+}
+
+// Each result of every form is named by a caption, and these are the ones a reader expects.
+TEST(ResultCaptionTest, NamesEveryResultOfEveryForm) {
+    for (const FormDefinition* form : Catalogue())
+        for (int id : form->resultIds) {
+            const ControlDefinition* result = form->dialog.Find(id);
+            ASSERT_NE(result, nullptr) << form->slug;
+            EXPECT_NE(ResultCaption(*form, *result), nullptr) << form->slug << " " << id;
+        }
+    const struct {
+        std::string_view slug;
+        int resultId;
+        std::string_view caption;
+    } cases[] = {
+        {"current", 111, "Proud I (Amper) ="},
+        {"liquid-mixing", 1205, "Celkový objem roztoku:"},
+        {"liquid-mixing", 1200, "Množství přidaných litrů pro vznik roztoku určených vlastností:"},
+    };
+    for (const auto& c : cases) {
+        const FormDefinition& form = *FindForm(c.slug);
+        const ControlDefinition* caption = ResultCaption(form, *form.dialog.Find(c.resultId));
+        ASSERT_NE(caption, nullptr) << c.slug;
+        EXPECT_EQ(form.InitialText(*caption), c.caption) << c.slug;
+    }
+}
+
+bool Contains(const std::string& text, std::string_view part) {
+    return text.find(part) != std::string::npos;
+}
+
+TEST(ProgramJson, StateShowsResultsBoxesAndUnknownMemory) {
+    Program program;
+    program.Start({});
+    const int slot = program.SlotOf("current");
+    program.EditText(slot, 107, "12");
+    program.EditText(slot, 106, "3");
+    program.PressButton(slot, 1);
+    std::string state = StateJson(program.State(), program.Forms());
+    EXPECT_TRUE(Contains(state, R"({"text":"12"})")) << state;
+    EXPECT_TRUE(Contains(state, R"({"text":"3"})")) << state;
+    EXPECT_TRUE(Contains(state, R"({"text":"4.00000"})")) << state;
+    EXPECT_TRUE(
+        Contains(state, R"("totalMemoryText":"RAM CELKEM = ? KB","availableMemoryText":"VOLNE =? KB")"))
+        << state;
+    EXPECT_TRUE(Contains(state, R"("boxes":[])"));
+
+    program.EditText(slot, 106, "0");
+    program.PressButton(slot, 1);
+    state = StateJson(program.State(), program.Forms());
+    EXPECT_TRUE(Contains(state, R"("caption":"chyba","text":"Zadejte do pole číslici")")) << state;
+}
+
+TEST(ProgramJson, EffectsCarryTheirDetails) {
+    Program program;
+    program.Start({0, 0, 1024, std::nullopt, true});
+    program.TakeEffects();
+    program.Command(1604);    // gases and liquids
+    program.ClickLabel(258);  // liquid mixing widens the main window
+    program.Command(1610);
+    const std::string effects = EffectsJson(program.TakeEffects());
+    EXPECT_TRUE(Contains(
+        effects, R"({"kind":"moveMainWindow","rect":{"left":237,"top":50,"right":897,"bottom":660}})"))
+        << effects;
+    EXPECT_TRUE(Contains(effects, R"({"kind":"openAddress","address":"mailto:)")) << effects;
+    EXPECT_TRUE(Contains(effects, R"({"kind":"refreshMemory"})")) << effects;
+}
+
+TEST(ProgramJson, StaticDataHoldsEveryFormAndPanel) {
+    const std::string data = StaticDataJson(Catalogue());
+    for (const FormDefinition* form : Catalogue())
+        EXPECT_TRUE(Contains(data, "\"slug\":\"" + std::string(form->slug) + "\"")) << form->slug;
+    EXPECT_TRUE(Contains(data, R"("background":[255,0,0],"labelText":[255,255,0],"gradient":true)"));
+    EXPECT_TRUE(Contains(data, R"("separators":[6,9,12])"));
+}
+
+}  // namespace
+}  // namespace kalvora::web

@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: MIT
+// The WebAssembly binding of the browser view: one Program, events as plain C functions, the
+// state and the effects as JSON texts. A returned text stays valid until the next call that
+// returns one.
+#include <emscripten/emscripten.h>
+
+#include <string>
+#include <utility>
+
+#include "calc/catalogue.h"
+#include "model/geometry.h"
+#include "model/panel_data.h"
+#include "model/program.h"
+#include "web/binding/json_writer.h"
+#include "web/binding/program_json.h"
+
+namespace {
+
+kalvora::Program& TheProgram() {
+    static kalvora::Program program;
+    return program;
+}
+
+const char* Returned(std::string text) {
+    static std::string kept;
+    kept = std::move(text);
+    return kept.c_str();
+}
+
+kalvora::BoxAnswer AnswerOf(int answer) {
+    switch (answer) {
+        case 1:
+            return kalvora::BoxAnswer::Yes;
+        case 2:
+            return kalvora::BoxAnswer::No;
+        default:
+            return kalvora::BoxAnswer::Ok;
+    }
+}
+
+}  // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE const char* kalvora_static_data() {
+    return Returned(kalvora::web::StaticDataJson(TheProgram().Forms()));
+}
+
+// The browser tells no memory figures: the status bar shows the model's texts for unknown memory.
+EMSCRIPTEN_KEEPALIVE void kalvora_start(int screenWidth, int toolbarStripFound) {
+    kalvora::StartInfo info;
+    info.screenWidth = screenWidth;
+    info.toolbarStripFound = toolbarStripFound != 0;
+    TheProgram().Start(info);
+}
+
+EMSCRIPTEN_KEEPALIVE void kalvora_command(int id) {
+    TheProgram().Command(id);
+}
+EMSCRIPTEN_KEEPALIVE void kalvora_click_label(int id) {
+    TheProgram().ClickLabel(id);
+}
+EMSCRIPTEN_KEEPALIVE void kalvora_press_button(int slot, int id) {
+    TheProgram().PressButton(slot, id);
+}
+EMSCRIPTEN_KEEPALIVE void kalvora_press_enter(int slot, int focusedId) {
+    TheProgram().PressEnter(slot, focusedId);
+}
+EMSCRIPTEN_KEEPALIVE void kalvora_press_escape(int slot) {
+    TheProgram().PressEscape(slot);
+}
+EMSCRIPTEN_KEEPALIVE void kalvora_edit_text(int slot, int id, const char* text) {
+    TheProgram().EditText(slot, id, text);
+}
+EMSCRIPTEN_KEEPALIVE void kalvora_choose_item(int slot, int id, int index) {
+    if (index >= 0) TheProgram().ChooseItem(slot, id, std::size_t(index));
+}
+EMSCRIPTEN_KEEPALIVE void kalvora_activate_form(int slot) {
+    TheProgram().ActivateForm(slot);
+}
+EMSCRIPTEN_KEEPALIVE void kalvora_close_help_window() {
+    TheProgram().CloseHelpWindow();
+}
+EMSCRIPTEN_KEEPALIVE void kalvora_request_close() {
+    TheProgram().RequestClose();
+}
+// answer: 0 OK, 1 Yes, 2 No.
+EMSCRIPTEN_KEEPALIVE void kalvora_answer(int boxId, int answer) {
+    TheProgram().Answer(boxId, AnswerOf(answer));
+}
+EMSCRIPTEN_KEEPALIVE void kalvora_tick() {
+    TheProgram().Tick(std::nullopt);
+}
+EMSCRIPTEN_KEEPALIVE void kalvora_main_window_moved(int left, int top, int right, int bottom) {
+    TheProgram().MainWindowMoved({left, top, right, bottom});
+}
+
+EMSCRIPTEN_KEEPALIVE const char* kalvora_state() {
+    return Returned(kalvora::web::StateJson(TheProgram().State(), TheProgram().Forms()));
+}
+EMSCRIPTEN_KEEPALIVE const char* kalvora_take_effects() {
+    return Returned(kalvora::web::EffectsJson(TheProgram().TakeEffects()));
+}
+
+// The columns of the client area: when the windows are created (resized 0) and after the main
+// window was resized, as {panel, gauge, form} rectangles.
+EMSCRIPTEN_KEEPALIVE const char* kalvora_layout(int resized, int clientWidth, int clientHeight,
+                                                int toolbarHeight, int statusBarHeight) {
+    const kalvora::ColumnLayout layout =
+        resized ? kalvora::ResizeLayout(clientWidth, clientHeight, toolbarHeight, statusBarHeight)
+                : kalvora::CreationLayout(clientWidth, clientHeight);
+    kalvora::web::JsonWriter json;
+    json.BeginObject();
+    const std::pair<const char*, kalvora::Rect> columns[] = {
+        {"panel", layout.panel}, {"gauge", layout.gauge}, {"form", layout.form}};
+    for (const auto& [name, rect] : columns)
+        json.Key(name)
+            .BeginArray()
+            .Int(rect.left)
+            .Int(rect.top)
+            .Int(rect.width())
+            .Int(rect.height())
+            .EndArray();
+    json.EndObject();
+    return Returned(json.Text());
+}
+
+EMSCRIPTEN_KEEPALIVE int kalvora_gradient_red(int row) {
+    return kalvora::GradientRed(row);
+}
+
+}  // extern "C"

@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: MIT
+#include <algorithm>
+#include <array>
+
+#include "config/contact_addresses.h"
+#include "model/panel_data.h"
+#include "model/result_caption.h"
+#include "model/shell_data.h"
+#include "web/binding/json_writer.h"
+#include "web/binding/program_json.h"
+
+namespace kalvora::web {
+namespace {
+
+constexpr std::array<std::string_view, 12> kKindNames{
+    "Label",        "CentredLabel", "SunkenLabel", "GroupBox",          "ResultField", "Edit",
+    "ReadOnlyEdit", "ComboBox",     "PushButton",  "DefaultPushButton", "Picture",     "LinkLabel"};
+
+constexpr std::array<std::string_view, 4> kFlagNames{"leftAligned", "clientEdge", "dialogFrame", "flat"};
+constexpr std::array<ControlFlag, 4> kFlags{kLeftAligned, kClientEdge, kDialogFrame, kFlat};
+
+void Colour(JsonWriter& json, std::string_view name, Rgb rgb) {
+    json.Key(name).BeginArray().Int(rgb.r).Int(rgb.g).Int(rgb.b).EndArray();
+}
+
+// The index of a form's control in template order, or -1.
+int IndexOf(const FormDefinition& form, const ControlDefinition* control) {
+    if (!control) return -1;
+    return int(control - form.dialog.controls.data());
+}
+
+void Control(JsonWriter& json, const FormDefinition& form, const ControlDefinition& control) {
+    json.BeginObject()
+        .Member("id", control.id)
+        .Member("kind", kKindNames.at(std::size_t(control.kind)))
+        .Member("text", form.InitialText(control))
+        .Member("x", control.x)
+        .Member("y", control.y)
+        .Member("cx", control.cx)
+        .Member("cy", control.cy)
+        .Member("tabStop", TakesTabStop(control))
+        .Member("noAutoScroll", (control.flags & kNoAutoScroll) != 0);
+    for (std::size_t i = 0; i < kFlags.size(); ++i)
+        if (control.flags & kFlags[i]) json.Member(kFlagNames[i], true);
+    json.EndObject();
+}
+
+void Form(JsonWriter& json, const FormDefinition& form, std::size_t slot) {
+    json.BeginObject()
+        .Member("slot", int(slot))
+        .Member("slug", form.slug)
+        .Member("field", form.field)
+        .Member("templateId", form.dialog.id)
+        .Member("systemFont", form.dialog.font == DialogFont::System)
+        .Member("title", form.title)
+        .Member("titleY", form.titleY)
+        .Member("okId", form.okId)
+        .Member("cancelId", form.cancelId)
+        .Member("focusId", form.focusId)
+        .Member("widensMainWindow", (form.behaviours & kWidensMainWindow) != 0);
+    json.Key("controls").BeginArray();
+    for (const ControlDefinition& control : form.dialog.controls) Control(json, form, control);
+    json.EndArray();
+    // Each input with the index of its caption, each result with the index of the caption that
+    // names it (-1: none).
+    json.Key("inputs").BeginArray();
+    for (const InputDefinition& input : form.inputs)
+        json.BeginObject()
+            .Member("id", input.controlId)
+            .Member("caption", int(input.captionIndex))
+            .EndObject();
+    json.EndArray();
+    json.Key("results").BeginArray();
+    for (int id : form.resultIds) {
+        const ControlDefinition* result = form.dialog.Find(id);
+        json.BeginObject()
+            .Member("id", id)
+            .Member("caption", result ? IndexOf(form, ResultCaption(form, *result)) : -1)
+            .EndObject();
+    }
+    json.EndArray().EndObject();
+}
+
+void Panel(JsonWriter& json, const PanelData& panel) {
+    json.BeginObject().Member("field", panel.field).Member("templateId", panel.templateId);
+    Colour(json, "background", panel.background);
+    Colour(json, "labelText", panel.labelText);
+    json.Member("gradient", panel.gradient).Key("labels").BeginArray();
+    for (const PanelLabel& label : panel.labels) {
+        json.BeginObject()
+            .Member("id", label.id)
+            .Member("text", label.text)
+            .Member("link", label.action == LabelAction::OpenUrl)
+            .Member("target", label.target)
+            .Member("panelFont", label.panelFont)
+            .EndObject();
+    }
+    json.EndArray().EndObject();
+}
+
+void Shell(JsonWriter& json) {
+    json.Key("texts")
+        .BeginObject()
+        .Member("programTitle", text::kProgramTitle)
+        .Member("helpWindowTitle", text::kHelpWindowTitle)
+        .Member("aboutCredit", text::kAboutCredit)
+        .Member("helpPage", text::kHelpPageFileName)
+        .Member("toolbarStrip", text::kToolbarFileName)
+        .Member("authorMail", std::string_view(config::kAuthorMail))
+        .Member("authorMailUrl", std::string_view(config::kAuthorMailUrl))
+        .Member("coaxArticle", std::string_view(config::kCoaxArticleUrl))
+        .EndObject();
+    json.Key("toolbar").BeginObject().Member("imageSize", kToolbarImageSize).Key("buttons").BeginArray();
+    for (const ToolbarButton& button : kToolbarButtons)
+        json.BeginObject()
+            .Member("id", button.commandId)
+            .Member("name", button.name)
+            .Member("toolTip", button.toolTip)
+            .Member("shortText", button.shortText)
+            .EndObject();
+    json.EndArray().Key("separators").BeginArray();
+    for (int position : kSeparatorPositions) json.Int(position);
+    json.EndArray().EndObject();
+    json.Key("menu").BeginArray();
+    for (const MenuPopup& popup : MainMenu()) {
+        json.BeginObject()
+            .Member("title", popup.title)
+            .Member("name", popup.name)
+            .Member("topics", popup.topics);
+        json.Key("items").BeginArray();
+        for (const MenuItem& item : popup.items)
+            json.BeginObject()
+                .Member("id", item.id)
+                .Member("text", item.text)
+                .Member("name", item.name)
+                .EndObject();
+        json.EndArray().EndObject();
+    }
+    json.EndArray();
+    json.Key("fieldCommands").BeginArray();
+    for (const FieldCommand& field : kFieldCommands)
+        json.BeginObject()
+            .Member("field", field.field)
+            .Member("menuId", field.menuId)
+            .Member("buttonId", field.buttonId)
+            .EndObject();
+    json.EndArray();
+}
+
+}  // namespace
+
+std::string StaticDataJson(std::span<const FormDefinition* const> forms) {
+    JsonWriter json;
+    json.BeginObject();
+    Shell(json);
+    json.Key("panels").BeginArray();
+    for (const FieldCommand& field : kFieldCommands) Panel(json, PanelFor(field.field));
+    json.EndArray();
+    json.Key("forms").BeginArray();
+    for (std::size_t slot = 0; slot < forms.size(); ++slot) Form(json, *forms[slot], slot);
+    json.EndArray();
+    json.EndObject();
+    return json.Text();
+}
+
+}  // namespace kalvora::web

@@ -1,0 +1,36 @@
+// The WebAssembly model behind plain functions: events go in as numbers and texts, the state and
+// the effects come back parsed from JSON.
+import createKalvora from '../kalvora-wasm.js';
+
+export const Answer = { ok: 0, yes: 1, no: 2 };
+
+export async function loadModel() {
+  const module = await createKalvora();
+  const call = (name, ...args) => module.ccall(name, null, args.map(() => 'number'), args);
+  const text = (name, ...args) =>
+    module.ccall(name, 'string', args.map(() => 'number'), args);
+  const json = (name, ...args) => JSON.parse(text(name, ...args));
+  return {
+    staticData: () => json('kalvora_static_data'),
+    start: (screenWidth, stripFound) => call('kalvora_start', screenWidth, stripFound ? 1 : 0),
+    command: (id) => call('kalvora_command', id),
+    clickLabel: (id) => call('kalvora_click_label', id),
+    pressButton: (slot, id) => call('kalvora_press_button', slot, id),
+    pressEnter: (slot, focusedId) => call('kalvora_press_enter', slot, focusedId),
+    pressEscape: (slot) => call('kalvora_press_escape', slot),
+    editText: (slot, id, value) =>
+      module.ccall('kalvora_edit_text', null, ['number', 'number', 'string'], [slot, id, value]),
+    chooseItem: (slot, id, index) => call('kalvora_choose_item', slot, id, index),
+    activateForm: (slot) => call('kalvora_activate_form', slot),
+    closeHelpWindow: () => call('kalvora_close_help_window'),
+    requestClose: () => call('kalvora_request_close'),
+    answer: (boxId, answer) => call('kalvora_answer', boxId, answer),
+    // The browser tells no memory figures.
+    tick: () => call('kalvora_tick'),
+    state: () => json('kalvora_state'),
+    takeEffects: () => json('kalvora_take_effects'),
+    layout: (resized, width, height, toolbar, statusBar) =>
+      json('kalvora_layout', resized ? 1 : 0, width, height, toolbar, statusBar),
+    gradientRed: (row) => module.ccall('kalvora_gradient_red', 'number', ['number'], [row]),
+  };
+}

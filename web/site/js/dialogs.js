@@ -1,0 +1,127 @@
+// Message boxes, the About box and the help window as <dialog> elements. A box owned by a window
+// is modal; a box without owner leaves the other windows usable. Each takes the focus.
+const iconGlyphs = { information: 'i', exclamation: '!', question: '?' };
+const iconNames = { information: 'Informace', exclamation: 'Upozornění', question: 'Otázka' };
+
+let nextDialogId = 1;
+
+function dialogFrame(caption, className) {
+  const dialog = document.createElement('dialog');
+  dialog.className = `box ${className}`;
+  const id = `dialog${nextDialogId++}`;
+  const title = document.createElement('div');
+  title.className = 'box-caption';
+  title.id = `${id}-caption`;
+  title.textContent = caption;
+  dialog.setAttribute('aria-labelledby', title.id);
+  const body = document.createElement('div');
+  body.className = 'box-body';
+  const buttons = document.createElement('div');
+  buttons.className = 'box-buttons';
+  dialog.append(title, body, buttons);
+  return { dialog, body, buttons, id };
+}
+
+function button(text, onClick) {
+  const element = document.createElement('button');
+  element.type = 'button';
+  element.textContent = text;
+  element.addEventListener('click', onClick);
+  return element;
+}
+
+function open(dialog, modal) {
+  document.body.append(dialog);
+  if (modal) dialog.showModal();
+  else dialog.show();
+  dialog.querySelector('.box-buttons button')?.focus();
+}
+
+// A waiting box of the model: caption, icon, text, and "OK" or "Ano" / "Ne".
+export function showMessageBox(box, onAnswer) {
+  const { dialog, body, buttons, id } = dialogFrame(box.caption, 'message-box');
+  dialog.dataset.boxId = String(box.id);
+  if (box.icon !== 'none') {
+    const icon = document.createElement('span');
+    icon.className = `box-icon icon-${box.icon}`;
+    icon.setAttribute('role', 'img');
+    icon.setAttribute('aria-label', iconNames[box.icon]);
+    icon.textContent = iconGlyphs[box.icon];
+    body.append(icon);
+  }
+  const text = document.createElement('p');
+  text.id = `${id}-text`;
+  text.textContent = box.text;
+  body.append(text);
+  dialog.setAttribute('aria-describedby', text.id);
+  if (box.yesNo) {
+    buttons.append(button('Ano', () => onAnswer('yes')), button('Ne', () => onAnswer('no')));
+  } else {
+    buttons.append(button('OK', () => onAnswer('ok')));
+  }
+  // Esc answers a box with only OK; a Yes/No question needs one of its buttons.
+  dialog.addEventListener('cancel', (event) => {
+    event.preventDefault();
+    if (!box.yesNo) onAnswer('ok');
+  });
+  dialog.addEventListener('keydown', (event) => {
+    if (event.key === 'Escape' && !box.yesNo) { event.preventDefault(); onAnswer('ok'); }
+    event.stopPropagation();
+  });
+  open(dialog, box.owner !== 'none');
+  return dialog;
+}
+
+export function showAbout(texts) {
+  const { dialog, body, buttons } = dialogFrame(texts.programTitle, 'about-box');
+  const icon = document.createElement('img');
+  icon.src = 'icons/icon-32.png';
+  icon.alt = 'Ikona programu';
+  icon.width = 32;
+  icon.height = 32;
+  const title = document.createElement('p');
+  title.className = 'about-title';
+  title.textContent = texts.programTitle;
+  const credit = document.createElement('p');
+  credit.textContent = texts.aboutCredit;
+  body.append(icon, title, credit);
+  const close = () => { dialog.close(); dialog.remove(); };
+  buttons.append(button('OK', close));
+  dialog.addEventListener('cancel', (event) => { event.preventDefault(); close(); });
+  open(dialog, true);
+  return dialog;
+}
+
+// The help window "Nápověda k tématu": the picture of the topic in a sunken frame and OK. Enter
+// closes it, Esc does not. An id without a picture leaves the frame empty.
+export function createHelpWindow(title, pictureIds, onClose) {
+  const { dialog, body, buttons } = dialogFrame(title, 'help-window');
+  dialog.id = 'helpWindow';
+  const frame = document.createElement('div');
+  frame.className = 'help-picture';
+  body.append(frame);
+  buttons.append(button('OK', onClose));
+  dialog.addEventListener('cancel', (event) => event.preventDefault());
+  dialog.addEventListener('keydown', (event) => {
+    if (event.key === 'Enter') { event.preventDefault(); onClose(); }
+    if (event.key === 'Escape') event.preventDefault();
+    event.stopPropagation();
+  });
+  return {
+    element: dialog,
+    serial: 0,
+    show(pictureId) {
+      if (pictureIds.includes(pictureId)) {
+        const picture = frame.querySelector('img') ?? document.createElement('img');
+        picture.src = `pictures/help/${pictureId}.png`;
+        picture.alt = `Vzorec k tématu (obrázek ${pictureId})`;
+        frame.replaceChildren(picture);
+      } else {
+        frame.replaceChildren();
+      }
+      if (!dialog.open) open(dialog, false);
+      dialog.querySelector('.box-buttons button').focus();
+    },
+    close() { dialog.close(); dialog.remove(); },
+  };
+}

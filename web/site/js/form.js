@@ -1,0 +1,216 @@
+// One generic frame that realises any form from its template data: every control at its place in
+// dialog units, captions as the labels of their inputs, results as <output> elements named by
+// their captions. Events go to the model; update() shows the model's texts.
+import { createComboBox } from './combo_box.js';
+import { toPixels } from './dialog_units.js';
+
+const staticKinds = new Set(['Label', 'CentredLabel', 'SunkenLabel']);
+
+// The place in pixels, as CSS variables: the desktop layout uses them, the narrow one flows.
+export function place(element, { x, y, width, height }) {
+  for (const [name, value] of Object.entries({ x, y, w: width, h: height }))
+    if (value !== undefined) element.style.setProperty(`--${name}`, `${value}px`);
+}
+
+// A result shows its beginning when it is wider than its field; the whole text stays in the
+// tooltip and in the selection.
+function fitResult(output) {
+  const wide = output.scrollWidth > output.clientWidth + 1;
+  output.classList.toggle('overflowing', wide);
+  output.title = wide ? output.value : '';
+}
+
+// Typing stops at the field's width where the template says so.
+function keepWithinWidth(input, previous) {
+  if (input.scrollWidth > input.clientWidth + 1) {
+    const caret = Math.max(0, input.selectionStart - (input.value.length - previous.length));
+    input.value = previous;
+    input.setSelectionRange(caret, caret);
+    return false;
+  }
+  return true;
+}
+
+export function createForm(definition, slot, base, events) {
+  const section = document.createElement('section');
+  section.className = 'form';
+  section.dataset.slot = String(slot);
+  section.dataset.slug = definition.slug;
+  if (definition.systemFont) section.classList.add('system-font');
+  const prefix = `f${slot}`;
+  const title = document.createElement('h2');
+  title.className = 'form-title';
+  title.id = `${prefix}-title`;
+  title.textContent = definition.title;
+  title.style.setProperty('--y', `${definition.titleY}px`);
+  section.setAttribute('aria-labelledby', title.id);
+  section.append(title);
+
+  const inputCaption = new Map(definition.inputs.map((input) => [input.id, input.caption]));
+  const resultCaption = new Map(definition.results.map((result) => [result.id, result.caption]));
+  const captionIndexes = new Set([...inputCaption.values(), ...resultCaption.values()]);
+  const controlId = (index) => `${prefix}-${index}`;
+
+  const controls = definition.controls.map((control, index) => {
+    const pixels = toPixels(control, base);
+    const entry = { control, index };
+    let element;
+    const caption = inputCaption.get(control.id);
+    const named = resultCaption.get(control.id);
+    switch (control.kind) {
+      case 'Label': case 'CentredLabel': case 'SunkenLabel': {
+        element = document.createElement(captionIndexes.has(index) ? 'label' : 'div');
+        element.textContent = control.text;
+        // A text starts at the top of its rectangle and wraps only where there is room for two lines.
+        if (pixels.height >= 2 * base.y) element.classList.add('wrap');
+        break;
+      }
+      case 'GroupBox': {
+        element = document.createElement('div');
+        const legend = document.createElement('span');
+        legend.className = 'legend';
+        legend.textContent = control.text;
+        element.append(legend);
+        break;
+      }
+      case 'ResultField': case 'ReadOnlyEdit': {
+        element = document.createElement('output');
+        element.value = control.text;
+        if (named !== undefined && named >= 0) element.setAttribute('aria-labelledby', controlId(named));
+        entry.output = element;
+        break;
+      }
+      case 'Edit': {
+        element = document.createElement('input');
+        element.type = 'text';
+        entry.input = element;
+        break;
+      }
+      case 'ComboBox': {
+        const combo = createComboBox({ onChoose: (item) => events.chooseItem(slot, control.id, item) });
+        element = combo.element;
+        entry.combo = combo;
+        entry.input = combo.input;
+        // The field is one line high; the rest of the template's height is the dropped-down list.
+        pixels.height = Math.min(pixels.height, Math.round(1.5 * base.y));
+        break;
+      }
+      case 'PushButton': case 'DefaultPushButton': {
+        element = document.createElement('button');
+        element.type = 'button';
+        element.textContent = control.text;
+        element.addEventListener('click', () => events.pressButton(slot, control.id));
+        entry.button = element;
+        break;
+      }
+      case 'Picture': {
+        element = document.createElement('div');
+        const picture = document.createElement('img');
+        picture.src = `pictures/${control.text}.png`;
+        picture.alt = `Náčrt: ${definition.title}`;
+        element.append(picture);
+        break;
+      }
+      case 'LinkLabel': {
+        element = document.createElement('a');
+        element.href = events.addressOf(control);
+        element.target = '_blank';
+        element.rel = 'noopener';
+        element.textContent = control.text;
+        element.addEventListener('click', (event) => events.followLink(event, () => events.pressButton(slot, control.id)));
+        break;
+      }
+      default:
+        element = document.createElement('div');
+    }
+    element.classList.add('control', `kind-${control.kind}`);
+    for (const flag of ['leftAligned', 'clientEdge', 'dialogFrame', 'flat']) if (control[flag]) element.classList.add(flag);
+    element.id = controlId(index);
+    element.dataset.controlId = String(control.id);
+    place(element, pixels);
+    if (entry.input) {
+      const input = entry.input;
+      input.id = entry.combo ? `${controlId(index)}-field` : controlId(index);
+      if (entry.combo) element.id = `${controlId(index)}-box`;
+      input.dataset.controlId = String(control.id);
+      input.autocomplete = 'off';
+      input.spellcheck = false;
+      input.setAttribute('autocapitalize', 'off');
+      if (control.kind === 'Edit' && !control.leftAligned) input.classList.add('centred');
+      let previous = input.value;
+      input.addEventListener('input', () => {
+        if (control.noAutoScroll && !keepWithinWidth(input, previous)) return;
+        previous = input.value;
+        events.editText(slot, control.id, input.value);
+      });
+      entry.setPrevious = (value) => { previous = value; };
+    }
+    if (entry.input || entry.button) {
+      const focusable = entry.input ?? entry.button;
+      // Tab passes over controls without a tab stop; the mouse still reaches them.
+      if (!control.tabStop) focusable.tabIndex = -1;
+    }
+    section.append(element);
+    entry.element = element;
+    return entry;
+  });
+
+  // On a narrow screen the form flows as one column: each group box with the controls inside it,
+  // groups and controls from top to bottom and left to right.
+  const inside = (inner, outer) => inner.x >= outer.x && inner.y >= outer.y
+    && inner.x + inner.cx <= outer.x + outer.cx && inner.y + inner.cy <= outer.y + outer.cy;
+  const groups = controls.filter((entry) => entry.control.kind === 'GroupBox');
+  const flowKey = (entry) => {
+    const c = entry.control;
+    const group = c.kind === 'GroupBox' ? c : groups.map((g) => g.control).find((g) => inside(c, g)) ?? c;
+    return [group.y, group.x, c === group ? 0 : 1, c.y, c.x];
+  };
+  const compare = (a, b) => a.key.findIndex((v, i) => v !== b.key[i]);
+  [...controls].map((entry) => ({ entry, key: flowKey(entry) }))
+    .sort((a, b) => { const i = compare(a, b); return i < 0 ? 0 : a.key[i] - b.key[i]; })
+    .forEach(({ entry }, rank) => entry.element.style.setProperty('--order', String(rank)));
+
+  // Captions become the labels of their inputs (for an input, its label names it). Inputs and
+  // results carry their place in the reading and result order.
+  definition.inputs.forEach((input, order) => {
+    const label = controls[input.caption]?.element;
+    const field = controls.find((entry) => entry.control.id === input.id)?.input;
+    if (field) field.dataset.input = String(order);
+    if (label?.tagName === 'LABEL' && field) label.htmlFor = field.id;
+  });
+  definition.results.forEach((result, order) => {
+    const output = controls.find((entry) => entry.control.id === result.id)?.output;
+    if (output) output.dataset.result = String(order);
+  });
+  for (const entry of controls)
+    if (entry.output && !entry.output.hasAttribute('aria-labelledby')) entry.output.setAttribute('aria-label', definition.title);
+
+  return {
+    element: section,
+    serial: 0,
+    controls,
+    // The first control with this id, as the model addresses controls.
+    byId(id) { return controls.find((entry) => entry.control.id === id); },
+    update(formState) {
+      section.hidden = !formState.visible;
+      formState.controls.forEach((state, index) => {
+        const entry = controls[index];
+        if (!entry) return;
+        if (entry.combo) entry.combo.setItems(state.items ?? []);
+        if (entry.input) {
+          // Never clobber what the user is typing when it is already the model's text.
+          if (entry.input.value !== state.text) {
+            entry.input.value = state.text;
+            entry.setPrevious(state.text);
+            if (entry.combo) entry.input.setSelectionRange(0, 0);
+          }
+        } else if (entry.output) {
+          if (entry.output.value !== state.text) entry.output.value = state.text;
+          fitResult(entry.output);
+        } else if (staticKinds.has(entry.control.kind) && entry.element.textContent !== state.text) {
+          entry.element.textContent = state.text;
+        }
+      });
+    },
+  };
+}

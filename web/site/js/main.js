@@ -1,0 +1,242 @@
+// The browser view: draws the model's state, turns clicks and keys into the model's events and
+// carries out the effects the model asks for.
+import { Answer, loadModel } from './binding.js';
+import { createHelpWindow, showAbout, showMessageBox } from './dialogs.js';
+import { measureBaseUnits } from './dialog_units.js';
+import { createForm, place } from './form.js';
+import { createMenuBar } from './menu_bar.js';
+import { createPanel } from './panel.js';
+import { helpPictures } from './pictures.js';
+import { createToolbar } from './toolbar.js';
+
+const $ = (id) => document.getElementById(id);
+const windowElement = $('mainWindow');
+const client = $('client');
+const formHost = $('formHost');
+const panelHost = $('panelHost');
+
+const stripFound = new Promise((resolve) => {
+  const strip = new Image();
+  strip.onload = () => resolve(strip.naturalWidth >= 11);
+  strip.onerror = () => resolve(false);
+  strip.src = 'pictures/toolbar508.png';
+});
+const [model, toolbarPictures] = await Promise.all([loadModel(), stripFound]);
+const data = model.staticData();
+const base = measureBaseUnits();
+
+let state = null;
+let panel = null;
+let resized = false;  // the main window was resized: the columns follow the resize layout
+const forms = new Map();  // slot -> realised form
+const boxes = new Map();  // box id -> <dialog>
+let helpWindow = null;
+let followingLink = false;
+let started = false;  // a link the user clicked opens its own address
+
+// Every event: the model handles it, the view draws the state and carries out the effects.
+function dispatch(event) {
+  event();
+  state = model.state();
+  const effects = model.takeEffects();
+  render();
+  effects.forEach(runEffect);
+}
+
+const events = {
+  clickLabel: (id) => dispatch(() => model.clickLabel(id)),
+  pressButton: (slot, id) => dispatch(() => model.pressButton(slot, id)),
+  editText: (slot, id, text) => dispatch(() => model.editText(slot, id, text)),
+  chooseItem: (slot, id, index) => dispatch(() => model.chooseItem(slot, id, index)),
+  gradientRed: (row) => model.gradientRed(row),
+  addressOf: () => data.texts.coaxArticle,
+  // The link opens its own address in a new tab; the model's event runs as for a click.
+  followLink(_event, modelEvent) {
+    followingLink = true;
+    try { modelEvent(); } finally { followingLink = false; }
+  },
+};
+
+function openAddress(address) {
+  window.dispatchEvent(new CustomEvent('kalvora-open', { detail: address }));
+  if (followingLink) return;
+  const link = document.createElement('a');
+  link.href = address;
+  if (!address.startsWith('mailto:')) {
+    link.target = '_blank';
+    link.rel = 'noopener';
+  }
+  link.click();
+}
+
+function runEffect(effect) {
+  switch (effect.kind) {
+    case 'openAddress': openAddress(effect.address); break;
+    case 'openHelpPage': openAddress(data.texts.helpPage); break;
+    case 'showAbout': showAbout(data.texts); break;
+    case 'focus': {
+      const form = forms.get(effect.form);
+      const entry = form?.byId(effect.control);
+      (entry?.input ?? entry?.button)?.focus({ preventScroll: true });
+      // On a narrow screen a newly opened form comes into view; the start shows the page's top.
+      const top = form?.element.getBoundingClientRect().top ?? 0;
+      if (started && (top < 0 || top > window.innerHeight - 80)) form.element.scrollIntoView({ block: 'start' });
+      break;
+    }
+    case 'moveMainWindow': resized = true; render(); break;
+    case 'raiseHelpWindow': helpWindow?.show(state.helpBitmapId); break;
+    case 'refreshMemory': model.tick(); renderStatus(model.state()); break;
+    case 'quit': end(); break;
+    // The browser starts no programs: as when the desktop cannot start one, nothing happens.
+    case 'startTextEditor': case 'startCalculator': default: break;
+  }
+}
+
+const menuBar = createMenuBar(data.menu, {
+  onCommand: (item) => dispatch(() => (item.topic ? model.clickLabel(item.id) : model.command(item.id))),
+  topicItems: () => {
+    const field = state?.panel?.field;
+    const panelData = data.panels.find((p) => p.field === field);
+    return (panelData?.labels ?? []).map((label) => ({ id: label.id, text: label.text, topic: true }));
+  },
+});
+$('menuBar').append(menuBar.element);
+const toolbar = createToolbar($('toolbar'), data.toolbar, toolbarPictures, (id) => dispatch(() => model.command(id)));
+$('closeBox').addEventListener('click', () => dispatch(() => model.requestClose()));
+$('restart').addEventListener('click', () => location.reload());
+
+function layoutColumns() {
+  const layout = model.layout(resized, client.clientWidth, client.clientHeight,
+    toolbar.element.offsetHeight, $('statusBar').offsetHeight);
+  const rect = ([x, y, width, height]) => ({ x, y, width, height });
+  if (panel) place(panel.element, rect(layout.panel));
+  place($('gauge'), rect(layout.gauge));
+  for (const form of forms.values()) place(form.element, rect(layout.form));
+}
+
+function renderPanel() {
+  if (panel && (!state.panel || panel.serial !== state.panel.serial)) {
+    panel.element.remove();
+    panel = null;
+  }
+  if (!panel && state.panel) {
+    panel = createPanel(data.panels.find((p) => p.field === state.panel.field), base, events);
+    panel.serial = state.panel.serial;
+    panelHost.append(panel.element);
+  }
+}
+
+function renderForms() {
+  const live = new Map(state.forms.map((form) => [form.slot, form]));
+  for (const [slot, form] of forms) {
+    if (live.get(slot)?.serial !== form.serial) {
+      form.element.remove();
+      forms.delete(slot);
+    }
+  }
+  for (const [slot, formState] of live) {
+    let form = forms.get(slot);
+    if (!form) {
+      form = createForm(data.forms[slot], slot, base, events);
+      form.serial = formState.serial;
+      forms.set(slot, form);
+      formHost.append(form.element);
+    }
+    form.update(formState);
+  }
+}
+
+function renderBoxes() {
+  const waiting = new Set(state.boxes.map((box) => box.id));
+  for (const [id, dialog] of boxes) {
+    if (waiting.has(id)) continue;
+    dialog?.close();
+    dialog?.remove();
+    boxes.delete(id);
+  }
+  for (const box of state.boxes) {
+    if (boxes.has(box.id)) continue;
+    // Marked as shown before it is shown, so that a render during its opening shows it once.
+    boxes.set(box.id, null);
+    boxes.set(box.id, showMessageBox(box, (answer) => dispatch(() => model.answer(box.id, Answer[answer]))));
+  }
+}
+
+function renderHelpWindow() {
+  if (helpWindow && (!state.helpWindowOpen || helpWindow.serial !== state.helpWindowSerial)) {
+    helpWindow.close();
+    helpWindow = null;
+  }
+  if (!helpWindow && state.helpWindowOpen) {
+    helpWindow = createHelpWindow(data.texts.helpWindowTitle, helpPictures, () => dispatch(() => model.closeHelpWindow()));
+    helpWindow.serial = state.helpWindowSerial;
+    helpWindow.show(state.helpBitmapId);
+  }
+}
+
+function renderStatus(current) {
+  $('statusTotal').textContent = current.totalMemoryText;
+  $('statusAvailable').textContent = current.availableMemoryText;
+  $('gauge').setAttribute('aria-valuenow', String(current.gaugePosition));
+  $('gauge').style.setProperty('--position', `${current.gaugePosition}%`);
+}
+
+function render() {
+  if (state.ended) return;
+  const { left, top, right, bottom } = state.mainWindow;
+  place(windowElement, { x: left, y: top, width: right - left, height: bottom - top });
+  renderPanel();
+  renderForms();
+  layoutColumns();
+  panel?.paint();
+  renderStatus(state);
+  renderHelpWindow();
+  renderBoxes();
+}
+
+function end() {
+  clearInterval(timer);
+  for (const dialog of document.querySelectorAll('dialog')) dialog.close();
+  $('desktop').hidden = true;
+  $('ended').hidden = false;
+  $('restart').focus();
+}
+
+// The form's keys as on the desktop: Enter is the default button (or the focused button), Esc
+// is Storno, the keypad's decimal key types a point whatever the keyboard layout.
+formHost.addEventListener('keydown', (event) => {
+  const section = event.target.closest('section.form');
+  if (!section || event.defaultPrevented) return;
+  const slot = Number(section.dataset.slot);
+  const target = event.target;
+  if (event.key === 'Enter' && target.tagName !== 'A') {
+    event.preventDefault();
+    dispatch(() => model.pressEnter(slot, Number(target.dataset.controlId ?? 0)));
+  } else if (event.key === 'Escape') {
+    event.preventDefault();
+    dispatch(() => model.pressEscape(slot));
+  } else if (event.code === 'NumpadDecimal' && target.tagName === 'INPUT' && !event.ctrlKey && !event.altKey) {
+    event.preventDefault();
+    target.setRangeText('.', target.selectionStart, target.selectionEnd, 'end');
+    target.dispatchEvent(new Event('input', { bubbles: true }));
+  }
+});
+formHost.addEventListener('focusin', (event) => {
+  const section = event.target.closest('section.form');
+  const slot = Number(section?.dataset.slot);
+  if (section && state.activeForm !== slot) dispatch(() => model.activateForm(slot));
+});
+document.addEventListener('keydown', (event) => {
+  if (document.querySelector('dialog[open]:modal')) return;
+  if (menuBar.handleKey(event)) event.preventDefault();
+});
+new ResizeObserver(() => panel?.paint()).observe(panelHost);
+
+dispatch(() => model.start(document.documentElement.clientWidth, toolbarPictures));
+started = true;
+const timer = setInterval(() => { model.tick(); renderStatus(model.state()); }, 500);
+$('loading').remove();
+document.documentElement.classList.add('ready');
+performance.mark('kalvora-usable');
+
+if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');

@@ -1,0 +1,67 @@
+// A topic panel: its labels one every 15 dialog units in the label font, on the panel's colour or,
+// in the electrical panel, on the painted red gradient. Topics are buttons, links are links.
+import { toPixels } from './dialog_units.js';
+import { place } from './form.js';
+
+const rgb = ([r, g, b]) => `rgb(${r}, ${g}, ${b})`;
+
+export function createPanel(data, base, events) {
+  const panel = document.createElement('nav');
+  panel.className = 'panel';
+  panel.id = `panel${data.templateId}`;
+  panel.setAttribute('aria-label', 'Témata');
+  panel.style.setProperty('--panel-background', rgb(data.background));
+  panel.style.setProperty('--panel-text', rgb(data.labelText));
+  let canvas = null;
+  if (data.gradient) {
+    canvas = document.createElement('canvas');
+    canvas.className = 'gradient';
+    canvas.setAttribute('aria-hidden', 'true');
+    panel.append(canvas);
+    panel.classList.add('painted');
+  }
+  const list = document.createElement('ul');
+  data.labels.forEach((label, i) => {
+    const item = document.createElement('li');
+    let element;
+    if (label.link) {
+      element = document.createElement('a');
+      element.href = label.target;
+      // A mail address opens the mail program; a page opens in a new tab.
+      if (!label.target.startsWith('mailto:')) {
+        element.target = '_blank';
+        element.rel = 'noopener';
+      }
+      element.addEventListener('click', (event) => events.followLink(event, () => events.clickLabel(label.id)));
+    } else {
+      element = document.createElement('button');
+      element.type = 'button';
+      element.addEventListener('click', () => events.clickLabel(label.id));
+    }
+    element.id = `ctl${label.id}`;
+    element.className = label.panelFont ? 'label panel-font' : 'label';
+    element.textContent = label.text;
+    const pixels = toPixels({ x: 1, y: 15 * i, cx: 157, cy: 8 }, base);
+    place(item, { x: pixels.x, y: pixels.y, width: pixels.width });
+    item.append(element);
+    list.append(item);
+  });
+  panel.append(list);
+
+  // The gradient is painted for the panel's height, one row at a time as the model gives it.
+  const paint = () => {
+    if (!canvas) return;
+    const height = Math.max(1, panel.clientHeight);
+    if (canvas.height === height) return;
+    canvas.width = 1;
+    canvas.height = height;
+    const context = canvas.getContext('2d');
+    const image = context.createImageData(1, height);
+    for (let row = 0; row < height; ++row) {
+      image.data[row * 4] = events.gradientRed(row);
+      image.data[row * 4 + 3] = 255;
+    }
+    context.putImageData(image, 0, 0);
+  };
+  return { element: panel, serial: 0, paint };
+}

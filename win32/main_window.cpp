@@ -1,0 +1,224 @@
+// SPDX-License-Identifier: MIT
+#include "main_window.h"
+
+#include <windows.h>
+// The common controls need the window system's types first.
+#include <commctrl.h>
+
+#include <optional>
+#include <vector>
+
+#include "model/panel_data.h"
+#include "model/shell_data.h"
+#include "services.h"
+#include "toolbar.h"
+#include "view.h"
+#include "wide_text.h"
+
+namespace kalvora::win32 {
+namespace {
+
+// Commands of the topics menu: the item of label L is kTopicItem + L; Ctrl+digit sends
+// kTopicKey + digit, for the topic with that shortcut digit.
+constexpr int kTopicItem = 41000;
+constexpr int kTopicKey = 42000;
+constexpr int kDigitCount = 10;
+constexpr int kPartEdges[2] = {170, -1};
+
+int WindowHeight(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    return r.bottom - r.top;
+}
+
+void Place(HWND window, const Rect& r) {
+    if (window && IsWindow(window))
+        SetWindowPos(window, nullptr, r.left, r.top, r.width(), r.height(), SWP_NOZORDER);
+}
+
+void LayOut(HWND mainWindow, WPARAM wParam, LPARAM lParam) {
+    View& view = TheView();
+    if (!view.toolbar) return;
+    SendMessageW(view.toolbar, TB_AUTOSIZE, 0, 0);
+    RECT client;
+    GetClientRect(mainWindow, &client);
+    const ColumnLayout layout = ResizeLayout(client.right, client.bottom, WindowHeight(view.toolbar),
+                                             view.statusBar ? WindowHeight(view.statusBar) : 0);
+    Place(view.panel, layout.panel);
+    Place(view.ActiveForm(), layout.form);
+    Place(view.gauge, layout.gauge);
+    if (view.statusBar) SendMessageW(view.statusBar, WM_SIZE, wParam, lParam);
+}
+
+HMENU BuildMenu() {
+    HMENU bar = CreateMenu();
+    for (const MenuPopup& popup : MainMenu()) {
+        HMENU items = CreatePopupMenu();
+        for (const MenuItem& item : popup.items)
+            AppendMenuW(items, MF_STRING, UINT_PTR(item.id), Widen(item.text).c_str());
+        if (popup.topics) TheView().topicsMenu = items;
+        AppendMenuW(bar, MF_POPUP, UINT_PTR(items), Widen(popup.title).c_str());
+    }
+    return bar;
+}
+
+HACCEL BuildTopicKeys() {
+    std::vector<ACCEL> keys;
+    for (int digit = 0; digit < kDigitCount; ++digit)
+        keys.push_back({FCONTROL | FVIRTKEY, WORD('0' + digit), WORD(kTopicKey + digit)});
+    return CreateAcceleratorTableW(keys.data(), int(keys.size()));
+}
+
+// The label that a command of the topics menu or its keys stands for, or 0.
+int TopicLabel(int command) {
+    const auto& panel = TheView().program.State().panel;
+    if (!panel) return 0;
+    const PanelData& data = PanelFor(panel->field);
+    if (command >= kTopicKey && command < kTopicKey + kDigitCount) {
+        for (std::size_t i = 0; i < data.labels.size(); ++i)
+            if (TopicShortcutDigit(data, i) == command - kTopicKey) return data.labels[i].id;
+        return 0;
+    }
+    for (const PanelLabel& label : data.labels)
+        if (command == kTopicItem + label.id) return label.id;
+    return 0;
+}
+
+void OnCommand(int id) {
+    View& view = TheView();
+    if (const int label = TopicLabel(id))
+        view.program.ClickLabel(label);
+    else
+        view.program.Command(id);
+    view.Update();
+}
+
+LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    View& view = TheView();
+    switch (message) {
+        case WM_CREATE: {
+            const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+            view.toolbar = CreateToolbar(window, view.instance, HBITMAP(create->lpCreateParams));
+            break;
+        }
+        case WM_SIZE:
+            LayOut(window, wParam, lParam);
+            break;
+        case WM_WINDOWPOSCHANGED:
+            if (!IsIconic(window) && !view.quitting) {
+                RECT outer;
+                GetWindowRect(window, &outer);
+                view.program.MainWindowMoved({outer.left, outer.top, outer.right, outer.bottom});
+            }
+            break;
+        case WM_ACTIVATE:
+            // Back in the program, the keyboard returns to the control that had it.
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                view.focusBeforeDeactivation = GetFocus();
+            } else if (view.focusBeforeDeactivation && IsWindow(view.focusBeforeDeactivation) &&
+                       IsChild(window, view.focusBeforeDeactivation)) {
+                SetFocus(view.focusBeforeDeactivation);
+                return 0;
+            }
+            break;
+        case WM_NOTIFY: {
+            auto* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);
+            if (info->hdr.code == TTN_GETDISPINFOW) {
+                info->hinst = nullptr;
+                if (const wchar_t* text = ToolTipText(info->hdr.idFrom))
+                    info->lpszText = const_cast<wchar_t*>(text);
+            }
+            break;
+        }
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam));
+            break;
+        case WM_TIMER:
+            view.program.Tick(ReadMemory());
+            view.Update();
+            break;
+        case WM_CLOSE:
+            // The model asks; "Ano" ends the program through its Quit effect.
+            view.program.RequestClose();
+            view.Update();
+            return 0;
+        case WM_DESTROY:
+            KillTimer(window, kMemoryTimer);
+            view.mainWindow = nullptr;
+            PostQuitMessage(0);
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+bool RegisterMainClass(HINSTANCE instance) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = MainProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(kIconId));
+    windowClass.hIconSm = windowClass.hIcon;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = HBRUSH(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kMainClassName;
+    return RegisterClassExW(&windowClass) != 0;
+}
+
+HWND CreateMainWindow(HINSTANCE instance, const Rect& outer, HBITMAP strip, int gaugePosition) {
+    View& view = TheView();
+    view.topicKeys = BuildTopicKeys();
+    HWND window = CreateWindowExW(0, kMainClassName, Widen(text::kProgramTitle).c_str(),
+                                  WS_OVERLAPPEDWINDOW | WS_VISIBLE, outer.left, outer.top, outer.width(),
+                                  outer.height(), nullptr, BuildMenu(), instance, strip);
+    if (!window) return nullptr;
+    view.mainWindow = window;
+    view.statusBar = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window,
+                                     nullptr, instance, nullptr);
+    RECT client;
+    GetClientRect(window, &client);
+    const Rect place = CreationLayout(client.right, client.bottom).gauge;
+    view.gauge = CreateWindowExW(WS_EX_CLIENTEDGE, PROGRESS_CLASSW, L"", WS_CHILD | WS_VISIBLE | PBS_VERTICAL,
+                                 place.left, place.top, place.width(), place.height(), window, nullptr,
+                                 instance, nullptr);
+    SetTimer(window, kMemoryTimer, 500, nullptr);
+    SendMessageW(view.gauge, PBM_SETRANGE, 0, MAKELPARAM(0, 100));
+    SendMessageW(view.gauge, PBM_SETSTEP, 0, 0);
+    SendMessageW(view.gauge, PBM_SETBKCOLOR, 0, RGB(0, 255, 0));
+    SendMessageW(view.gauge, PBM_SETBARCOLOR, 0, RGB(255, 0, 255));
+    SendMessageW(view.gauge, PBM_SETPOS, WPARAM(gaugePosition), 0);
+    SendMessageW(view.statusBar, SB_SETPARTS, 2, LPARAM(kPartEdges));
+    return window;
+}
+
+void RebuildTopicsMenu() {
+    View& view = TheView();
+    if (!view.topicsMenu) return;
+    while (GetMenuItemCount(view.topicsMenu) > 0) DeleteMenu(view.topicsMenu, 0, MF_BYPOSITION);
+    const auto& panel = view.program.State().panel;
+    if (panel) {
+        const PanelData& data = PanelFor(panel->field);
+        bool linksStarted = false;
+        for (std::size_t i = 0; i < data.labels.size(); ++i) {
+            const PanelLabel& label = data.labels[i];
+            if (label.action == LabelAction::OpenUrl && !linksStarted) {
+                AppendMenuW(view.topicsMenu, MF_SEPARATOR, 0, nullptr);
+                linksStarted = true;
+            }
+            // A label's trailing blank means nothing in a menu, and '&' would mark a mnemonic.
+            std::wstring text;
+            for (wchar_t c : Widen(label.text)) text += c == L'&' ? std::wstring(L"&&") : std::wstring(1, c);
+            while (!text.empty() && text.back() == L' ') text.pop_back();
+            if (const std::optional<int> digit = TopicShortcutDigit(data, i))
+                text += L"\tCtrl+" + std::to_wstring(*digit);
+            AppendMenuW(view.topicsMenu, MF_STRING, UINT_PTR(kTopicItem + label.id), text.c_str());
+        }
+    }
+    if (view.mainWindow) DrawMenuBar(view.mainWindow);
+}
+
+}  // namespace kalvora::win32

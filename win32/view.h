@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: MIT
+// The Windows view: owns the behaviour model, draws its state into real windows and carries out
+// the effects it asks for. Window procedures turn the user's input into the model's events and
+// call Update() after each one.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "model/program.h"
+
+namespace kalvora::win32 {
+
+// Ids of the resources and windows the view refers to.
+inline constexpr int kIconId = 201;
+inline constexpr int kHandCursorId = 200;
+inline constexpr int kToolbarStripId = 196;
+inline constexpr int kToolbarId = 179;
+inline constexpr UINT_PTR kMemoryTimer = 0x7FFF;
+inline constexpr wchar_t kMainClassName[] = L"WinAPIMainClass";
+
+// A form that exists as a window.
+struct FormWindow {
+    HWND window = nullptr;
+    int serial = 0;
+    std::vector<HWND> controls;  // one per template control, in template order
+    // What the view last wrote into each control from the model: a control is written again only
+    // when the model's text changes, so that nothing the user typed is ever overwritten.
+    std::vector<ControlState> written;
+};
+
+struct View {
+    HINSTANCE instance = nullptr;
+    Program program;
+
+    HWND mainWindow = nullptr;
+    HWND toolbar = nullptr;
+    HWND statusBar = nullptr;
+    HWND gauge = nullptr;
+    HWND panel = nullptr;
+    int panelSerial = 0;
+    std::array<FormWindow, kFormSlotCount> forms;
+    HWND helpWindow = nullptr;
+    int helpSerial = 0;
+    HMENU topicsMenu = nullptr;
+    HACCEL topicKeys = nullptr;
+    HBRUSH panelBrush = nullptr;  // the open panel's background colour
+    HWND focusBeforeDeactivation = nullptr;
+
+    std::set<int> shownBoxes;
+    std::wstring statusTexts[2];
+    bool rendering = false;
+    bool renderAgain = false;
+    bool settingTexts = false;  // texts the view itself writes are no user input
+    bool quitting = false;
+
+    // Draws the model's state, carries out its effects and shows the boxes waiting for an answer.
+    void Update();
+    // The window of the active calculator, or null.
+    HWND ActiveForm() const;
+
+private:
+    void Render();
+    void RenderForms();
+    void RenderHelpWindow();
+    void RenderStatus();
+    void RunEffects();
+    void ShowWaitingBoxes();
+    void Quit();
+};
+
+View& TheView();
+
+}  // namespace kalvora::win32

@@ -1,0 +1,180 @@
+// SPDX-License-Identifier: MIT
+#include "window_templates.h"
+
+#include <windows.h>
+// The common controls need the window system's types first.
+#include <commctrl.h>
+
+#include "model/shell_data.h"
+#include "wide_text.h"
+
+namespace kalvora::win32 {
+namespace {
+
+// The forms' and panels' own 9-point font.
+DialogFontSpec DialogFont9pt() {
+    return {9, FW_NORMAL, false, L"MS Shell Dlg"};
+}
+
+// What the dialog manager creates for a control of the core's template: its class and styles.
+DialogItem ItemFor(const FormDefinition& form, const ControlDefinition& control) {
+    DialogItem item;
+    item.id = control.id;
+    item.text = Widen(form.InitialText(control));
+    item.x = short(control.x);
+    item.y = short(control.y);
+    item.cx = short(control.cx);
+    item.cy = short(control.cy);
+    DWORD style = WS_CHILD | WS_VISIBLE | (TakesTabStop(control) ? WS_TABSTOP : 0);
+    const unsigned flags = control.flags;
+    switch (control.kind) {
+        case ControlKind::Label:
+            item.controlClass = ControlClass::Static;
+            style |= SS_LEFT;
+            break;
+        case ControlKind::CentredLabel:
+            item.controlClass = ControlClass::Static;
+            style |= SS_CENTER;
+            break;
+        case ControlKind::SunkenLabel:
+            item.controlClass = ControlClass::Static;
+            style |= SS_LEFT | SS_SUNKEN;
+            break;
+        case ControlKind::GroupBox:
+            item.controlClass = ControlClass::Button;
+            style |= BS_GROUPBOX | ((flags & kFlat) ? BS_FLAT : 0);
+            break;
+        case ControlKind::ResultField:
+            // The bordered centred box of the template as a read-only edit: a screen reader reads
+            // its caption and its text, the user can select and copy the whole result, and a result
+            // wider than the box shows its beginning and scrolls.
+            item.controlClass = ControlClass::Edit;
+            style |= ES_READONLY | ES_CENTER | ES_AUTOHSCROLL | WS_BORDER;
+            break;
+        case ControlKind::ReadOnlyEdit:
+            item.controlClass = ControlClass::Edit;
+            style |= ES_READONLY | ES_LEFT | ES_AUTOHSCROLL;
+            item.exStyle |= WS_EX_CLIENTEDGE | ((flags & kDialogFrame) ? WS_EX_DLGMODALFRAME : 0);
+            break;
+        case ControlKind::Edit:
+            item.controlClass = ControlClass::Edit;
+            style |= ((flags & kLeftAligned) ? ES_LEFT : ES_CENTER) |
+                     ((flags & kNoAutoScroll) ? 0 : ES_AUTOHSCROLL);
+            if (flags & kClientEdge)
+                item.exStyle |= WS_EX_CLIENTEDGE;
+            else
+                style |= WS_BORDER;
+            break;
+        case ControlKind::ComboBox:
+            // The model keeps the items in the order the list shows them: the list never sorts.
+            item.controlClass = ControlClass::ComboBox;
+            style |= CBS_DROPDOWN | ((flags & kNoAutoScroll) ? 0 : CBS_AUTOHSCROLL) |
+                     ((flags & kVerticalScroll) ? WS_VSCROLL : 0);
+            break;
+        case ControlKind::PushButton:
+            item.controlClass = ControlClass::Button;
+            style |= BS_PUSHBUTTON;
+            break;
+        case ControlKind::DefaultPushButton:
+            item.controlClass = ControlClass::Button;
+            style |= BS_DEFPUSHBUTTON;
+            break;
+        case ControlKind::Picture:
+            // The static loads the bitmap named by its text from the program's resources.
+            item.controlClass = ControlClass::Static;
+            style |= SS_BITMAP | SS_CENTERIMAGE | SS_REALSIZEIMAGE | SS_SUNKEN | WS_BORDER;
+            break;
+        case ControlKind::LinkLabel:
+            item.controlClass = ControlClass::Static;
+            style |= SS_CENTER | SS_NOTIFY;
+            break;
+    }
+    item.style = style;
+    return item;
+}
+
+}  // namespace
+
+DialogSpec FormDialogSpec(const FormDefinition& form) {
+    DialogSpec spec;
+    // A child with a sizing frame and no caption bar; the window's text is the painted title, so
+    // that screen readers name the form.
+    spec.style = WS_CHILD | WS_VISIBLE | WS_THICKFRAME | WS_CLIPSIBLINGS;
+    spec.cx = short(form.dialog.cx);
+    spec.cy = short(form.dialog.cy);
+    spec.title = Widen(form.title);
+    if (form.dialog.font == kalvora::DialogFont::Dialog9pt) spec.font = DialogFont9pt();
+    for (const ControlDefinition& control : form.dialog.controls)
+        spec.items.push_back(ItemFor(form, control));
+    return spec;
+}
+
+DialogSpec PanelDialogSpec(const PanelData& panel) {
+    DialogSpec spec;
+    spec.style = WS_CHILD | WS_VISIBLE | WS_THICKFRAME | WS_CLIPSIBLINGS;
+    spec.cx = 80;
+    spec.cy = 240;
+    spec.title = PanelTitle(panel.field);
+    spec.font = DialogFont9pt();
+    short y = 0;
+    for (const PanelLabel& label : panel.labels) {
+        DialogItem item;
+        item.id = label.id;
+        item.text = Widen(label.text);
+        item.style = WS_CHILD | WS_VISIBLE | WS_GROUP | SS_NOTIFY | SS_LEFT;
+        item.x = 1;
+        item.y = y;
+        item.cx = 157;
+        item.cy = 8;
+        spec.items.push_back(item);
+        y = short(y + 15);
+    }
+    return spec;
+}
+
+DialogSpec HelpWindowSpec() {
+    DialogSpec spec;
+    // A top-level window without owner at 5, 5 of the screen, with caption, system menu, sizing
+    // frame and the minimise and maximise boxes.
+    spec.style =
+        WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_VISIBLE;
+    spec.exStyle = WS_EX_APPWINDOW;
+    spec.x = 5;
+    spec.y = 5;
+    spec.cx = 188;
+    spec.cy = 103;
+    spec.title = Widen(text::kHelpWindowTitle);
+    spec.font = DialogFontSpec{10, FW_NORMAL, false, L"MS Sans Serif"};
+    DialogItem picture;
+    picture.id = kHelpPictureId;
+    picture.style =
+        WS_CHILD | WS_VISIBLE | SS_BITMAP | SS_CENTERIMAGE | SS_REALSIZEIMAGE | SS_SUNKEN | WS_BORDER;
+    picture.x = 4;
+    picture.y = 3;
+    picture.cx = 179;
+    picture.cy = 77;
+    DialogItem ok;
+    ok.id = IDOK;
+    ok.controlClass = ControlClass::Button;
+    ok.text = L"OK";
+    ok.style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON;
+    ok.x = 67;
+    ok.y = 84;
+    ok.cx = 50;
+    ok.cy = 14;
+    spec.items = {picture, ok};
+    return spec;
+}
+
+std::wstring PanelTitle(Field field) {
+    for (const FieldCommand& command : kFieldCommands) {
+        if (command.field != field) continue;
+        std::string_view text = command.menuText;
+        if (const auto mnemonic = text.find("(&"); mnemonic != std::string_view::npos)
+            text = text.substr(0, mnemonic);
+        return Widen(text);
+    }
+    return {};
+}
+
+}  // namespace kalvora::win32

@@ -17,7 +17,7 @@
 
 #include "app/data_files.h"
 #include "app/outer_size.h"
-#include "app/qt_rect.h"
+#include "forms/qt_rect.h"
 #include "app/toolbar.h"
 #include "forms/calculator_form.h"
 #include "forms/help_window.h"

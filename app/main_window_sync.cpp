@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "app/qt_rect.h"
+#include "forms/qt_rect.h"
 #include "app/topic_menu.h"
 #include "forms/calculator_form.h"
 #include "forms/help_window.h"

@@ -38,14 +38,21 @@ QWidget* OpenMessageBox(const MessageBoxRequest& request, std::function<void(Mes
                         question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, request.owner);
     box->setAttribute(Qt::WA_DeleteOnClose);
     if (question) box->setDefaultButton(QMessageBox::Yes);
-    // Without an owner the box must not disable the other windows.
-    box->setWindowModality(request.owner ? Qt::WindowModal : Qt::NonModal);
     QObject::connect(box, &QMessageBox::finished, box,
                      [answered = std::move(answered), question](int result) {
                          answered(result == QMessageBox::Yes ? MessageAnswer::Yes
                                   : question                 ? MessageAnswer::No
                                                              : MessageAnswer::Ok);
                      });
+    if (request.owner && !request.owner->isVisible()) {
+        // The owner is not on screen yet (the main window while it is being built): the box comes
+        // first, and the owner appears once it is answered.
+        box->setWindowModality(Qt::ApplicationModal);
+        box->exec();
+        return nullptr;
+    }
+    // Without an owner the box must not disable the other windows.
+    box->setWindowModality(request.owner ? Qt::WindowModal : Qt::NonModal);
     box->show();
     return box;
 }

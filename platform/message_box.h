@@ -27,8 +27,9 @@ using MessageBoxHandler = std::function<MessageAnswer(const MessageBoxRequest&)>
 
 // Shows a message box and returns at once, without waiting for the answer: `answered` gets the
 // button the user chose when the box closes. With an owner the box is modal to the owner's
-// window; without one every window stays usable. Gives the box, or nullptr where a handler set
-// with SetMessageBoxHandler answered instead: then `answered` has run before this returns.
+// window; without one every window stays usable. An owner not yet on screen (the main window
+// being built) waits for the answer: the box comes first. Gives the box, or nullptr where it was
+// answered before this returns (a handler set with SetMessageBoxHandler, or a waiting box).
 QWidget* OpenMessageBox(const MessageBoxRequest& request, std::function<void(MessageAnswer)> answered);
 
 // Replaces how message boxes are shown: the handler answers at once (tests record the boxes and

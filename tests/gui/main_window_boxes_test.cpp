@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
 
 #include "main_window_fixture.h"
 
@@ -79,6 +81,31 @@ TEST_F(RealBoxTest, TheCloseQuestionIsAskedOnceAndNeLeavesEverything) {
     EXPECT_FALSE(window->State().ended);
     EXPECT_TRUE(window->isVisible());
     EXPECT_NE(ActiveForm(), nullptr);
+}
+
+}  // namespace
+}  // namespace kalvora::testing
+
+namespace kalvora::testing {
+namespace {
+
+TEST_F(RealBoxTest, AMissingStripIsToldBeforeTheMainWindowAppears) {
+    QTemporaryDir empty;
+    bool windowShownMeanwhile = true;
+    QString text;
+    // The box waits for its answer while the window is being built; answer it from the event loop.
+    QTimer::singleShot(0, [&] {
+        const QList<QMessageBox*> boxes = Boxes();
+        ASSERT_EQ(boxes.size(), 1);
+        text = boxes.front()->text();
+        windowShownMeanwhile = window != nullptr;
+        QTest::mouseClick(boxes.front()->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    Create({empty.path()});
+    EXPECT_FALSE(windowShownMeanwhile);
+    EXPECT_TRUE(text.startsWith("Není ve složce programu"));
+    EXPECT_TRUE(window->State().boxes.empty());
+    EXPECT_FALSE(window->State().toolbarPictures);
 }
 
 }  // namespace

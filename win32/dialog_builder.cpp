@@ -33,29 +33,29 @@ private:
 
 }  // namespace
 
-std::vector<DWORD> BuildDialogTemplate(const DialogSpec& spec) {
+std::vector<DWORD> BuildDialogTemplate(const DialogLayout& dialog) {
     TemplateWriter out;
     out.Word(1);       // dlgVer
     out.Word(0xFFFF);  // signature of the extended format
     out.Dword(0);      // help id
-    out.Dword(spec.exStyle);
-    out.Dword(spec.style | (spec.font ? DS_SETFONT : 0));
-    out.Word(WORD(spec.items.size()));
-    out.Short(spec.x);
-    out.Short(spec.y);
-    out.Short(spec.cx);
-    out.Short(spec.cy);
+    out.Dword(dialog.exStyle);
+    out.Dword(dialog.style | (dialog.font ? DS_SETFONT : 0));
+    out.Word(WORD(dialog.items.size()));
+    out.Short(dialog.x);
+    out.Short(dialog.y);
+    out.Short(dialog.cx);
+    out.Short(dialog.cy);
     out.Word(0);  // no menu
     out.Word(0);  // the dialog class
-    out.Text(spec.title);
-    if (spec.font) {
-        out.Word(spec.font->pointSize);
-        out.Word(spec.font->weight);
+    out.Text(dialog.title);
+    if (dialog.font) {
+        out.Word(dialog.font->pointSize);
+        out.Word(dialog.font->weight);
         // The italic byte, then the character set byte: the default set, the texts being Unicode.
-        out.Word(WORD((spec.font->italic ? 1 : 0) | (DEFAULT_CHARSET << 8)));
-        out.Text(spec.font->face);
+        out.Word(WORD((dialog.font->italic ? 1 : 0) | (DEFAULT_CHARSET << 8)));
+        out.Text(dialog.font->face);
     }
-    for (const DialogItem& item : spec.items) {
+    for (const DialogItem& item : dialog.items) {
         out.AlignToDword();
         out.Dword(0);  // help id
         out.Dword(item.exStyle);

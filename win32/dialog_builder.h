@@ -23,23 +23,23 @@ struct DialogItem {
     short x = 0, y = 0, cx = 0, cy = 0;
 };
 
-struct DialogFontSpec {
+struct DialogFontFace {
     WORD pointSize = 9;
     WORD weight = FW_NORMAL;
     bool italic = false;
     std::wstring face;
 };
 
-struct DialogSpec {
+struct DialogLayout {
     DWORD style = 0;  // DS_SETFONT is added when `font` is given
     DWORD exStyle = 0;
     short x = 0, y = 0, cx = 0, cy = 0;
     std::wstring title;
-    std::optional<DialogFontSpec> font;  // none: the dialog units follow the system font
+    std::optional<DialogFontFace> font;  // none: the dialog units follow the system font
     std::vector<DialogItem> items;
 };
 
 // The template as the dialog functions take it (DWORD-aligned).
-std::vector<DWORD> BuildDialogTemplate(const DialogSpec& spec);
+std::vector<DWORD> BuildDialogTemplate(const DialogLayout& dialog);
 
 }  // namespace kalvora::win32

@@ -231,7 +231,7 @@ void PlaceAtCreation(HWND form) {
 
 FormWindow CreateFormWindow(int slot, const FormInstance& form) {
     const View& view = TheView();
-    const std::vector<DWORD> dialog = BuildDialogTemplate(FormDialogSpec(*form.definition));
+    const std::vector<DWORD> dialog = BuildDialogTemplate(FormDialogLayout(*form.definition));
     FormWindow window;
     window.serial = form.serial;
     window.window =

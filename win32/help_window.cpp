@@ -71,7 +71,7 @@ INT_PTR CALLBACK HelpProc(HWND help, UINT message, WPARAM wParam, LPARAM) {
 }  // namespace
 
 HWND CreateHelpWindow() {
-    const std::vector<DWORD> dialog = BuildDialogTemplate(HelpWindowSpec());
+    const std::vector<DWORD> dialog = BuildDialogTemplate(HelpWindowLayout());
     return CreateDialogIndirectParamW(TheView().instance, reinterpret_cast<LPCDLGTEMPLATEW>(dialog.data()),
                                       nullptr, HelpProc, 0);
 }

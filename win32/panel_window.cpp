@@ -100,7 +100,7 @@ INT_PTR CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
 
 HWND CreatePanelWindow(Field field) {
     const View& view = TheView();
-    const std::vector<DWORD> dialog = BuildDialogTemplate(PanelDialogSpec(PanelFor(field)));
+    const std::vector<DWORD> dialog = BuildDialogTemplate(PanelDialogLayout(PanelFor(field)));
     return CreateDialogIndirectParamW(view.instance, reinterpret_cast<LPCDLGTEMPLATEW>(dialog.data()),
                                       view.mainWindow, PanelProc, LPARAM(field));
 }

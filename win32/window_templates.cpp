@@ -12,7 +12,7 @@ namespace kalvora::win32 {
 namespace {
 
 // The forms' and panels' own 9-point font.
-DialogFontSpec DialogFont9pt() {
+DialogFontFace DialogFont9pt() {
     return {9, FW_NORMAL, false, L"MS Shell Dlg"};
 }
 
@@ -95,27 +95,27 @@ DialogItem ItemFor(const FormDefinition& form, const ControlDefinition& control)
 
 }  // namespace
 
-DialogSpec FormDialogSpec(const FormDefinition& form) {
-    DialogSpec spec;
+DialogLayout FormDialogLayout(const FormDefinition& form) {
+    DialogLayout dialog;
     // A child with a sizing frame and no caption bar; the window's text is the painted title, so
     // that screen readers name the form.
-    spec.style = WS_CHILD | WS_VISIBLE | WS_THICKFRAME | WS_CLIPSIBLINGS;
-    spec.cx = short(form.dialog.cx);
-    spec.cy = short(form.dialog.cy);
-    spec.title = Widen(form.title);
-    if (form.dialog.font == kalvora::DialogFont::Dialog9pt) spec.font = DialogFont9pt();
+    dialog.style = WS_CHILD | WS_VISIBLE | WS_THICKFRAME | WS_CLIPSIBLINGS;
+    dialog.cx = short(form.dialog.cx);
+    dialog.cy = short(form.dialog.cy);
+    dialog.title = Widen(form.title);
+    if (form.dialog.font == kalvora::DialogFont::Dialog9pt) dialog.font = DialogFont9pt();
     for (const ControlDefinition& control : form.dialog.controls)
-        spec.items.push_back(ItemFor(form, control));
-    return spec;
+        dialog.items.push_back(ItemFor(form, control));
+    return dialog;
 }
 
-DialogSpec PanelDialogSpec(const PanelData& panel) {
-    DialogSpec spec;
-    spec.style = WS_CHILD | WS_VISIBLE | WS_THICKFRAME | WS_CLIPSIBLINGS;
-    spec.cx = 80;
-    spec.cy = 240;
-    spec.title = PanelTitle(panel.field);
-    spec.font = DialogFont9pt();
+DialogLayout PanelDialogLayout(const PanelData& panel) {
+    DialogLayout dialog;
+    dialog.style = WS_CHILD | WS_VISIBLE | WS_THICKFRAME | WS_CLIPSIBLINGS;
+    dialog.cx = 80;
+    dialog.cy = 240;
+    dialog.title = PanelTitle(panel.field);
+    dialog.font = DialogFont9pt();
     short y = 0;
     for (const PanelLabel& label : panel.labels) {
         DialogItem item;
@@ -126,25 +126,25 @@ DialogSpec PanelDialogSpec(const PanelData& panel) {
         item.y = y;
         item.cx = 157;
         item.cy = 8;
-        spec.items.push_back(item);
+        dialog.items.push_back(item);
         y = short(y + 15);
     }
-    return spec;
+    return dialog;
 }
 
-DialogSpec HelpWindowSpec() {
-    DialogSpec spec;
+DialogLayout HelpWindowLayout() {
+    DialogLayout dialog;
     // A top-level window without owner at 5, 5 of the screen, with caption, system menu, sizing
     // frame and the minimise and maximise boxes.
-    spec.style =
+    dialog.style =
         WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_VISIBLE;
-    spec.exStyle = WS_EX_APPWINDOW;
-    spec.x = 5;
-    spec.y = 5;
-    spec.cx = 188;
-    spec.cy = 103;
-    spec.title = Widen(text::kHelpWindowTitle);
-    spec.font = DialogFontSpec{10, FW_NORMAL, false, L"MS Sans Serif"};
+    dialog.exStyle = WS_EX_APPWINDOW;
+    dialog.x = 5;
+    dialog.y = 5;
+    dialog.cx = 188;
+    dialog.cy = 103;
+    dialog.title = Widen(text::kHelpWindowTitle);
+    dialog.font = DialogFontFace{10, FW_NORMAL, false, L"MS Sans Serif"};
     DialogItem picture;
     picture.id = kHelpPictureId;
     picture.style =
@@ -162,8 +162,8 @@ DialogSpec HelpWindowSpec() {
     ok.y = 84;
     ok.cx = 50;
     ok.cy = 14;
-    spec.items = {picture, ok};
-    return spec;
+    dialog.items = {picture, ok};
+    return dialog;
 }
 
 std::wstring PanelTitle(Field field) {

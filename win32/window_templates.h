@@ -12,9 +12,9 @@ namespace kalvora::win32 {
 // The help window's controls.
 inline constexpr int kHelpPictureId = 233;
 
-DialogSpec FormDialogSpec(const FormDefinition& form);
-DialogSpec PanelDialogSpec(const PanelData& panel);
-DialogSpec HelpWindowSpec();
+DialogLayout FormDialogLayout(const FormDefinition& form);
+DialogLayout PanelDialogLayout(const PanelData& panel);
+DialogLayout HelpWindowLayout();
 
 // The name a panel's window carries (read by screen readers and tests): its field command's menu
 // text without the mnemonic, e.g. "Elektro".

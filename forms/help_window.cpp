@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "model/geometry.h"
 #include "platform/dialog_units.h"
 #include "resources/resource_paths.h"
 
@@ -91,8 +92,7 @@ void HelpWindow::closeEvent(QCloseEvent* event) {
 }
 
 QPoint CentredPictureOrigin(QSize frame, QSize picture) {
-    // Integer division truncates toward zero, for negative differences too.
-    return {(frame.width() - picture.width()) / 2, (frame.height() - picture.height()) / 2};
+    return {CentredOffset(frame.width(), picture.width()), CentredOffset(frame.height(), picture.height())};
 }
 
 }  // namespace kalvora

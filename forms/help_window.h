@@ -32,8 +32,7 @@ private:
     int pictureId_;
 };
 
-// Where a picture of `picture` size starts in a frame of `frame` size: centred, the odd pixel
-// on the right and at the bottom, negative (and cut off) when the picture is larger.
+// Where a picture of `picture` size starts in a frame of `frame` size (CentredOffset on each axis).
 QPoint CentredPictureOrigin(QSize frame, QSize picture);
 
 }  // namespace kalvora

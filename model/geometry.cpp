@@ -37,4 +37,8 @@ ColumnLayout ResizeLayout(int clientWidth, int clientHeight, int toolbarHeight, 
             Rect::FromSize(kFormX, toolbarHeight, std::max(0, clientWidth - kFormX), height)};
 }
 
+int CentredOffset(int frame, int picture) {
+    return (frame - picture) / 2;
+}
+
 }  // namespace kalvora

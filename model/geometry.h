@@ -40,4 +40,9 @@ ColumnLayout CreationLayout(int clientWidth, int clientHeight);
 // starts at x 190 and reaches the right edge.
 ColumnLayout ResizeLayout(int clientWidth, int clientHeight, int toolbarHeight, int statusBarHeight);
 
+// Where a picture `picture` pixels long starts in a frame `frame` pixels long, on one axis:
+// centred, the odd pixel after it, negative (the picture cut on both sides) when it is larger.
+// The division truncates toward zero: a picture 39 pixels too wide starts at -19.
+int CentredOffset(int frame, int picture);
+
 }  // namespace kalvora

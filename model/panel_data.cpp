@@ -89,6 +89,24 @@ std::optional<int> TopicShortcutDigit(const PanelData& panel, std::size_t index)
     return (topicsBefore + 1) % kShortcutCount;
 }
 
+std::vector<TopicMenuItem> TopicMenuItems(const PanelData& panel) {
+    std::vector<TopicMenuItem> items;
+    bool linksStarted = false;
+    for (std::size_t i = 0; i < panel.labels.size(); ++i) {
+        const PanelLabel& label = panel.labels[i];
+        TopicMenuItem item;
+        item.labelId = label.id;
+        // '&' would mark a mnemonic, and the panel's trailing blanks mean nothing in a menu.
+        for (char c : label.text) item.text += c == '&' ? std::string("&&") : std::string(1, c);
+        while (!item.text.empty() && item.text.back() == ' ') item.text.pop_back();
+        item.separatorBefore = label.action == LabelAction::OpenUrl && !linksStarted;
+        linksStarted = linksStarted || label.action == LabelAction::OpenUrl;
+        item.shortcutDigit = TopicShortcutDigit(panel, i);
+        items.push_back(std::move(item));
+    }
+    return items;
+}
+
 int GradientRed(int row) {
     // The colour takes the low byte of the difference, so below zero it wraps to 255 again.
     return ((255 - row / 2) % 256 + 256) % 256;

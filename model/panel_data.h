@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -44,6 +45,17 @@ const PanelData& PanelFor(Field field);
 // The digit of the Ctrl+digit shortcut that opens label `index` of `panel` from the keyboard:
 // the topics in panel order get 1 to 9 and then 0; links and any further topics get none.
 std::optional<int> TopicShortcutDigit(const PanelData& panel, std::size_t index);
+
+// One item of the topics menu: a label of the panel on screen as the menu shows it.
+struct TopicMenuItem {
+    int labelId = 0;
+    std::string text;                  // menu convention: '&' doubled, trailing blanks dropped
+    bool separatorBefore = false;      // the first link follows the topics after a separator
+    std::optional<int> shortcutDigit;  // Ctrl+digit, see TopicShortcutDigit
+};
+
+// The topics menu of `panel`: every label in panel order, topics first, then the links.
+std::vector<TopicMenuItem> TopicMenuItems(const PanelData& panel);
 
 // The red component of row `row` of the electrical panel's gradient: full red at the top,
 // one step darker every second row, black in rows 510 and 511, and again from row 512.

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include "dialog_builder.h"
+#include "model/geometry.h"
 #include "view.h"
 #include "window_templates.h"
 
@@ -24,8 +25,8 @@ void PaintCenteredBitmap(HWND control, HDC dc, int id) {
     GetObjectW(picture, sizeof size, &size);
     HDC memory = CreateCompatibleDC(dc);
     HGDIOBJ previous = SelectObject(memory, picture);
-    const int x = (client.right - size.bmWidth) / 2;
-    const int y = (client.bottom - size.bmHeight) / 2;
+    const int x = CentredOffset(client.right, size.bmWidth);
+    const int y = CentredOffset(client.bottom, size.bmHeight);
     BitBlt(dc, x, y, size.bmWidth, size.bmHeight, memory, 0, 0, SRCCOPY);
     SelectObject(memory, previous);
     DeleteObject(picture);

@@ -201,21 +201,11 @@ void RebuildTopicsMenu() {
     while (GetMenuItemCount(view.topicsMenu) > 0) DeleteMenu(view.topicsMenu, 0, MF_BYPOSITION);
     const auto& panel = view.program.State().panel;
     if (panel) {
-        const PanelData& data = PanelFor(panel->field);
-        bool linksStarted = false;
-        for (std::size_t i = 0; i < data.labels.size(); ++i) {
-            const PanelLabel& label = data.labels[i];
-            if (label.action == LabelAction::OpenUrl && !linksStarted) {
-                AppendMenuW(view.topicsMenu, MF_SEPARATOR, 0, nullptr);
-                linksStarted = true;
-            }
-            // A label's trailing blank means nothing in a menu, and '&' would mark a mnemonic.
-            std::wstring text;
-            for (wchar_t c : Widen(label.text)) text += c == L'&' ? std::wstring(L"&&") : std::wstring(1, c);
-            while (!text.empty() && text.back() == L' ') text.pop_back();
-            if (const std::optional<int> digit = TopicShortcutDigit(data, i))
-                text += L"\tCtrl+" + std::to_wstring(*digit);
-            AppendMenuW(view.topicsMenu, MF_STRING, UINT_PTR(kTopicItem + label.id), text.c_str());
+        for (const TopicMenuItem& item : TopicMenuItems(PanelFor(panel->field))) {
+            if (item.separatorBefore) AppendMenuW(view.topicsMenu, MF_SEPARATOR, 0, nullptr);
+            std::wstring text = Widen(item.text);
+            if (item.shortcutDigit) text += L"\tCtrl+" + std::to_wstring(*item.shortcutDigit);
+            AppendMenuW(view.topicsMenu, MF_STRING, UINT_PTR(kTopicItem + item.labelId), text.c_str());
         }
     }
     if (view.mainWindow) DrawMenuBar(view.mainWindow);

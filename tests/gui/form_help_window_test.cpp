@@ -18,30 +18,6 @@
 namespace kalvora {
 namespace {
 
-struct OriginCase {
-    const char* name;
-    QSize frame, picture;
-    QPoint origin;
-
-    friend void PrintTo(const OriginCase& c, std::ostream* os) { *os << c.name; }
-};
-
-class PictureOriginTest : public ::testing::TestWithParam<OriginCase> {};
-
-TEST_P(PictureOriginTest, CentresWithTruncatingDivision) {
-    EXPECT_EQ(CentredPictureOrigin(GetParam().frame, GetParam().picture), GetParam().origin);
-}
-
-INSTANTIATE_TEST_SUITE_P(Sizes, PictureOriginTest,
-                         ::testing::Values(OriginCase{"EvenDifference", {100, 80}, {60, 40}, {20, 20}},
-                                           // the odd pixel stays on the right and at the bottom
-                                           OriginCase{"OddDifference", {100, 80}, {61, 43}, {19, 18}},
-                                           OriginCase{"SameSize", {82, 27}, {82, 27}, {0, 0}},
-                                           // a larger picture is cut on both sides; -39 / 2 truncates to -19
-                                           OriginCase{"Wider", {263, 130}, {302, 72}, {-19, 29}},
-                                           OriginCase{"TallerOdd", {300, 100}, {243, 127}, {28, -13}}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
 class HelpWindowTest : public ::testing::Test {
 protected:
     QWidget* OpenHelp(int pictureId) {

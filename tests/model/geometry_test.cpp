@@ -29,5 +29,16 @@ TEST(GeometryTest, TheWidenedWindowKeepsItsCornerAndTakesTheOldBottomAsItsHeight
     EXPECT_EQ(WidenedWindowRect(Rect::FromSize(-20, 0, 800, 500)), Rect::FromSize(-20, 0, 660, 460));
 }
 
+TEST(GeometryTest, APictureIsCentredWithTruncatingDivision) {
+    struct Case {
+        int frame, picture, offset;
+    };
+    for (const Case& c :
+         {Case{100, 60, 20}, Case{80, 40, 20}, Case{100, 61, 19},
+          Case{80, 43, 18},                                            // the odd pixel after the picture
+          Case{82, 82, 0}, Case{263, 302, -19}, Case{100, 127, -13}})  // larger: cut on both sides
+        EXPECT_EQ(CentredOffset(c.frame, c.picture), c.offset) << c.frame << " " << c.picture;
+}
+
 }  // namespace
 }  // namespace kalvora

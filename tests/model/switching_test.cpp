@@ -242,3 +242,32 @@ TEST(TopicShortcutTest, TopicsInPanelOrderGetOneToNineThenZeroAndLinksNone) {
 
 }  // namespace
 }  // namespace kalvora::testing
+
+namespace kalvora::testing {
+namespace {
+
+TEST(TopicMenuTest, LabelsAsMenuItemsTopicsThenLinksAfterOneSeparator) {
+    PanelData panel;
+    const auto label = [](int id, std::string_view text, LabelAction action) {
+        PanelLabel l;
+        l.id = id;
+        l.text = text;
+        l.action = action;
+        return l;
+    };
+    panel.labels = {label(1, "Výkon ", LabelAction::OpenForm), label(2, "R&D", LabelAction::OpenForm),
+                    label(3, "Web", LabelAction::OpenUrl), label(4, "Mail", LabelAction::OpenUrl)};
+    const std::vector<TopicMenuItem> items = TopicMenuItems(panel);
+    ASSERT_EQ(items.size(), 4u);
+    const std::vector<std::string> texts{items[0].text, items[1].text, items[2].text, items[3].text};
+    EXPECT_EQ(texts, (std::vector<std::string>{"Výkon", "R&&D", "Web", "Mail"}));
+    const std::vector<bool> separators{items[0].separatorBefore, items[1].separatorBefore,
+                                       items[2].separatorBefore, items[3].separatorBefore};
+    EXPECT_EQ(separators, (std::vector<bool>{false, false, true, false}));
+    EXPECT_EQ(items[1].shortcutDigit, 2);
+    EXPECT_EQ(items[2].shortcutDigit, std::nullopt);
+    EXPECT_EQ(items[3].labelId, 4);
+}
+
+}  // namespace
+}  // namespace kalvora::testing

@@ -212,6 +212,19 @@ describe('desktop', () => {
     assert.equal(await about.count(), 0);
   });
 
+  test('the Témata menu lists the panel\'s topics, then the links after a separator', async () => {
+    await page.click('#toolbarElectrical');
+    await page.keyboard.press('Alt+t');
+    const entries = await page.locator('#menuTopics + [role=menu] > li').evaluateAll((items) =>
+      items.map((item) => (item.getAttribute('role') === 'separator' ? '|' : item.textContent)));
+    assert.deepEqual(entries, ['Proud', 'Napětí', 'Odpor', 'Cívka', 'Kondenzátor', 'Transformátor', 'Odpor vodiče',
+      'Zářivka za žárovku', 'Světelný tok', 'Příkon spotřebiče', 'Činný výkon', 'Úbytek napětí', '|',
+      'Další programy', 'kalvora@example.org']);
+    await page.keyboard.press('ArrowDown');
+    await page.keyboard.press('Enter');
+    assert.equal(await visibleForm(page).getAttribute('data-slug'), 'voltage');
+  });
+
   test('drop-down lists keep the model\'s order and choose by keys', async () => {
     const form = await openForm(page, topics, 'conductor-resistance');
     const field = form.locator('[role=combobox]');

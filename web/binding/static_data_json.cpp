@@ -95,6 +95,13 @@ void Panel(JsonWriter& json, const PanelData& panel) {
             .Member("panelFont", label.panelFont)
             .EndObject();
     }
+    json.EndArray().Key("menu").BeginArray();
+    for (const TopicMenuItem& item : TopicMenuItems(panel))
+        json.BeginObject()
+            .Member("id", item.labelId)
+            .Member("text", item.text)
+            .Member("separatorBefore", item.separatorBefore)
+            .EndObject();
     json.EndArray().EndObject();
 }
 

@@ -97,7 +97,7 @@ const menuBar = createMenuBar(data.menu, {
   topicItems: () => {
     const field = state?.panel?.field;
     const panelData = data.panels.find((p) => p.field === field);
-    return (panelData?.labels ?? []).map((label) => ({ id: label.id, text: label.text, topic: true }));
+    return (panelData?.menu ?? []).map((item) => ({ ...item, topic: true }));
   },
 });
 $('menuBar').append(menuBar.element);

@@ -1,14 +1,21 @@
 // The menu bar: popups with their items from the model's menu table; '&' marks the mnemonic.
 // Keyboard: F10 or Alt+letter opens it, the arrows move, Enter chooses, Esc closes.
 function withMnemonic(element, text) {
-  const at = text.indexOf('&');
+  // A single '&' marks the mnemonic letter; '&&' stands for the sign itself.
+  let at = -1;
+  for (let i = 0; i < text.length && at < 0; ++i) {
+    if (text[i] !== '&') continue;
+    if (text[i + 1] === '&') ++i;
+    else at = i;
+  }
+  const plain = (part) => part.replaceAll('&&', '&');
   if (at < 0 || at + 1 >= text.length) {
-    element.textContent = text;
+    element.textContent = plain(text);
     return '';
   }
   const letter = document.createElement('u');
   letter.textContent = text[at + 1];
-  element.append(text.slice(0, at), letter, text.slice(at + 2));
+  element.append(plain(text.slice(0, at)), letter, plain(text.slice(at + 2)));
   return text[at + 1].toLowerCase();
 }
 
@@ -30,7 +37,7 @@ export function createMenuBar(menu, { onCommand, topicItems }) {
   };
   const fill = (top) => {
     const items = top.popupData.topics ? topicItems() : top.popupData.items;
-    top.popup.replaceChildren(...items.map((item) => {
+    top.popup.replaceChildren(...items.flatMap((item) => {
       const li = document.createElement('li');
       li.setAttribute('role', 'none');
       const entry = document.createElement('button');
@@ -41,7 +48,11 @@ export function createMenuBar(menu, { onCommand, topicItems }) {
       withMnemonic(entry, item.text);
       entry.addEventListener('click', () => { close(false); onCommand(item); });
       li.append(entry);
-      return li;
+      if (!item.separatorBefore) return [li];
+      const separator = document.createElement('li');
+      separator.setAttribute('role', 'separator');
+      separator.className = 'menu-separator';
+      return [separator, li];
     }));
   };
   const openAt = (index, focusFirst) => {

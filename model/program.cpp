@@ -64,7 +64,8 @@ std::vector<Effect> Program::TakeEffects() {
 void Program::Start(const StartInfo& info) {
     if (state_.started) return;
     state_.started = true;
-    state_.mainWindow = StartWindowRect(info.screenLeft, info.screenTop, info.screenWidth);
+    state_.dpi = info.dpi > 0 ? info.dpi : kBaseDpi;
+    state_.mainWindow = StartWindowRect(info.screenLeft, info.screenTop, info.screenWidth, state_.dpi);
     state_.toolbarPictures = info.toolbarStripFound;
     // Asked while the main window is being built, before it appears.
     if (!info.toolbarStripFound)
@@ -165,7 +166,7 @@ void Program::OpenForm(int slot) {
     if (definition.behaviours & kWidensMainWindow) {
         // Storno puts back exactly this rectangle.
         windowBeforeWidening_ = state_.mainWindow;
-        state_.mainWindow = WidenedWindowRect(state_.mainWindow);
+        state_.mainWindow = WidenedWindowRect(state_.mainWindow, state_.dpi);
         Emit(Effect::Move(state_.mainWindow));
     }
     if (definition.focusAtOpen) Emit(Effect::FocusOn(slot, definition.focusId));
@@ -349,6 +350,15 @@ void Program::Tick(const std::optional<MemoryFigures>& memory) {
 
 void Program::MainWindowMoved(const Rect& outer) {
     if (!state_.ended) state_.mainWindow = outer;
+}
+
+void Program::DisplayScaleChanged(int dpi, const Rect& suggested) {
+    if (state_.ended || dpi <= 0) return;
+    if (windowBeforeWidening_)
+        windowBeforeWidening_ = Rescaled(*windowBeforeWidening_, state_.dpi, dpi, suggested.left, suggested.top);
+    state_.dpi = dpi;
+    state_.mainWindow = suggested;
+    Emit(Effect::Move(state_.mainWindow));
 }
 
 }  // namespace kalvora

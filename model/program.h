@@ -24,6 +24,7 @@ struct StartInfo {
     int screenWidth = 1024;
     std::optional<MemoryFigures> memory;  // none where the system tells no figures
     bool toolbarStripFound = true;        // a usable toolbar strip was found (see ChooseToolbarStrip)
+    int dpi = kBaseDpi;                   // the display scale the main window opens at (96 is 100 %)
 };
 
 class Program {
@@ -64,6 +65,10 @@ public:
     void Tick(const std::optional<MemoryFigures>& memory);
     // The user moved or resized the main window (outer rectangle).
     void MainWindowMoved(const Rect& outer);
+    // The main window now lies on a display of another scale and the window system suggests
+    // `suggested` as its outer rectangle. The window takes it; a rectangle remembered for a later
+    // restore keeps its size in the new scale, at the suggested rectangle's top-left corner.
+    void DisplayScaleChanged(int dpi, const Rect& suggested);
 
     const ProgramState& State() const { return state_; }
     // The effects asked for since the last call, in order.

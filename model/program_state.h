@@ -77,6 +77,7 @@ struct ProgramState {
     bool ended = false;  // the user confirmed the end: nothing happens any more
 
     Rect mainWindow;  // outer rectangle in screen pixels, as the view last reported or the model set it
+    int dpi = kBaseDpi;  // the scale of the display the main window is on (96 is 100 %)
     std::optional<PanelInstance> panel;
     std::array<std::optional<FormInstance>, kFormSlotCount> forms;  // slots in catalogue order
     int activeForm = -1;  // the slot of the form that gets Enter, Esc, Tab and the resize layout

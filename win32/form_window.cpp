@@ -3,7 +3,9 @@
 
 #include <algorithm>
 
+#include "control_matching.h"
 #include "dialog_builder.h"
+#include "display_scale.h"
 #include "model/result_caption.h"
 #include "model/text_room.h"
 #include "wide_text.h"
@@ -29,39 +31,44 @@ bool IsInput(const ControlDefinition& control) {
     return control.kind == ControlKind::Edit || control.kind == ControlKind::ComboBox;
 }
 
-// The title in italic blue, 18 pixels high, at x 10 and the form's own y.
+// The title in italic blue, 18 pixels high, at x 10 and the form's own y (all three scaled).
 void PaintTitle(HWND form, const FormDefinition& definition) {
+    const int dpi = TheView().Dpi();
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(form, &paint);
     LOGFONTW logFont{};
     GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof logFont, &logFont);
     logFont.lfItalic = TRUE;
-    logFont.lfHeight = -18;
+    logFont.lfHeight = -Px(18, dpi);
     HFONT font = CreateFontIndirectW(&logFont);
-    HGDIOBJ previous = SelectObject(dc, font);
+    HGDIOBJ previous = font ? SelectObject(dc, font) : nullptr;
     SetBkColor(dc, GetSysColor(COLOR_MENU));
     SetTextColor(dc, RGB(0, 0, 255));
     SetBkMode(dc, TRANSPARENT);
     const std::wstring title = Widen(definition.title);
-    TextOutW(dc, 10, definition.titleY, title.c_str(), int(title.size()));
-    SelectObject(dc, previous);
-    DeleteObject(font);
+    TextOutW(dc, Px(10, dpi), Px(definition.titleY, dpi), title.c_str(), int(title.size()));
+    if (previous) SelectObject(dc, previous);
+    if (font) DeleteObject(font);
     EndPaint(form, &paint);
 }
 
-// The link label's font: the dialog font's family replaced by Times New Roman, 22 pixels, italic
-// and underlined.
+// The link labels' font: the dialog font's family replaced by Times New Roman, 22 pixels
+// (scaled), italic and underlined; one font for every link label of the form, deleted with it.
 void SetLinkFont(HWND form, const FormDefinition& definition) {
+    HFONT font = nullptr;
     for (const ControlDefinition& control : definition.dialog.controls) {
         if (control.kind != ControlKind::LinkLabel) continue;
-        LOGFONTW logFont{};
-        GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof logFont, &logFont);
-        logFont.lfHeight = -22;
-        logFont.lfItalic = TRUE;
-        logFont.lfUnderline = TRUE;
-        wcscpy_s(logFont.lfFaceName, L"Times New Roman");
-        HFONT font = CreateFontIndirectW(&logFont);
-        SetPropW(form, kLinkFontProperty, font);
+        if (!font) {
+            LOGFONTW logFont{};
+            GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof logFont, &logFont);
+            logFont.lfHeight = -Px(22, TheView().Dpi());
+            logFont.lfItalic = TRUE;
+            logFont.lfUnderline = TRUE;
+            wcscpy_s(logFont.lfFaceName, L"Times New Roman");
+            font = CreateFontIndirectW(&logFont);
+            if (!font) return;
+            SetPropW(form, kLinkFontProperty, font);
+        }
         SendDlgItemMessageW(form, control.id, WM_SETFONT, WPARAM(font), TRUE);
     }
 }
@@ -175,11 +182,12 @@ Rect ClientRect(HWND control) {
 void GiveTextsRoom(const FormDefinition& definition, const std::vector<HWND>& windows) {
     const auto& controls = definition.dialog.controls;
     std::vector<ControlPlace> places;
+    // A control without a window takes no room.
     for (std::size_t i = 0; i < controls.size() && i < windows.size(); ++i)
-        places.push_back({controls[i].kind, ClientRect(windows[i])});
+        places.push_back({controls[i].kind, windows[i] ? ClientRect(windows[i]) : Rect{}});
     for (std::size_t i = 0; i < places.size(); ++i) {
-        if (!TakesTextRoom(controls[i].kind)) continue;
         HWND window = windows[i];
+        if (!window || !TakesTextRoom(controls[i].kind)) continue;
         HDC dc = GetDC(window);
         // Without a font of its own a static writes in the device context's, the system font.
         HFONT font = HFONT(SendMessageW(window, WM_GETFONT, 0, 0));
@@ -225,7 +233,7 @@ void SyncItems(HWND combo, const std::vector<std::string>& items) {
 void PlaceAtCreation(HWND form) {
     RECT client;
     GetClientRect(TheView().mainWindow, &client);
-    const Rect place = CreationLayout(client.right, client.bottom).form;
+    const Rect place = CreationLayout(client.right, client.bottom, TheView().Dpi()).form;
     MoveWindow(form, place.left, place.top, place.width(), place.height(), TRUE);
 }
 
@@ -237,9 +245,19 @@ FormWindow CreateFormWindow(int slot, const FormInstance& form) {
     window.window =
         CreateDialogIndirectParamW(view.instance, reinterpret_cast<LPCDLGTEMPLATEW>(dialog.data()),
                                    view.mainWindow, FormProc, LPARAM(slot));
-    // The dialog manager creates the controls in template order, one after another.
-    for (HWND child = GetWindow(window.window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        window.controls.push_back(child);
+    if (!window.window) return window;
+    // Each template control is found by its id, so that a control the dialog manager could not
+    // make never hands its texts to the next one.
+    std::vector<HWND> children;
+    std::vector<int> childIds;
+    for (HWND child = GetWindow(window.window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        children.push_back(child);
+        childIds.push_back(GetDlgCtrlID(child));
+    }
+    std::vector<int> templateIds;
+    for (const ControlDefinition& control : form.definition->dialog.controls) templateIds.push_back(control.id);
+    for (int match : MatchControlsById(templateIds, childIds))
+        window.controls.push_back(match >= 0 ? children[std::size_t(match)] : nullptr);
     GiveTextsRoom(*form.definition, window.controls);
     // A screen reader names an edit by the static just before it: each result follows its caption.
     const auto& controls = form.definition->dialog.controls;
@@ -248,7 +266,8 @@ FormWindow CreateFormWindow(int slot, const FormInstance& form) {
         const ControlDefinition* caption = result ? ResultCaption(*form.definition, *result) : nullptr;
         if (!caption) continue;
         const auto index = [&](const ControlDefinition* c) { return std::size_t(c - controls.data()); };
-        if (index(result) < window.controls.size() && index(caption) < window.controls.size())
+        if (index(result) < window.controls.size() && index(caption) < window.controls.size() &&
+            window.controls[index(result)] && window.controls[index(caption)])
             SetWindowPos(window.controls[index(result)], window.controls[index(caption)], 0, 0, 0, 0,
                          SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
@@ -264,6 +283,7 @@ void SyncFormControls(FormWindow& window, const FormInstance& form) {
     for (std::size_t i = 0; i < definitions.size() && i < window.controls.size() && i < form.controls.size();
          ++i) {
         HWND control = window.controls[i];
+        if (!control) continue;
         const ControlState& state = form.controls[i];
         ControlState& written = window.written[i];
         if (definitions[i].kind == ControlKind::Picture) continue;  // its text names its bitmap

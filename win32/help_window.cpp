@@ -6,31 +6,41 @@
 #include <commctrl.h>
 
 #include "dialog_builder.h"
+#include "display_scale.h"
 #include "model/geometry.h"
+#include "picture_scaling.h"
 #include "view.h"
 #include "window_templates.h"
 
 namespace kalvora::win32 {
 namespace {
 
-// The picture `id` at its own size, centred in the picture control's client area (the odd pixel
-// to the right and bottom; a larger picture is clipped on both sides). An id without a picture
-// leaves the frame empty.
+// The picture `id` at its own size times the window's scale, centred in the picture control's
+// client area (the odd pixel to the right and bottom; a larger picture is clipped on both sides).
+// Above 100 % it is drawn from its double-size drawing when the program has one. An id without a
+// picture leaves the frame empty.
 void PaintCenteredBitmap(HWND control, HDC dc, int id) {
     RECT client;
     GetClientRect(control, &client);
-    HBITMAP picture = LoadBitmapW(TheView().instance, MAKEINTRESOURCEW(id));
+    HINSTANCE instance = TheView().instance;
+    HBITMAP picture = LoadBitmapW(instance, MAKEINTRESOURCEW(id));
     if (!picture) return;
-    BITMAP size{};
-    GetObjectW(picture, sizeof size, &size);
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ previous = SelectObject(memory, picture);
-    const int x = CentredOffset(client.right, size.bmWidth);
-    const int y = CentredOffset(client.bottom, size.bmHeight);
-    BitBlt(dc, x, y, size.bmWidth, size.bmHeight, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, previous);
+    const SIZE plain = BitmapSize(picture);
+    const int dpi = WindowDpi(control);
+    HBITMAP doubled = ScalesFromDoubleSize(dpi, true) && id < kDoubleSizeResources
+                          ? LoadBitmapW(instance, MAKEINTRESOURCEW(kDoubleSizeResources + id))
+                          : nullptr;
+    const SIZE doubleSize = BitmapSize(doubled);
+    const bool fromDouble = doubled && IsDoubleSize(plain.cx, plain.cy, doubleSize.cx, doubleSize.cy);
+    const int width = Scaled(plain.cx, dpi), height = Scaled(plain.cy, dpi);
+    const int x = CentredOffset(client.right, width);
+    const int y = CentredOffset(client.bottom, height);
+    if (fromDouble)
+        DrawScaled(dc, x, y, width, height, doubled, 0, 0, doubleSize.cx, doubleSize.cy);
+    else
+        DrawScaled(dc, x, y, width, height, picture, 0, 0, plain.cx, plain.cy);
+    if (doubled) DeleteObject(doubled);
     DeleteObject(picture);
-    DeleteDC(memory);
 }
 
 LRESULT CALLBACK PictureProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
@@ -49,8 +59,17 @@ void Close() {
     TheView().Update();
 }
 
-INT_PTR CALLBACK HelpProc(HWND help, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK HelpProc(HWND help, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_DPICHANGED: {
+            // On a display of another scale: the suggested rectangle; the picture follows the
+            // window's scale when it is painted.
+            const RECT* r = reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(help, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            InvalidateRect(GetDlgItem(help, kHelpPictureId), nullptr, TRUE);
+            return TRUE;
+        }
         case WM_INITDIALOG:
             SetWindowSubclass(GetDlgItem(help, kHelpPictureId), PictureProc, 0, 0);
             return TRUE;

@@ -4,6 +4,7 @@
 // The common controls need the window system's types first.
 #include <commctrl.h>
 
+#include "display_scale.h"
 #include "main_window.h"
 #include "services.h"
 #include "toolbar.h"
@@ -18,15 +19,28 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof controls, 0xFF};
     if (!InitCommonControlsEx(&controls) || !RegisterMainClass(instance)) return 0;
 
-    HBITMAP strip = LoadToolbarStrip(ToolbarStripCandidates());
+    const ToolbarStrips strips = LoadToolbarStrips(ToolbarStripCandidates());
+    view.strip = strips.plain;
+    view.doubleStrip = strips.doubleSize;
     StartInfo start;
     start.screenWidth = GetSystemMetrics(SM_CXSCREEN);
     start.memory = ReadMemory();
-    start.toolbarStripFound = strip != nullptr;
+    start.toolbarStripFound = strips.plain != nullptr;
+    // The main window opens on the primary display, at the system's scale.
+    start.dpi = SystemDpi();
     view.program.Start(start);
     const ProgramState& state = view.program.State();
-    if (!CreateMainWindow(instance, state.mainWindow, strip, state.gaugePosition) || !view.statusBar)
+    if (!CreateMainWindow(instance, state.mainWindow, state.gaugePosition) || !view.statusBar) {
+        view.ReleaseResources();
         return 0;
+    }
+    // Where the primary display's scale is not the system's (changed since the user logged on),
+    // the window takes its display's scale as if moved there.
+    if (const int dpi = WindowDpi(view.mainWindow); dpi != state.dpi) {
+        const Rect& outer = state.mainWindow;
+        view.program.DisplayScaleChanged(dpi, Rescaled(outer, state.dpi, dpi, outer.left, outer.top));
+        view.RebuildAtScale();
+    }
     view.Update();
 
     // Dialog keys go to the help window while it has the message, else to the active calculator.
@@ -40,5 +54,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+    view.ReleaseResources();
     return int(message.wParam);
 }

@@ -10,6 +10,7 @@
 
 #include "model/panel_data.h"
 #include "model/shell_data.h"
+#include "display_scale.h"
 #include "services.h"
 #include "toolbar.h"
 #include "view.h"
@@ -23,12 +24,35 @@ namespace {
 constexpr int kTopicItem = 41000;
 constexpr int kTopicKey = 42000;
 constexpr int kDigitCount = 10;
-constexpr int kPartEdges[2] = {170, -1};
 
+// The height of a bar, 0 for one that could not be made.
 int WindowHeight(HWND window) {
     RECT r;
-    GetWindowRect(window, &r);
+    if (!window || !GetWindowRect(window, &r)) return 0;
     return r.bottom - r.top;
+}
+
+void SetStatusParts(const View& view) {
+    const int edges[2] = {StatusFirstPartEdge(view.Dpi()), -1};
+    SendMessageW(view.statusBar, SB_SETPARTS, 2, LPARAM(edges));
+}
+
+// The status bar writes in the system's status font, made for the system's scale; on a display of
+// another scale it gets the same font at that scale.
+void SetStatusFont(View& view) {
+    HFONT previous = view.statusFont;
+    view.statusFont = nullptr;
+    const int system = SystemDpi();
+    if (view.Dpi() != system) {
+        NONCLIENTMETRICSW metrics{};
+        metrics.cbSize = sizeof metrics;
+        if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+            metrics.lfStatusFont.lfHeight = MulDiv(metrics.lfStatusFont.lfHeight, view.Dpi(), system);
+            view.statusFont = CreateFontIndirectW(&metrics.lfStatusFont);
+        }
+    }
+    SendMessageW(view.statusBar, WM_SETFONT, WPARAM(view.statusFont), TRUE);
+    if (previous) DeleteObject(previous);
 }
 
 void Place(HWND window, const Rect& r) {
@@ -38,12 +62,12 @@ void Place(HWND window, const Rect& r) {
 
 void LayOut(HWND mainWindow, WPARAM wParam, LPARAM lParam) {
     View& view = TheView();
-    if (!view.toolbar) return;
-    SendMessageW(view.toolbar, TB_AUTOSIZE, 0, 0);
+    // Without a toolbar (its window could not be made) the columns start at the top.
+    if (view.toolbar) SendMessageW(view.toolbar, TB_AUTOSIZE, 0, 0);
     RECT client;
     GetClientRect(mainWindow, &client);
     const ColumnLayout layout = ResizeLayout(client.right, client.bottom, WindowHeight(view.toolbar),
-                                             view.statusBar ? WindowHeight(view.statusBar) : 0);
+                                             WindowHeight(view.statusBar), view.Dpi());
     Place(view.panel, layout.panel);
     Place(view.ActiveForm(), layout.form);
     Place(view.gauge, layout.gauge);
@@ -96,14 +120,22 @@ void OnCommand(int id) {
 LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     View& view = TheView();
     switch (message) {
-        case WM_CREATE: {
-            const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-            view.toolbar = CreateToolbar(window, view.instance, HBITMAP(create->lpCreateParams));
+        case WM_CREATE:
+            view.toolbar = CreateToolbar(window, view.instance, view.Dpi());
             break;
-        }
         case WM_SIZE:
             LayOut(window, wParam, lParam);
             break;
+        case WM_DPICHANGED: {
+            // Moved to a display of another scale: the model takes the scale and the rectangle
+            // Windows suggests; every window inside is made again at the new scale.
+            const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+            view.program.DisplayScaleChanged(
+                HIWORD(wParam), {suggested->left, suggested->top, suggested->right, suggested->bottom});
+            view.RebuildAtScale();
+            view.Update();
+            return 0;
+        }
         case WM_WINDOWPOSCHANGED:
             if (!IsIconic(window) && !view.quitting) {
                 RECT outer;
@@ -169,19 +201,21 @@ bool RegisterMainClass(HINSTANCE instance) {
     return RegisterClassExW(&windowClass) != 0;
 }
 
-HWND CreateMainWindow(HINSTANCE instance, const Rect& outer, HBITMAP strip, int gaugePosition) {
+HWND CreateMainWindow(HINSTANCE instance, const Rect& outer, int gaugePosition) {
     View& view = TheView();
     view.topicKeys = BuildTopicKeys();
     HWND window = CreateWindowExW(0, kMainClassName, Widen(text::kProgramTitle).c_str(),
                                   WS_OVERLAPPEDWINDOW | WS_VISIBLE, outer.left, outer.top, outer.width(),
-                                  outer.height(), nullptr, BuildMenu(), instance, strip);
+                                  outer.height(), nullptr, BuildMenu(), instance, nullptr);
     if (!window) return nullptr;
     view.mainWindow = window;
     view.statusBar = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window,
                                      nullptr, instance, nullptr);
+    if (!view.statusBar) return window;
+    SetStatusFont(view);
     RECT client;
     GetClientRect(window, &client);
-    const Rect place = CreationLayout(client.right, client.bottom).gauge;
+    const Rect place = CreationLayout(client.right, client.bottom, view.Dpi()).gauge;
     view.gauge = CreateWindowExW(WS_EX_CLIENTEDGE, PROGRESS_CLASSW, L"", WS_CHILD | WS_VISIBLE | PBS_VERTICAL,
                                  place.left, place.top, place.width(), place.height(), window, nullptr,
                                  instance, nullptr);
@@ -191,8 +225,25 @@ HWND CreateMainWindow(HINSTANCE instance, const Rect& outer, HBITMAP strip, int 
     SendMessageW(view.gauge, PBM_SETBKCOLOR, 0, RGB(0, 255, 0));
     SendMessageW(view.gauge, PBM_SETBARCOLOR, 0, RGB(255, 0, 255));
     SendMessageW(view.gauge, PBM_SETPOS, WPARAM(gaugePosition), 0);
-    SendMessageW(view.statusBar, SB_SETPARTS, 2, LPARAM(kPartEdges));
+    SetStatusParts(view);
     return window;
+}
+
+void RescaleMainWindowBars() {
+    View& view = TheView();
+    if (!view.mainWindow) return;
+    if (view.toolbar) DestroyWindow(view.toolbar);
+    view.toolbar = CreateToolbar(view.mainWindow, view.instance, view.Dpi());
+    if (view.statusBar) {
+        SetStatusFont(view);
+        SetStatusParts(view);
+    }
+    if (view.gauge) {
+        RECT client;
+        GetClientRect(view.mainWindow, &client);
+        const Rect place = CreationLayout(client.right, client.bottom, view.Dpi()).gauge;
+        SetWindowPos(view.gauge, nullptr, place.left, place.top, place.width(), place.height(), SWP_NOZORDER);
+    }
 }
 
 void RebuildTopicsMenu() {

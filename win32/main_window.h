@@ -9,9 +9,12 @@
 namespace kalvora::win32 {
 
 bool RegisterMainClass(HINSTANCE instance);
-// Creates the main window at `outer` with its menu and toolbar (from `strip`, or without
-// pictures), then the status bar, the memory gauge showing `gaugePosition` and the timer.
-HWND CreateMainWindow(HINSTANCE instance, const Rect& outer, HBITMAP strip, int gaugePosition);
+// Creates the main window at `outer` with its menu and toolbar (from the view's strip, or without
+// pictures), then the status bar, the memory gauge showing `gaugePosition` and the timer; null
+// when the main window itself could not be made.
+HWND CreateMainWindow(HINSTANCE instance, const Rect& outer, int gaugePosition);
+// Makes the toolbar again and gives the status bar its font and parts at the view's scale.
+void RescaleMainWindowBars();
 // Fills the topics menu with the labels of the panel on screen.
 void RebuildTopicsMenu();
 

@@ -8,17 +8,18 @@ namespace {
 
 HHOOK czechButtonsHook = nullptr;
 
-// Renames the Yes and No buttons of the box being activated, then steps aside.
+// Renames the Yes and No buttons of the box being activated, then steps aside: the next hook
+// hears of the activation while this one is still installed, and only then is it removed.
 LRESULT CALLBACK CzechButtons(int code, WPARAM wParam, LPARAM lParam) {
     HHOOK hook = czechButtonsHook;
-    if (code == HCBT_ACTIVATE) {
-        HWND box = HWND(wParam);
-        if (GetDlgItem(box, IDYES)) SetDlgItemTextW(box, IDYES, L"&Ano");
-        if (GetDlgItem(box, IDNO)) SetDlgItemTextW(box, IDNO, L"&Ne");
-        UnhookWindowsHookEx(hook);
-        czechButtonsHook = nullptr;
-    }
-    return CallNextHookEx(hook, code, wParam, lParam);
+    if (code != HCBT_ACTIVATE) return CallNextHookEx(hook, code, wParam, lParam);
+    HWND box = HWND(wParam);
+    if (GetDlgItem(box, IDYES)) SetDlgItemTextW(box, IDYES, L"&Ano");
+    if (GetDlgItem(box, IDNO)) SetDlgItemTextW(box, IDNO, L"&Ne");
+    const LRESULT result = CallNextHookEx(hook, code, wParam, lParam);
+    if (hook) UnhookWindowsHookEx(hook);
+    czechButtonsHook = nullptr;
+    return result;
 }
 
 UINT IconStyle(MessageIcon icon) {
@@ -39,6 +40,7 @@ UINT IconStyle(MessageIcon icon) {
 
 BoxAnswer ShowMessageBox(HWND owner, const WaitingBox& box) {
     const UINT buttons = box.buttons == BoxButtons::YesNo ? MB_YESNO : MB_OK;
+    // Without the hook (it could not be set) the box still asks, with the system's button texts.
     if (box.buttons == BoxButtons::YesNo)
         czechButtonsHook = SetWindowsHookExW(WH_CBT, CzechButtons, nullptr, GetCurrentThreadId());
     const int answer = MessageBoxW(owner, Widen(box.text).c_str(), Widen(box.caption).c_str(),

@@ -2,6 +2,7 @@
 #include "panel_window.h"
 
 #include "dialog_builder.h"
+#include "display_scale.h"
 #include "model/panel_data.h"
 #include "view.h"
 #include "window_templates.h"
@@ -29,12 +30,16 @@ void DrawLine(HDC dc, int x1, int y1, int x2, int y2, COLORREF colour) {
     DeleteObject(pen);
 }
 
+// The gradient runs over the same length at every scale: row y shows the colour of the row it
+// stands for at 100 %.
 void PaintGradient(HWND panel) {
     RECT client;
     GetClientRect(panel, &client);
+    const int dpi = TheView().Dpi();
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(panel, &paint);
-    for (int y = 0; y < client.bottom; ++y) DrawLine(dc, 0, y, client.right, y, RGB(GradientRed(y), 0, 0));
+    for (int y = 0; y < client.bottom; ++y)
+        DrawLine(dc, 0, y, client.right, y, RGB(GradientRed(MulDiv(y, kBaseDpi, dpi)), 0, 0));
     EndPaint(panel, &paint);
 }
 
@@ -46,18 +51,20 @@ void Initialise(HWND panel, const PanelData& data) {
                          LONG_PTR(LoadCursorW(view.instance, MAKEINTRESOURCEW(kHandCursorId))));
     RECT client;
     GetClientRect(view.mainWindow, &client);
-    const Rect place = CreationLayout(client.right, client.bottom).panel;
+    const Rect place = CreationLayout(client.right, client.bottom, view.Dpi()).panel;
     MoveWindow(panel, place.left, place.top, place.width(), place.height(), TRUE);
     LOGFONTW logFont{};
     GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof logFont, &logFont);
-    logFont.lfHeight = -14;
+    logFont.lfHeight = -Px(14, view.Dpi());
     logFont.lfWeight = 600;
     logFont.lfUnderline = TRUE;
     wcscpy_s(logFont.lfFaceName, L"Times New Roman");
-    HFONT font = CreateFontIndirectW(&logFont);
-    SetPropW(panel, kLabelFontProperty, font);
-    for (const PanelLabel& label : data.labels)
-        if (!label.panelFont) SendDlgItemMessageW(panel, label.id, WM_SETFONT, WPARAM(font), TRUE);
+    // Without its font (it could not be made) a label keeps the panel's.
+    if (HFONT font = CreateFontIndirectW(&logFont)) {
+        SetPropW(panel, kLabelFontProperty, font);
+        for (const PanelLabel& label : data.labels)
+            if (!label.panelFont) SendDlgItemMessageW(panel, label.id, WM_SETFONT, WPARAM(font), TRUE);
+    }
     if (view.panelBrush) DeleteObject(view.panelBrush);
     view.panelBrush = CreateSolidBrush(ColourOf(data.background));
 }

@@ -22,16 +22,34 @@ std::wstring ProgramFolder() {
     return path.substr(0, path.find_last_of(L"\\/") + 1);
 }
 
-// The shell's functions, loaded on first use: shell32 and COM cost start-up time the program
-// needs only when the user opens an address, a page or the About box.
+// shell32 and COM, set up on first use: they cost start-up time the program needs only when the
+// user opens an address, a page or the About box. One library and one COM initialisation for the
+// whole program, whichever shell function asks first.
+struct ShellLibrary {
+    HMODULE module = nullptr;
+    bool comInitialised = false;  // this thread's CoInitializeEx succeeded and is to be balanced
+};
+
+ShellLibrary& TheShell() {
+    static ShellLibrary shell = [] {
+        ShellLibrary s;
+        // Handlers of addresses may rely on COM. S_FALSE (already initialised) is balanced too;
+        // a failure (another apartment model set before) leaves COM as it is.
+        const HRESULT result = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+        s.comInitialised = SUCCEEDED(result);
+        s.module = LoadLibraryW(L"shell32.dll");
+        return s;
+    }();
+    return shell;
+}
+
+bool shellRequested = false;
+
 template <typename Function>
 Function Shell(const char* name) {
-    static HMODULE shell = [] {
-        // Handlers of addresses may rely on COM.
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-        return LoadLibraryW(L"shell32.dll");
-    }();
-    return shell ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(shell, name))) : nullptr;
+    shellRequested = true;
+    HMODULE module = TheShell().module;
+    return module ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
 }
 
 void ShellOpen(const std::wstring& target, int show) {
@@ -60,9 +78,28 @@ void OpenAddress(std::string_view address, bool maximised) {
 }
 
 std::vector<std::wstring> DeliveredFileCandidates(std::wstring_view fileName) {
+    std::vector<std::wstring> candidates;
+    // The current folder, however long; when it cannot be read it is left out, never taken as
+    // the root of the drive.
     std::wstring current(MAX_PATH, L'\0');
-    current.resize(GetCurrentDirectoryW(DWORD(current.size()), current.data()));
-    return {current + L"\\" + std::wstring(fileName), ProgramFolder() + std::wstring(fileName)};
+    for (;;) {
+        const DWORD length = GetCurrentDirectoryW(DWORD(current.size()), current.data());
+        if (length == 0) {
+            current.clear();
+            break;
+        }
+        if (length < current.size()) {
+            current.resize(length);
+            break;
+        }
+        current.resize(length);  // the size needed, with its terminating zero
+    }
+    if (!current.empty()) {
+        if (current.back() != L'\\' && current.back() != L'/') current += L'\\';
+        candidates.push_back(current + std::wstring(fileName));
+    }
+    candidates.push_back(ProgramFolder() + std::wstring(fileName));
+    return candidates;
 }
 
 std::wstring FindDeliveredFile(std::wstring_view fileName) {
@@ -92,6 +129,13 @@ void StartSystemProgram(const wchar_t* fileName) {
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
     }
+}
+
+void ReleaseShell() {
+    if (!shellRequested) return;
+    ShellLibrary& shell = TheShell();
+    if (shell.comInitialised) CoUninitialize();
+    shell.comInitialised = false;
 }
 
 void ShowAbout(HWND owner) {

@@ -28,5 +28,7 @@ void OpenHelpPage();
 // Starts a program of the Windows system folder (notepad.exe, calc.exe) without a shell.
 void StartSystemProgram(const wchar_t* fileName);
 void ShowAbout(HWND owner);
+// Balances the COM initialisation the shell functions made, if they were used; at the end.
+void ReleaseShell();
 
 }  // namespace kalvora::win32

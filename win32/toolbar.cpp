@@ -10,18 +10,14 @@
 
 #include "model/shell_data.h"
 #include "model/toolbar_strip.h"
+#include "model/geometry.h"
+#include "picture_scaling.h"
 #include "services.h"
 #include "view.h"
 #include "wide_text.h"
 
 namespace kalvora::win32 {
 namespace {
-
-SIZE BitmapSize(HBITMAP bitmap) {
-    BITMAP description{};
-    GetObjectW(bitmap, sizeof description, &description);
-    return {description.bmWidth, description.bmHeight};
-}
 
 // The tooltips and short texts as the toolbar takes them, kept for the program's life.
 struct ButtonTexts {
@@ -41,13 +37,70 @@ const ButtonTexts& Texts() {
     return texts;
 }
 
+// "folder\\toolbar508.bmp" becomes "folder\\toolbar508@2x.bmp".
+std::wstring DoubleSizeName(const std::wstring& path) {
+    const std::size_t dot = path.find_last_of(L'.');
+    const std::size_t slash = path.find_last_of(L"\\/");
+    if (dot == std::wstring::npos || (slash != std::wstring::npos && dot < slash)) return path + L"@2x";
+    return path.substr(0, dot) + L"@2x" + path.substr(dot);
+}
+
+// The strip cut into its images, each scaled to `image` pixels, side by side; null when the
+// bitmap could not be made.
+HBITMAP ScaledStrip(HBITMAP source, SIZE image, int count) {
+    const SIZE size = BitmapSize(source);
+    const int sourceWidth = size.cx / count;
+    HDC screen = GetDC(nullptr);
+    if (!screen) return nullptr;
+    HBITMAP scaled = CreateCompatibleBitmap(screen, image.cx * count, image.cy);
+    HDC target = scaled ? CreateCompatibleDC(screen) : nullptr;
+    ReleaseDC(nullptr, screen);
+    if (!target) {
+        if (scaled) DeleteObject(scaled);
+        return nullptr;
+    }
+    HGDIOBJ previous = SelectObject(target, scaled);
+    bool drawn = true;
+    // Image by image, so that filtering never mixes the edges of two neighbours.
+    for (int i = 0; i < count && drawn; ++i)
+        drawn = DrawScaled(target, i * image.cx, 0, image.cx, image.cy, source, i * sourceWidth, 0, sourceWidth,
+                           size.cy);
+    SelectObject(target, previous);
+    DeleteDC(target);
+    if (!drawn) {
+        DeleteObject(scaled);
+        return nullptr;
+    }
+    return scaled;
+}
+
+// The strip the toolbar shows at `dpi`, and its image size. At 100 % the strip as found; above,
+// a bitmap the view keeps, made from the double-size drawing where there is one. When scaling
+// fails the plain strip serves at its own size.
+HBITMAP StripAtScale(int dpi, int count, SIZE& image) {
+    View& view = TheView();
+    if (view.scaledStrip) {
+        DeleteObject(view.scaledStrip);
+        view.scaledStrip = nullptr;
+    }
+    const SIZE plain = BitmapSize(view.strip);
+    image = {plain.cx / count, plain.cy};
+    if (dpi == kBaseDpi) return view.strip;
+    const bool fromDouble = ScalesFromDoubleSize(dpi, view.doubleStrip != nullptr);
+    const SIZE scaled{Scaled(image.cx, dpi), Scaled(image.cy, dpi)};
+    view.scaledStrip = ScaledStrip(fromDouble ? view.doubleStrip : view.strip, scaled, count);
+    if (!view.scaledStrip) return view.strip;
+    image = scaled;
+    return view.scaledStrip;
+}
+
 }  // namespace
 
 std::vector<std::wstring> ToolbarStripCandidates() {
     return DeliveredFileCandidates(Widen(text::kToolbarFileName));
 }
 
-HBITMAP LoadToolbarStrip(const std::vector<std::wstring>& candidates) {
+ToolbarStrips LoadToolbarStrips(const std::vector<std::wstring>& candidates) {
     std::vector<HBITMAP> loaded;
     std::vector<std::optional<PictureSize>> sizes;
     for (const std::wstring& candidate : candidates) {
@@ -63,19 +116,27 @@ HBITMAP LoadToolbarStrip(const std::vector<std::wstring>& candidates) {
     const std::optional<std::size_t> chosen = ChooseToolbarStrip(sizes);
     for (std::size_t i = 0; i < loaded.size(); ++i)
         if (loaded[i] && i != chosen) DeleteObject(loaded[i]);
-    return chosen ? loaded[*chosen] : nullptr;
+    ToolbarStrips strips;
+    if (!chosen) return strips;
+    strips.plain = loaded[*chosen];
+    const std::wstring doublePath = DoubleSizeName(candidates[*chosen]);
+    HBITMAP doubled = HBITMAP(LoadImageW(nullptr, doublePath.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+    const SIZE plain = BitmapSize(strips.plain), size = BitmapSize(doubled);
+    if (doubled && IsDoubleSize(plain.cx, plain.cy, size.cx, size.cy))
+        strips.doubleSize = doubled;
+    else if (doubled)
+        DeleteObject(doubled);
+    return strips;
 }
 
-HWND CreateToolbar(HWND mainWindow, HINSTANCE instance, HBITMAP strip) {
+HWND CreateToolbar(HWND mainWindow, HINSTANCE instance, int dpi) {
     HWND toolbar = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr, WS_CHILD | TBSTYLE_TOOLTIPS, 0, 0, 0, 0,
                                    mainWindow, HMENU(INT_PTR(kToolbarId)), instance, nullptr);
+    if (!toolbar) return nullptr;
     SendMessageW(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     const int count = int(kToolbarButtons.size());
-    SIZE image{kToolbarImageSize, kToolbarImageSize};
-    if (strip) {
-        image = BitmapSize(strip);
-        image.cx /= count;
-    }
+    SIZE image{Scaled(kToolbarImageSize, dpi), Scaled(kToolbarImageSize, dpi)};
+    HBITMAP strip = TheView().strip ? StripAtScale(dpi, count, image) : nullptr;
     SendMessageW(toolbar, TB_SETBITMAPSIZE, 0, MAKELONG(image.cx, image.cy));
     SendMessageW(toolbar, TB_SETBUTTONSIZE, 0, MAKELONG(image.cx, image.cy));
     SendMessageW(toolbar, TB_AUTOSIZE, 0, 0);

@@ -52,14 +52,16 @@ void View::Render() {
     // runs before DestroyTopicPanels.
     for (std::size_t slot = 0; slot < forms.size(); ++slot) {
         const auto& form = state.forms[slot];
-        if (forms[slot].window && (!form || form->serial != forms[slot].serial)) {
-            DestroyWindow(forms[slot].window);
+        if (!form || form->serial != forms[slot].serial) {
+            if (forms[slot].window) DestroyWindow(forms[slot].window);
             forms[slot] = {};
         }
     }
     const int panelSerial_ = state.panel ? state.panel->serial : 0;
     if (panelSerial_ != panelSerial) {
         if (panel) DestroyWindow(panel);
+        // A panel that cannot be made stays missing until the next field is opened; it is not
+        // tried again on every turn.
         panel = state.panel ? CreatePanelWindow(state.panel->field) : nullptr;
         panelSerial = panelSerial_;
         RebuildTopicsMenu();
@@ -74,7 +76,13 @@ void View::RenderForms() {
     for (std::size_t slot = 0; slot < forms.size(); ++slot) {
         const auto& form = state.forms[slot];
         if (!form) continue;
-        if (!forms[slot].window) forms[slot] = CreateFormWindow(int(slot), *form);
+        if (!forms[slot].window && forms[slot].serial != form->serial) {
+            // The serial is kept even when the window cannot be made, so that it is tried once
+            // and not again on every timer tick.
+            forms[slot] = CreateFormWindow(int(slot), *form);
+            forms[slot].serial = form->serial;
+        }
+        if (!forms[slot].window) continue;
         settingTexts = true;
         SyncFormControls(forms[slot], *form);
         settingTexts = false;
@@ -171,6 +179,32 @@ void View::ShowWaitingBoxes() {
         program.Answer(box.id, answer);
         Update();
     }
+}
+
+void View::RebuildAtScale() {
+    for (FormWindow& form : forms) {
+        if (form.window) DestroyWindow(form.window);
+        form = {};
+    }
+    if (panel) DestroyWindow(panel);
+    panel = nullptr;
+    panelSerial = 0;
+    RescaleMainWindowBars();
+}
+
+void View::ReleaseResources() {
+    if (topicKeys) DestroyAcceleratorTable(topicKeys);
+    topicKeys = nullptr;
+    const auto release = [](auto& object) {
+        if (object) DeleteObject(object);
+        object = nullptr;
+    };
+    release(panelBrush);
+    release(scaledStrip);
+    release(strip);
+    release(doubleStrip);
+    release(statusFont);
+    ReleaseShell();
 }
 
 void View::Quit() {

@@ -22,6 +22,8 @@ inline constexpr int kToolbarStripId = 196;
 inline constexpr int kToolbarId = 179;
 inline constexpr UINT_PTR kMemoryTimer = 0x7FFF;
 inline constexpr wchar_t kMainClassName[] = L"WinAPIMainClass";
+// The double-size drawing of bitmap resource N is resource kDoubleSizeResources + N.
+inline constexpr int kDoubleSizeResources = 16384;
 
 // A form that exists as a window.
 struct FormWindow {
@@ -49,6 +51,10 @@ struct View {
     HMENU topicsMenu = nullptr;
     HACCEL topicKeys = nullptr;
     HBRUSH panelBrush = nullptr;  // the open panel's background colour
+    HBITMAP strip = nullptr;          // the toolbar strip as found, or null
+    HBITMAP doubleStrip = nullptr;    // the same strip drawn at twice the size, when delivered
+    HBITMAP scaledStrip = nullptr;    // the strip at the main window's scale, as the toolbar shows it
+    HFONT statusFont = nullptr;       // the status bar's font when its scale differs from the system's
     HWND focusBeforeDeactivation = nullptr;
 
     std::set<int> shownBoxes;
@@ -62,6 +68,13 @@ struct View {
     void Update();
     // The window of the active calculator, or null.
     HWND ActiveForm() const;
+    // The scale the main window and everything in it are drawn at (from the model).
+    int Dpi() const { return program.State().dpi; }
+    // After a change of scale: the panel and the forms are made anew from their templates at the
+    // new scale by the next Update (their texts come from the model), the toolbar at once.
+    void RebuildAtScale();
+    // Gives back what the program holds of the window system; runs once, at the end.
+    void ReleaseResources();
 
 private:
     void Render();

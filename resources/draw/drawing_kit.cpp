@@ -8,13 +8,6 @@
 
 namespace kalvora::draw {
 
-QString ScaledPath(const QString& path, int scale) {
-    if (scale == 1) return path;
-    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
-    const QString suffix = QStringLiteral("@%1x").arg(scale);
-    return dot < 0 ? path + suffix : path.left(dot) + suffix + path.mid(dot);
-}
-
 QImage WhiteCanvas(int width, int height, int scale) {
     QImage image(width * scale, height * scale, QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);

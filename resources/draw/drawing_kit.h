@@ -34,10 +34,6 @@ PictureList DrawToolbarPictures(int scale);      // the toolbar strip
 PictureList DrawIconPictures(int scale);         // the window icon and the hand cursor
 PictureList DrawAppIcons();                      // the window icon at the web app's sizes
 
-// The path of a picture drawn at `scale` beside the one at scale 1: "help/2002@2x.png" (the name
-// Qt's QIcon and QPixmap look for on a screen with twice the pixels).
-QString ScaledPath(const QString& path, int scale);
-
 // An opaque white picture, the textbook page the help pictures are printed on, `width` x `height`
 // in the pixels of scale 1.
 QImage WhiteCanvas(int width, int height, int scale);

@@ -11,6 +11,7 @@
 #include <cstdio>
 
 #include "drawing_kit.h"
+#include "resources/resource_paths.h"
 
 namespace {
 
@@ -22,10 +23,11 @@ PictureList AllPictures() {
     using namespace kalvora::draw;
     PictureList all;
     for (const int scale : {1, 2}) {
-        for (auto* group : {DrawIconPictures, DrawToolbarPictures, DrawFormulaPictures, DrawGravitationPictures,
-                            DrawLensPictures, DrawCoaxPictures, DrawDipolePictures}) {
+        for (auto* group :
+             {DrawIconPictures, DrawToolbarPictures, DrawFormulaPictures, DrawGravitationPictures,
+              DrawLensPictures, DrawCoaxPictures, DrawDipolePictures}) {
             for (auto& picture : group(scale)) {
-                picture.path = ScaledPath(picture.path, scale);
+                picture.path = kalvora::resources::ScaledPicturePath(picture.path, scale);
                 all.push_back(std::move(picture));
             }
         }

@@ -30,19 +30,33 @@ QString FindDataFile(const QStringList& folders, const QString& fileName) {
     return {};
 }
 
-QImage LoadToolbarStrip(const QStringList& folders) {
-    std::vector<QImage> pictures;
-    std::vector<std::optional<PictureSize>> candidates;
-    for (const QString& folder : folders) {
-        const QFileInfo file(QDir(folder), resources::ToolbarFileName());
-        QImage picture;
-        if (file.isFile()) picture.load(file.absoluteFilePath());
-        candidates.push_back(
-            picture.isNull() ? std::nullopt : std::optional(PictureSize{picture.width(), picture.height()}));
-        pictures.push_back(std::move(picture));
-    }
-    const std::optional<std::size_t> chosen = ChooseToolbarStrip(candidates);
-    return chosen ? pictures[*chosen] : QImage();
+namespace {
+
+// The picture `fileName` in `folder`, null when it is missing or no picture, and its size.
+std::optional<PictureSize> LoadCandidate(const QString& folder, const QString& fileName, QImage& picture) {
+    const QFileInfo file(QDir(folder), fileName);
+    if (file.isFile()) picture.load(file.absoluteFilePath());
+    if (picture.isNull()) return std::nullopt;
+    return PictureSize{picture.width(), picture.height()};
+}
+
+}  // namespace
+
+ToolbarStrips LoadToolbarStrips(const QStringList& folders) {
+    std::vector<QImage> strips(std::size_t(folders.size()));
+    std::vector<std::optional<PictureSize>> sizes;
+    for (qsizetype i = 0; i < folders.size(); ++i)
+        sizes.push_back(LoadCandidate(folders[i], resources::ToolbarFileName(), strips[std::size_t(i)]));
+    const std::optional<std::size_t> chosen = ChooseToolbarStrip(sizes);
+    if (!chosen) return {};
+    // Only the twice-size file beside the chosen strip can serve, so only that one is read.
+    QImage doubled;
+    std::vector<std::optional<PictureSize>> doubleSizes(sizes.size());
+    doubleSizes[*chosen] =
+        LoadCandidate(folders[qsizetype(*chosen)], resources::DoubleToolbarFileName(), doubled);
+    ToolbarStrips result{strips[*chosen], ChooseDoubleToolbarStrip(sizes, doubleSizes) ? doubled : QImage()};
+    result.doubled.setDevicePixelRatio(2);
+    return result;
 }
 
 }  // namespace kalvora

@@ -16,8 +16,14 @@ QStringList DefaultDataFolders();
 // The full path of `fileName` in the first of `folders` that has it, or an empty string.
 QString FindDataFile(const QStringList& folders, const QString& fileName);
 
+struct ToolbarStrips {
+    QImage strip;    // null when no folder has a usable strip
+    QImage doubled;  // the strip drawn at twice the size, null when it has none
+};
+
 // The toolbar strip from the first of `folders` whose file loads as a usable strip (see
-// IsUsableToolbarStrip), or a null image when none does.
-QImage LoadToolbarStrip(const QStringList& folders);
+// IsUsableToolbarStrip), and the twice-size strip beside it (see ChooseDoubleToolbarStrip), with
+// device pixel ratio 2.
+ToolbarStrips LoadToolbarStrips(const QStringList& folders);
 
 }  // namespace kalvora

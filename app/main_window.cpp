@@ -66,16 +66,18 @@ MainWindow::MainWindow(MainWindowOptions options) : options_(std::move(options))
     setCentralWidget(client_);
     BuildMenu();
 
-    const QImage strip = LoadToolbarStrip(options_.dataFolders);
+    const ToolbarStrips strips = LoadToolbarStrips(options_.dataFolders);
     const QRect screen =
         QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->geometry() : QRect();
-    program_.Start({screen.left(), screen.top(), screen.width(), options_.readMemory(), !strip.isNull()});
+    program_.Start(
+        {screen.left(), screen.top(), screen.width(), options_.readMemory(), !strips.strip.isNull()});
 
     // Position and size are those of the frame; the client area is what the frame leaves.
     placedRect_ = State().mainWindow;
     GiveOuterGeometry(this, ToQRect(placedRect_));
-    toolbar_ = CreateToolbar(client_, State().toolbarPictures ? strip : QImage(),
-                             [this](int id) { RunCommand(id); });
+    const bool pictures = State().toolbarPictures;
+    toolbar_ = CreateToolbar(client_, pictures ? strips.strip : QImage(),
+                             pictures ? strips.doubled : QImage(), [this](int id) { RunCommand(id); });
     // The panel and the form place themselves on the client area's size, so it must be final now.
     layout()->activate();
     toolbar_->setGeometry(0, 0, client_->width(), toolbar_->sizeHint().height());

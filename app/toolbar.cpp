@@ -30,7 +30,8 @@ QList<QPixmap> CutToolbarStrip(const QImage& strip) {
     return images;
 }
 
-QToolBar* CreateToolbar(QWidget* parent, const QImage& strip, const std::function<void(int)>& onCommand) {
+QToolBar* CreateToolbar(QWidget* parent, const QImage& strip, const QImage& doubled,
+                        const std::function<void(int)>& onCommand) {
     auto* toolbar = new QToolBar(parent);
     toolbar->setObjectName("toolbar");
     toolbar->setAccessibleName("Nástrojová lišta");
@@ -39,6 +40,7 @@ QToolBar* CreateToolbar(QWidget* parent, const QImage& strip, const std::functio
     toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
 
     const QList<QPixmap> images = CutToolbarStrip(strip);
+    const QList<QPixmap> finer = images.isEmpty() ? QList<QPixmap>() : CutToolbarStrip(doubled);
     toolbar->setIconSize(images.isEmpty() ? kDefaultImageSize : images.front().size());
 
     for (std::size_t i = 0; i < kToolbarButtons.size(); ++i) {
@@ -47,7 +49,11 @@ QToolBar* CreateToolbar(QWidget* parent, const QImage& strip, const std::functio
         action->setObjectName(ToQString(button.name) + "Action");
         action->setToolTip(ToQString(button.toolTip));
         action->setData(button.commandId);
-        if (!images.isEmpty()) action->setIcon(QIcon(images[qsizetype(i)]));
+        if (!images.isEmpty()) {
+            QIcon icon(images[qsizetype(i)]);
+            if (!finer.isEmpty()) icon.addPixmap(finer[qsizetype(i)]);
+            action->setIcon(icon);
+        }
         QObject::connect(action, &QAction::triggered, toolbar,
                          [onCommand, id = button.commandId] { onCommand(id); });
         toolbar->addAction(action);

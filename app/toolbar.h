@@ -19,8 +19,11 @@ QList<QPixmap> CutToolbarStrip(const QImage& strip);
 
 // Builds the toolbar as a plain child of `parent` (the main window's client area). `strip` is
 // the loaded picture strip, or a null image when there is none: then the buttons show their
-// short texts at the strip's usual size. A click on a button calls `onCommand` with its
-// command id.
-QToolBar* CreateToolbar(QWidget* parent, const QImage& strip, const std::function<void(int)>& onCommand);
+// short texts at the strip's usual size. `doubled` is the strip drawn at twice the size (device
+// pixel ratio 2) or a null image: each button's icon holds both pictures and shows the one that
+// fits the device pixel ratio of the screen it is on. A click on a button calls `onCommand` with
+// its command id.
+QToolBar* CreateToolbar(QWidget* parent, const QImage& strip, const QImage& doubled,
+                        const std::function<void(int)>& onCommand);
 
 }  // namespace kalvora

@@ -13,6 +13,7 @@
 #include "forms/fit_width_validator.h"
 #include "forms/notify_label.h"
 #include "forms/result_box.h"
+#include "forms/scaled_picture.h"
 #include "forms/static_cursor.h"
 #include "resources/resource_paths.h"
 
@@ -69,7 +70,7 @@ QLabel* Picture(const ControlDefinition& control, QWidget* parent) {
     picture->setLineWidth(2);
     // Shown at its own size, centred; a larger picture is cut off on every side.
     picture->setAlignment(Qt::AlignCenter);
-    const QPixmap pixmap(PicturePath(control.text));
+    const QPixmap pixmap = PictureForRatio(PicturePath(control.text), parent->devicePixelRatioF());
     if (!pixmap.isNull()) picture->setPixmap(pixmap);
     picture->setCursor(StaticControlCursor());
     return picture;

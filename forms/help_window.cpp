@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "forms/scaled_picture.h"
 #include "model/geometry.h"
 #include "platform/dialog_units.h"
 #include "resources/resource_paths.h"
@@ -27,12 +28,15 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override {
         QFrame::paintEvent(event);
-        const QPixmap picture(resources::HelpPicturePath(window_.PictureId()));
+        const QPixmap picture =
+            PictureForRatio(resources::HelpPicturePath(window_.PictureId()), devicePixelRatioF());
         if (picture.isNull()) return;  // an id without a picture leaves the frame empty
         const QRect area = contentsRect();
         QPainter painter(this);
         painter.setClipRect(area);
-        painter.drawPixmap(area.topLeft() + CentredPictureOrigin(area.size(), picture.size()), picture);
+        painter.drawPixmap(
+            area.topLeft() + CentredPictureOrigin(area.size(), picture.deviceIndependentSize().toSize()),
+            picture);
     }
 
 private:

@@ -15,4 +15,14 @@ std::optional<std::size_t> ChooseToolbarStrip(std::span<const std::optional<Pict
     return std::nullopt;
 }
 
+std::optional<std::size_t> ChooseDoubleToolbarStrip(std::span<const std::optional<PictureSize>> strips,
+                                                    std::span<const std::optional<PictureSize>> doubles) {
+    const std::optional<std::size_t> chosen = ChooseToolbarStrip(strips);
+    if (!chosen || *chosen >= doubles.size() || !doubles[*chosen]) return std::nullopt;
+    const PictureSize strip = *strips[*chosen];
+    const PictureSize twin = *doubles[*chosen];
+    if (twin.width != 2 * strip.width || twin.height != 2 * strip.height) return std::nullopt;
+    return chosen;
+}
+
 }  // namespace kalvora

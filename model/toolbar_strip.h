@@ -33,4 +33,14 @@ bool IsUsableToolbarStrip(PictureSize size);
 // no candidate is usable.
 std::optional<std::size_t> ChooseToolbarStrip(std::span<const std::optional<PictureSize>> candidates);
 
+// Picks the strip drawn at twice the size, shown instead on screens with more than one pixel per
+// point. `strips` are the candidates of ChooseToolbarStrip and `doubles` the twice-size files of
+// the same places, in the same order. Only the file beside the chosen strip counts, and only when
+// it is exactly twice its size each way: it then takes the room of the chosen strip on screen,
+// which ChooseToolbarStrip found usable. A twice-size file in another place may belong to another
+// strip, and one of another size would show other images or cut them elsewhere. Nothing when
+// there is no chosen strip or it has no such twin.
+std::optional<std::size_t> ChooseDoubleToolbarStrip(std::span<const std::optional<PictureSize>> strips,
+                                                    std::span<const std::optional<PictureSize>> doubles);
+
 }  // namespace kalvora

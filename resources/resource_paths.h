@@ -23,9 +23,23 @@ inline QString HelpPicturePath(int id) {
     return QStringLiteral(":/kalvora/help/%1.png").arg(id);
 }
 
+// A picture drawn at `scale` times its size lies beside the picture itself, named by Qt's rule
+// for screens with that device pixel ratio: "help/2002@2x.png" beside "help/2002.png".
+inline QString ScaledPicturePath(const QString& path, int scale) {
+    if (scale == 1) return path;
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    const QString suffix = QStringLiteral("@%1x").arg(scale);
+    return dot <= slash ? path + suffix : path.left(dot) + suffix + path.mid(dot);
+}
+
 // The toolbar strip is a file beside the program, not a resource.
 inline QString ToolbarFileName() {
     return QString::fromUtf8(text::kToolbarFileName.data(), qsizetype(text::kToolbarFileName.size()));
+}
+// The strip drawn at twice the size lies beside it.
+inline QString DoubleToolbarFileName() {
+    return ScaledPicturePath(ToolbarFileName(), 2);
 }
 // The strip's background, a button-face grey that no drawn pixel has: a toolbar can make it
 // transparent with QPixmap::createMaskFromColor.

@@ -8,14 +8,16 @@
 
 namespace kalvora::draw {
 
-QImage WhiteCanvas(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
+QImage WhiteCanvas(int width, int height, int scale) {
+    QImage image(width * scale, height * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::white);
     return image;
 }
 
-QImage ClearCanvas(int width, int height) {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+QImage ClearCanvas(int width, int height, int scale) {
+    QImage image(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::transparent);
     return image;
 }

@@ -6,9 +6,12 @@
 #include <QColor>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QImage>
+#include <QLineF>
 #include <QSet>
+#include <cstdlib>
 #include <string>
 
 #include "calc/catalogue.h"
@@ -210,6 +213,82 @@ TEST(ToolbarStrip, IsA24BitBitmapOfElevenImages) {
         seen.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
     }
     EXPECT_EQ(seen.size(), 11) << "no two images alike";
+}
+
+// The folder the pictures are committed in: the tests below list it rather than name pictures.
+QString PictureFolder() {
+    return QStringLiteral(KALVORA_PICTURES_DIR);
+}
+
+// The fields of a picture file's header that say how its pixels are stored: bits per pixel of a
+// BMP, bit depth and colour type of a PNG.
+QByteArray PixelLayout(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    const QByteArray header = file.read(30);
+    return path.endsWith(QLatin1String(".bmp")) ? header.mid(28, 2) : header.mid(24, 2);
+}
+
+// How far `large`, smoothly shrunk to the size of `small`, lies from it: the mean difference of
+// the colour channels, 0 to 255.
+double MeanDifference(const QImage& small, const QImage& large) {
+    const QImage a = small.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage b = large.scaled(small.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                         .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            for (const int shift : {0, 8, 16, 24})
+                sum += std::abs(int(a.pixel(x, y) >> shift & 0xff) - int(b.pixel(x, y) >> shift & 0xff));
+    return sum / (4.0 * a.width() * a.height());
+}
+
+// Each picture lies beside its twin drawn at twice the size: exactly twice as wide and as high,
+// stored the same way, showing the same picture, and embedded wherever the picture is.
+TEST(DoubleSizePictures, EveryPictureHasATwinOfTwiceItsSizeShowingTheSame) {
+    const QDir folder(PictureFolder());
+    int pictures = 0;
+    for (QDirIterator it(folder.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+        const QString path = it.next();
+        const QString name = folder.relativeFilePath(path);
+        if (name.contains(QLatin1Char('@')) || name.startsWith(QLatin1String("app-icons/"))) continue;
+        SCOPED_TRACE(name.toStdString());
+        ++pictures;
+        const QString twinPath = kalvora::resources::ScaledPicturePath(path, 2);
+        const QImage picture(path);
+        const QImage twin(twinPath);
+        ASSERT_FALSE(twin.isNull());
+        EXPECT_EQ(twin.size(), picture.size() * 2);
+        EXPECT_EQ(PixelLayout(twinPath), PixelLayout(path));
+        EXPECT_LT(MeanDifference(picture, twin), 8.0);
+        const QString resource = QStringLiteral(":/kalvora/") + name;
+        EXPECT_EQ(QFile::exists(kalvora::resources::ScaledPicturePath(resource, 2)), QFile::exists(resource));
+    }
+    EXPECT_GT(pictures, 0);
+}
+
+// Launchers cut the maskable icon to a shape that keeps at least the circle of 40 % of its size
+// about the centre: the window icon lies inside that circle on an opaque background.
+TEST(AppIcons, ShowTheWindowIconTheMaskableOneInsideTheSafeCircle) {
+    const QImage windowIcon(kalvora::resources::IconPath());
+    for (const char* name : {"icon-192.png", "icon-512.png"})
+        EXPECT_LT(MeanDifference(windowIcon, QImage(PictureFolder() + "/app-icons/" + name)), 1.0) << name;
+    const QImage icon =
+        QImage(PictureFolder() + "/app-icons/icon-maskable-512.png").convertToFormat(QImage::Format_ARGB32);
+    ASSERT_FALSE(icon.isNull());
+    const QRgb background = icon.pixel(0, 0);
+    const QPointF centre = QRectF(icon.rect()).center();
+    int translucent = 0, motif = 0, outside = 0;
+    for (int y = 0; y < icon.height(); ++y)
+        for (int x = 0; x < icon.width(); ++x) {
+            translucent += qAlpha(icon.pixel(x, y)) != 255;
+            if (icon.pixel(x, y) == background) continue;
+            ++motif;
+            outside += QLineF(centre, QPointF(x + 0.5, y + 0.5)).length() > 0.4 * icon.width();
+        }
+    EXPECT_EQ(translucent, 0);
+    EXPECT_EQ(outside, 0);
+    EXPECT_GT(motif, icon.width() * icon.height() / 4);
 }
 
 }  // namespace

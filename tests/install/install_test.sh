@@ -13,7 +13,8 @@ fail() { echo "FAILED: $*" >&2; exit 1; }
 
 prefix=$work/prefix
 cmake --install "$build_dir" --prefix "$prefix" >/dev/null
-for file in bin/kalvora bin/kalvora-calc share/kalvora/toolbar508.bmp share/kalvora/kalvora-napoveda.html \
+for file in bin/kalvora bin/kalvora-calc share/kalvora/toolbar508.bmp share/kalvora/toolbar508@2x.bmp \
+            share/kalvora/kalvora-napoveda.html \
             share/applications/org.kalvora.Kalvora.desktop share/metainfo/org.kalvora.Kalvora.metainfo.xml \
             share/icons/hicolor/scalable/apps/org.kalvora.Kalvora.svg \
             share/icons/hicolor/48x48/apps/org.kalvora.Kalvora.png share/man/man1/kalvora-calc.1; do

@@ -29,7 +29,7 @@ target_unix=$WINEPREFIX/drive_c/kalvora-install-test
 menu=$(wine cmd /c 'echo %APPDATA%' 2>/dev/null | tr -d '\r')
 menu_unix=$(winepath -u "$menu\\Microsoft\\Windows\\Start Menu\\Programs\\Kalvora" 2>/dev/null)
 wine "$build/dist/kalvora-$version-setup.exe" /S "/D=$target"
-for file in kalvora.exe kalvora-calc.exe toolbar508.bmp kalvora-napoveda.html LICENSE.txt CTI-MNE.txt Odinstalovat.exe; do
+for file in kalvora.exe kalvora-calc.exe toolbar508.bmp toolbar508@2x.bmp kalvora-napoveda.html LICENSE.txt CTI-MNE.txt Odinstalovat.exe; do
   [ -f "$target_unix/$file" ] || { echo "not installed: $file"; exit 1; }
 done
 [ -f "$menu_unix/Kalvora.lnk" ] || { echo "no Start-menu entry"; exit 1; }

@@ -5,6 +5,7 @@
 
 #include "control_matching.h"
 #include "dialog_builder.h"
+#include "picture_scaling.h"
 #include "display_scale.h"
 #include "model/result_caption.h"
 #include "model/text_room.h"
@@ -15,6 +16,44 @@ namespace kalvora::win32 {
 namespace {
 
 constexpr wchar_t kLinkFontProperty[] = L"KalvoraLinkFont";
+constexpr wchar_t kScaledPictureProperty[] = L"KalvoraScaledPicture";
+
+// A picture control shows its bitmap at its own size; above 100 % it gets the bitmap at the
+// display's scale, made from the double-size drawing (resource "<NAME>_2X") when there is one.
+// The bitmap is the form's to delete.
+void ScalePicture(HWND control, const std::wstring& name, int dpi) {
+    if (dpi == kBaseDpi || !control) return;
+    HINSTANCE instance = TheView().instance;
+    HBITMAP plain = LoadBitmapW(instance, name.c_str());
+    if (!plain) return;
+    const SIZE size = BitmapSize(plain);
+    HBITMAP doubled = ScalesFromDoubleSize(dpi, true) ? LoadBitmapW(instance, (name + L"_2X").c_str()) : nullptr;
+    const SIZE doubleSize = BitmapSize(doubled);
+    const bool fromDouble = doubled && IsDoubleSize(size.cx, size.cy, doubleSize.cx, doubleSize.cy);
+    HBITMAP source = fromDouble ? doubled : plain;
+    const SIZE sourceSize = fromDouble ? doubleSize : size;
+    const int width = Scaled(size.cx, dpi), height = Scaled(size.cy, dpi);
+    HDC screen = GetDC(nullptr);
+    HBITMAP scaled = screen ? CreateCompatibleBitmap(screen, width, height) : nullptr;
+    HDC target = scaled ? CreateCompatibleDC(screen) : nullptr;
+    if (screen) ReleaseDC(nullptr, screen);
+    if (target) {
+        HGDIOBJ previous = SelectObject(target, scaled);
+        const bool drawn = DrawScaled(target, 0, 0, width, height, source, 0, 0, sourceSize.cx, sourceSize.cy);
+        SelectObject(target, previous);
+        DeleteDC(target);
+        if (drawn) {
+            SetPropW(control, kScaledPictureProperty, scaled);
+            // The bitmap the control loaded from the template is given back with the answer.
+            if (HGDIOBJ old = HGDIOBJ(SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, LPARAM(scaled))))
+                DeleteObject(old);
+            scaled = nullptr;
+        }
+    }
+    if (scaled) DeleteObject(scaled);
+    if (doubled) DeleteObject(doubled);
+    DeleteObject(plain);
+}
 
 const FormDefinition* DefinitionOf(int slot) {
     const auto forms = TheView().program.Forms();
@@ -163,6 +202,8 @@ INT_PTR CALLBACK FormProc(HWND form, UINT message, WPARAM wParam, LPARAM lParam)
             return FALSE;
         case WM_DESTROY:
             if (HANDLE font = RemovePropW(form, kLinkFontProperty)) DeleteObject(font);
+            for (HWND child = GetWindow(form, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+                if (HANDLE picture = RemovePropW(child, kScaledPictureProperty)) DeleteObject(picture);
             return FALSE;
         default:
             return FALSE;
@@ -258,6 +299,10 @@ FormWindow CreateFormWindow(int slot, const FormInstance& form) {
     for (const ControlDefinition& control : form.definition->dialog.controls) templateIds.push_back(control.id);
     for (int match : MatchControlsById(templateIds, childIds))
         window.controls.push_back(match >= 0 ? children[std::size_t(match)] : nullptr);
+    const auto& templateControls = form.definition->dialog.controls;
+    for (std::size_t i = 0; i < templateControls.size() && i < window.controls.size(); ++i)
+        if (templateControls[i].kind == ControlKind::Picture)
+            ScalePicture(window.controls[i], Widen(form.definition->InitialText(templateControls[i])), view.Dpi());
     GiveTextsRoom(*form.definition, window.controls);
     // A screen reader names an edit by the static just before it: each result follows its caption.
     const auto& controls = form.definition->dialog.controls;

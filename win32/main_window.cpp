@@ -194,7 +194,10 @@ bool RegisterMainClass(HINSTANCE instance) {
     windowClass.lpfnWndProc = MainProc;
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(kIconId));
-    windowClass.hIconSm = windowClass.hIcon;
+    // The small icon from the icon's sizes, the one nearest to the small icon's size at this scale.
+    windowClass.hIconSm = HICON(LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON,
+                                           GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    if (!windowClass.hIconSm) windowClass.hIconSm = windowClass.hIcon;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = HBRUSH(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kMainClassName;

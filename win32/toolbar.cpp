@@ -119,10 +119,12 @@ ToolbarStrips LoadToolbarStrips(const std::vector<std::wstring>& candidates) {
     ToolbarStrips strips;
     if (!chosen) return strips;
     strips.plain = loaded[*chosen];
+    // Only the twin beside the chosen strip is read: the others could not be chosen.
     const std::wstring doublePath = DoubleSizeName(candidates[*chosen]);
     HBITMAP doubled = HBITMAP(LoadImageW(nullptr, doublePath.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
-    const SIZE plain = BitmapSize(strips.plain), size = BitmapSize(doubled);
-    if (doubled && IsDoubleSize(plain.cx, plain.cy, size.cx, size.cy))
+    std::vector<std::optional<PictureSize>> doubles(candidates.size());
+    if (doubled) doubles[*chosen] = PictureSize{BitmapSize(doubled).cx, BitmapSize(doubled).cy};
+    if (ChooseDoubleToolbarStrip(sizes, doubles))
         strips.doubleSize = doubled;
     else if (doubled)
         DeleteObject(doubled);

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
 """Turns the committed PNG artwork into the files windres embeds: 24-bit BMP pictures, a 32x32
-icon and a 32x32 cursor with its hot spot. Standard library only, so the cross build needs no
+icon and a 32x32 cursor with its hot spot, each with further sizes when given. Standard library only, so the cross build needs no
 image tools: non-interlaced 8-bit grey, RGB, palette and RGBA PNGs are read."""
 import struct
 import sys
@@ -107,26 +107,38 @@ def icon_image(width, height, pixels):
     return info_header(width, height * 2, 32, len(colour) + len(mask)) + colour + mask
 
 
-def icon_file(width, height, pixels, hotspot=None):
-    image = icon_image(width, height, pixels)
+def icon_file(pictures, hotspot=None):
+    """An icon or cursor file with one entry per picture (width, height, pixels); a cursor's hot
+    spot, given for the first picture, grows with each larger one."""
     kind = 2 if hotspot else 1
-    planes, bits = hotspot if hotspot else (1, 32)
-    entry = struct.pack("<BBBBHHII", width % 256, height % 256, 0, 0, planes, bits, len(image), 6 + 16)
-    return struct.pack("<HHH", 0, kind, 1) + entry + image
+    entries, images = b"", b""
+    offset = 6 + 16 * len(pictures)
+    first_width = pictures[0][0]
+    for width, height, pixels in pictures:
+        image = icon_image(width, height, pixels)
+        if hotspot:
+            planes, bits = (hotspot[0] * width // first_width, hotspot[1] * width // first_width)
+        else:
+            planes, bits = 1, 32
+        entries += struct.pack("<BBBBHHII", width % 256, height % 256, 0, 0, planes, bits, len(image), offset)
+        images += image
+        offset += len(image)
+    return struct.pack("<HHH", 0, kind, len(pictures)) + entries + images
 
 
 def main():
     if len(sys.argv) < 4:
-        sys.exit("usage: png_to_windows.py bmp|ico|cur[:x,y] input.png output")
+        sys.exit("usage: png_to_windows.py bmp|ico|cur[:x,y] input.png output [larger.png...]")
     kind, source, target = sys.argv[1], sys.argv[2], sys.argv[3]
     width, height, pixels = read_png(source)
+    pictures = [(width, height, pixels)] + [read_png(more) for more in sys.argv[4:]]
     if kind == "bmp":
         out = bmp24(width, height, pixels)
     elif kind == "ico":
-        out = icon_file(width, height, pixels)
+        out = icon_file(pictures)
     elif kind.startswith("cur"):
         x, y = (int(v) for v in (kind.split(":")[1] if ":" in kind else "0,0").split(","))
-        out = icon_file(width, height, pixels, (x, y))
+        out = icon_file(pictures, (x, y))
     else:
         sys.exit(f"unknown kind {kind}")
     open(target, "wb").write(out)

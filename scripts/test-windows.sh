@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows program's tests under Wine on a virtual X display: builds kalvora.exe and the
 # window tests with MinGW-w64, runs them (screenshots land in build-windows/screenshots), then
-# builds both packages, installs the installer silently, starts the installed program, uninstalls
+# runs the tests of the layout, the worked examples and the screenshots again at 125, 150 and 200 %
+# display scale (LogPixels 120, 144, 192; screenshots in build-windows/screenshots/dpi-N), builds both packages, installs the installer silently, starts the installed program, uninstalls
 # it and checks that nothing is left behind. Wine is the test bed; nothing in the program is
 # Wine-specific.
 set -euo pipefail
@@ -13,6 +14,8 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cm
   -DKALVORA_BUILD_GUI=OFF -DKALVORA_BUILD_TESTS=OFF -DKALVORA_WINDOWS_TESTS=ON -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" -j "${KALVORA_JOBS:-2}" --target kalvora kalvora-calc kalvora_win32_tests
 echo "windows: built in $((SECONDS - start)) s"
+# Nothing imported directly that Windows 7 SP1 and 8.1 lack.
+tests/win32/check_imports.sh "$build/bin/kalvora.exe" "$build/bin/kalvora-calc.exe"
 
 export WINEPREFIX=$PWD/$build/wineprefix WINEDEBUG=-all WINEARCH=win64 LANG=cs_CZ.UTF-8
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
@@ -23,4 +26,5 @@ fi
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' /v ThemeActive /d 0 /f >/dev/null 2>&1
 wineserver -w
-exec xvfb-run -a -s "-screen 0 1024x768x24" bash scripts/windows-under-wine.sh "$build" "$start"
+# A screen large enough for the main window at 200 % (1160 x 1200).
+exec xvfb-run -a -s "-screen 0 2560x1600x24" bash scripts/windows-under-wine.sh "$build" "$start"

@@ -8,15 +8,31 @@ to_windows() { winepath -w "$1" 2>/dev/null; }
 shots=$PWD/$build/screenshots
 rm -rf "$shots" && mkdir -p "$shots"
 
+# The display scale of the prefix (HKCU\Control Panel\Desktop LogPixels), read by programs that
+# start after the Wine server has ended.
+set_dpi() {
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+  wineserver -w
+}
+set_dpi 96
 KALVORA_SCREENSHOTS=$(to_windows "$shots") wine "$build/bin/kalvora_win32_tests.exe" --gtest_brief=1
 echo "windows: window tests done after $((SECONDS - start)) s"
+# At 125, 150 and 200 %: the layout and scale tests, the worked examples and the screenshots.
+for dpi in 120 144 192; do
+  set_dpi "$dpi"
+  mkdir -p "$shots/dpi-$dpi"
+  KALVORA_SCREENSHOTS=$(to_windows "$shots/dpi-$dpi") wine "$build/bin/kalvora_win32_tests.exe" --gtest_brief=1 \
+    --gtest_filter='Scale.*:AllTopics/Forms.*:Screenshots.*'
+  echo "windows: tests at $dpi DPI done after $((SECONDS - start)) s"
+done
+set_dpi 96
 
 # A screenshot of the main window as the X server shows it, beside the ones the tests took.
 (cd "$build/bin" && wine kalvora.exe >/dev/null 2>&1 &)
 sleep 4
 import -window root "$shots/screen-import.png"
 wineserver -k || true
-for picture in "$shots"/*.bmp; do convert "$picture" "${picture%.bmp}.png" && rm "$picture"; done
+for picture in "$shots"/*.bmp "$shots"/dpi-*/*.bmp; do convert "$picture" "${picture%.bmp}.png" && rm "$picture"; done
 
 scripts/package-windows.sh >/dev/null
 version=$(sed -n 's/^project(kalvora VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)

@@ -40,17 +40,6 @@ TEST(ProgramStartTest, PlacesTheWindowOnTheScreenItOpensOn) {
     }
 }
 
-TEST(ProgramStartTest, OpensAtTheDisplaysScale) {
-    for (int dpi : {120, 192}) {
-        Program program;
-        StartInfo info{0, 0, 1024, kMemory, true};
-        info.dpi = dpi;
-        program.Start(info);
-        EXPECT_EQ(program.State().dpi, dpi);
-        EXPECT_EQ(program.State().mainWindow, StartWindowRect(0, 0, 1024, dpi));
-    }
-}
-
 TEST(ProgramStartTest, AMissingStripIsToldOnceBeforeAnythingElse) {
     Program program;
     program.Start({0, 0, 1024, kMemory, false});

@@ -16,6 +16,30 @@ DialogFontFace DialogFont9pt() {
     return {9, FW_NORMAL, false, L"MS Shell Dlg"};
 }
 
+// The vertical dialog unit of forms without a font of their own should follow the system font's
+// height. A system whose reported base unit disagrees (Wine above 96 DPI reports one that grows
+// with the square of the scale: 64 pixels for a 32-pixel font at 192 DPI) gets the template's
+// vertical lengths corrected by the ratio, so the form keeps its proportions. 1/1 where the
+// units follow the font, as on Windows, so that nothing changes there.
+struct Ratio {
+    int numerator = 1, denominator = 1;
+};
+
+Ratio SystemFontHeightCorrection() {
+    HDC screen = GetDC(nullptr);  // its font is the system font
+    if (!screen) return {};
+    TEXTMETRICW metrics{};
+    const bool read = GetTextMetricsW(screen, &metrics) != FALSE;
+    ReleaseDC(nullptr, screen);
+    const int reported = HIWORD(GetDialogBaseUnits());
+    if (!read || reported <= 0 || metrics.tmHeight <= 0 || reported == metrics.tmHeight) return {};
+    return {int(metrics.tmHeight), reported};
+}
+
+short Corrected(int length, Ratio ratio) {
+    return short(MulDiv(length, ratio.numerator, ratio.denominator));
+}
+
 // What the dialog manager creates for a control of the core's template: its class and styles.
 DialogItem ItemFor(const FormDefinition& form, const ControlDefinition& control) {
     DialogItem item;
@@ -106,6 +130,14 @@ DialogLayout FormDialogLayout(const FormDefinition& form) {
     if (form.dialog.font == kalvora::DialogFont::Dialog9pt) dialog.font = DialogFont9pt();
     for (const ControlDefinition& control : form.dialog.controls)
         dialog.items.push_back(ItemFor(form, control));
+    if (!dialog.font) {
+        const Ratio ratio = SystemFontHeightCorrection();
+        dialog.cy = Corrected(dialog.cy, ratio);
+        for (DialogItem& item : dialog.items) {
+            item.y = Corrected(item.y, ratio);
+            item.cy = Corrected(item.cy, ratio);
+        }
+    }
     return dialog;
 }
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "forms/scaled_picture.h"
 
-#include <QtMath>
 #include <algorithm>
 
 #include "resources/resource_paths.h"

@@ -52,24 +52,15 @@ TEST(ToolbarStripChoice, TheDoubleStripIsTheExactTwinBesideTheChosenStrip) {
     const std::optional<PictureSize> none;
     const PictureSize good{352, 32}, twin{704, 64}, wrong{640, 480};
     struct Row {
-        const char* name;
-        Candidates strips;
-        Candidates doubles;
+        Candidates strips, doubles;
         std::optional<std::size_t> chosen;
     };
-    for (const Row& row : {
-             Row{"beside the first strip", {good, good}, {twin, twin}, 0},
-             Row{"beside a strip after an unusable one", {wrong, good}, {none, twin}, 1},
-             Row{"in another place than the chosen strip", {good, none}, {none, twin}, std::nullopt},
-             Row{"beside an unusable strip", {wrong, good}, {twin, none}, std::nullopt},
-             Row{"one pixel short", {good}, {PictureSize{703, 64}}, std::nullopt},
-             Row{"as tall but not as wide", {good}, {PictureSize{352, 64}}, std::nullopt},
-             Row{"no strip at all", {none, wrong}, {twin, twin}, std::nullopt},
-             Row{"fewer double candidates than places", {none, good}, {none}, std::nullopt},
-         }) {
-        SCOPED_TRACE(row.name);
+    for (const Row& row :
+         {Row{{good, good}, {twin, twin}, 0}, Row{{wrong, good}, {none, twin}, 1},
+          Row{{good, none}, {none, twin}, std::nullopt},  // not beside the chosen
+          Row{{wrong, good}, {twin, none}, std::nullopt}, Row{{good}, {PictureSize{703, 64}}, std::nullopt},
+          Row{{none, wrong}, {twin, twin}, std::nullopt}, Row{{none, good}, {none}, std::nullopt}})
         EXPECT_EQ(ChooseDoubleToolbarStrip(row.strips, row.doubles), row.chosen);
-    }
 }
 
 }  // namespace

@@ -26,3 +26,6 @@ set(saved_epoch "$ENV{SOURCE_DATE_EPOCH}")
 set(ENV{SOURCE_DATE_EPOCH} "${kalvora_source_date}")
 string(TIMESTAMP kalvora_changelog_date "%a, %d %b %Y %H:%M:%S +0000" UTC)
 set(ENV{SOURCE_DATE_EPOCH} "${saved_epoch}")
+# Steps of the build that stamp their output with a time (Qt's resource compiler writes each
+# file's time into the program) take the same moment, not the files' times on this disk.
+set_property(GLOBAL PROPERTY RULE_LAUNCH_CUSTOM "${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${kalvora_source_date}")

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Checks that a package repeats bit for bit: copies the sources as they stand into another folder,
+# Checks that a package repeats bit for bit: copies the sources as they stand into another folder
+# (the copies dated now, so that no file time of the disk can slip into a package),
 # builds the package there a second time and compares it byte for byte with the package of the
 # first build folder. Both take SOURCE_DATE_EPOCH from the last commit unless it is given.
 #
@@ -21,7 +22,7 @@ trap 'rm -rf "$work"' EXIT
 second=$work/elsewhere/kalvora
 mkdir -p "$second"
 git ls-files -z --cached --others --exclude-standard |
-  tar -c --null --ignore-failed-read -T - 2>/dev/null | tar -x -C "$second"
+  tar -c --null --ignore-failed-read -T - 2>/dev/null | tar -x -m -C "$second"
 
 # Compares two packages; on a difference lists the files inside that differ.
 compare() {

@@ -2,8 +2,8 @@
 // Fuzz target: the behaviour model driven by any sequence of its events (of every kind, with any
 // slot, control id, text, box answer, window rectangle and memory figure, sensible or not),
 // checked after each event for what every view relies on.
+#include <algorithm>
 #include <cstdint>
-#include <limits>
 #include <map>
 #include <optional>
 #include <set>

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "cli/cli.h"
 
+#include <cerrno>
+#include <cstring>
 #include <istream>
 #include <ostream>
 #include <span>
@@ -96,13 +98,17 @@ void RunBatch(std::istream& in, std::ostream& out) {
         if (answers.size() >= (1u << 16)) {
             out << answers;
             answers.clear();
+            // Nobody can read the answers any more: reading on would only waste the input.
+            if (!out) return;
         }
     }
     out << answers;
     out.flush();
 }
 
-int Run(const std::vector<std::string_view>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+namespace {
+
+int RunMode(const std::vector<std::string_view>& args, std::istream& in, std::ostream& out, std::ostream& err) {
     if (args.empty()) {
         err << kUsageText;
         return kUsage;
@@ -133,6 +139,28 @@ int Run(const std::vector<std::string_view>& args, std::istream& in, std::ostrea
     }
     for (const std::string& result : evaluation.outcome.results) out << result << "\n";
     return kOk;
+}
+
+// Flushes `out`: `code` when everything was written, kWriteFailed (with a message unless the
+// reader went away) when not. errno still holds the cause of the failed write, since a stream in
+// a failed state writes no more and nothing else between the write and this check sets errno.
+int CheckedEnd(int code, std::ostream& out, std::ostream& err) {
+    out.flush();
+    if (out) return code;
+    const int cause = errno;
+    if (cause != EPIPE) {
+        err << "kalvora-calc: cannot write the output";
+        if (cause != 0) err << ": " << std::strerror(cause);
+        err << "\n";
+    }
+    return kWriteFailed;
+}
+
+}  // namespace
+
+int Run(const std::vector<std::string_view>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+    errno = 0;
+    return CheckedEnd(RunMode(args, in, out, err), out, err);
 }
 
 }  // namespace kalvora::cli

@@ -16,10 +16,6 @@ constexpr int kFormX = 190;
 
 constexpr int kStatusFirstPart = 170;
 
-int ValidDpi(int dpi) {
-    return dpi > 0 ? dpi : kBaseDpi;
-}
-
 // a * b / c rounded to the nearest integer, halves away from zero, computed without overflow.
 int MulDivRounded(int a, int b, int c) {
     const long long product = static_cast<long long>(a) * b;
@@ -28,6 +24,10 @@ int MulDivRounded(int a, int b, int c) {
 }
 
 }  // namespace
+
+int ValidDpi(int dpi) {
+    return dpi > 0 ? std::clamp(dpi, kBaseDpi / 4, 10 * kBaseDpi) : kBaseDpi;
+}
 
 int Scaled(int pixels, int dpi) {
     return MulDivRounded(pixels, ValidDpi(dpi), kBaseDpi);

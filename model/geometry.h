@@ -19,8 +19,13 @@ struct Rect {
 // the display's DPI and return pixels at that scale.
 inline constexpr int kBaseDpi = 96;
 
-// A length of `pixels` at 96 DPI as it is at `dpi`, rounded to the nearest pixel, halves away
-// from zero (as the window system's MulDiv). A DPI of zero or less counts as 96.
+// The DPI the geometry works with for a reported one: zero or less counts as 96, and the rest is
+// held between a quarter and ten times that (beyond any display's scale), so that carrying a
+// window of any size in range from one scale to another stays far from overflow.
+int ValidDpi(int dpi);
+
+// A length of `pixels` at 96 DPI as it is at `dpi` (through ValidDpi), rounded to the nearest
+// pixel, halves away from zero (as the window system's MulDiv).
 int Scaled(int pixels, int dpi);
 
 // A rectangle's size as it is at `toDpi` when it was measured at `fromDpi`, its top-left corner

@@ -26,6 +26,18 @@ WaitingBox Box(std::string_view caption, std::string_view text, MessageIcon icon
     return box;
 }
 
+// Window systems report coordinates far below this; kept within it, the window arithmetic (a
+// width added, a screen halved) cannot overflow whatever a view passes on.
+constexpr int kCoordinateLimit = 1 << 24;
+
+int Coordinate(int value) {
+    return std::clamp(value, -kCoordinateLimit, kCoordinateLimit);
+}
+
+Rect Coordinates(const Rect& rect) {
+    return {Coordinate(rect.left), Coordinate(rect.top), Coordinate(rect.right), Coordinate(rect.bottom)};
+}
+
 bool IsPushButton(const ControlDefinition& control) {
     return control.kind == ControlKind::PushButton || control.kind == ControlKind::DefaultPushButton;
 }
@@ -51,9 +63,14 @@ int Program::SlotOf(std::string_view slug) const {
     return -1;
 }
 
+// The form in `slot` when it takes input: not one hidden by its Storno (it is off screen until
+// opened afresh), nor one whose own message box waits (the box is modal to it).
 FormInstance* Program::Live(int slot) {
-    if (state_.ended || slot < 0 || slot >= int(kFormSlotCount) || !state_.forms[std::size_t(slot)])
+    if (!Running() || slot < 0 || slot >= int(kFormSlotCount) || !state_.forms[std::size_t(slot)] ||
+        !state_.forms[std::size_t(slot)]->visible)
         return nullptr;
+    for (const WaitingBox& box : state_.boxes)
+        if (box.owner == BoxOwner::Form && box.ownerForm == slot) return nullptr;
     return &*state_.forms[std::size_t(slot)];
 }
 
@@ -64,8 +81,9 @@ std::vector<Effect> Program::TakeEffects() {
 void Program::Start(const StartInfo& info) {
     if (state_.started) return;
     state_.started = true;
-    state_.dpi = info.dpi > 0 ? info.dpi : kBaseDpi;
-    state_.mainWindow = StartWindowRect(info.screenLeft, info.screenTop, info.screenWidth, state_.dpi);
+    state_.dpi = ValidDpi(info.dpi);
+    state_.mainWindow = StartWindowRect(Coordinate(info.screenLeft), Coordinate(info.screenTop),
+                                        Coordinate(info.screenWidth), state_.dpi);
     state_.toolbarPictures = info.toolbarStripFound;
     // Asked while the main window is being built, before it appears.
     if (!info.toolbarStripFound)
@@ -79,7 +97,7 @@ void Program::Start(const StartInfo& info) {
 }
 
 void Program::Command(int id) {
-    if (state_.ended) return;
+    if (!Running()) return;
     if (FindFieldCommand(id)) {
         OpenField(id);
     } else {
@@ -122,7 +140,7 @@ void Program::OpenField(int commandId) {
 }
 
 void Program::ClickLabel(int labelId) {
-    if (state_.ended || !state_.panel) return;
+    if (!Running() || !state_.panel) return;
     const PanelData& panel = PanelFor(state_.panel->field);
     const auto label = std::find_if(panel.labels.begin(), panel.labels.end(),
                                     [labelId](const PanelLabel& l) { return l.id == labelId; });
@@ -175,6 +193,8 @@ void Program::OpenForm(int slot) {
 void Program::DestroyCalculators() {
     for (auto& form : state_.forms) form.reset();
     state_.helpWindowOpen = false;
+    // A box a form owns goes with its form, as an owned window does.
+    std::erase_if(state_.boxes, [](const WaitingBox& box) { return box.owner == BoxOwner::Form; });
 }
 
 void Program::DestroyTopicPanels() {
@@ -232,7 +252,7 @@ void Program::ActivateForm(int slot) {
 }
 
 void Program::OpenFormSlot(int slot) {
-    if (state_.ended || slot < 0 || slot >= int(kFormSlotCount) || std::size_t(slot) >= forms_.size()) return;
+    if (!Running() || slot < 0 || slot >= int(kFormSlotCount) || std::size_t(slot) >= forms_.size()) return;
     DestroyCalculators();
     OpenForm(slot);
 }
@@ -310,7 +330,7 @@ void Program::CloseHelpWindow() {
 }
 
 void Program::RequestClose() {
-    if (state_.ended) return;
+    if (!Running()) return;
     // One question at a time: a second request while it waits changes nothing.
     for (const WaitingBox& box : state_.boxes)
         if (box.purpose == BoxPurpose::CloseQuestion) return;
@@ -343,21 +363,22 @@ void Program::Answer(int boxId, BoxAnswer answer) {
 }
 
 void Program::Tick(const std::optional<MemoryFigures>& memory) {
-    if (state_.ended) return;
+    if (!Running()) return;
     state_.totalMemoryText = TotalMemoryText(memory);
     state_.availableMemoryText = AvailableMemoryText(memory);
 }
 
 void Program::MainWindowMoved(const Rect& outer) {
-    if (!state_.ended) state_.mainWindow = outer;
+    if (Running()) state_.mainWindow = Coordinates(outer);
 }
 
 void Program::DisplayScaleChanged(int dpi, const Rect& suggested) {
-    if (state_.ended || dpi <= 0) return;
+    if (!Running() || dpi <= 0) return;
+    const Rect window = Coordinates(suggested);
     if (windowBeforeWidening_)
-        windowBeforeWidening_ = Rescaled(*windowBeforeWidening_, state_.dpi, dpi, suggested.left, suggested.top);
-    state_.dpi = dpi;
-    state_.mainWindow = suggested;
+        windowBeforeWidening_ = Rescaled(*windowBeforeWidening_, state_.dpi, dpi, window.left, window.top);
+    state_.dpi = ValidDpi(dpi);
+    state_.mainWindow = window;
     Emit(Effect::Move(state_.mainWindow));
 }
 

@@ -79,6 +79,8 @@ public:
     int SlotOf(std::string_view slug) const;
 
 private:
+    // Between Start and the confirmed end: before and after, events change nothing.
+    bool Running() const { return state_.started && !state_.ended; }
     FormInstance* Live(int slot);
     void OpenField(int commandId);
     void OpenForm(int slot);

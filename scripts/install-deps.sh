@@ -18,7 +18,7 @@ elif [ "${1:-}" = "--tests" ]; then
   packages+=(
     libgtest-dev libgmock-dev libbenchmark-dev locales
     clang-14 libclang-rt-14-dev g++-mingw-w64-x86-64
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file lintian
     openbox x11-utils xdotool imagemagick
     dbus-daemon at-spi2-core python3-pyatspi
   )

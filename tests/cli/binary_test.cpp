@@ -5,7 +5,11 @@
 #include <unistd.h>
 
 #include <array>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <string>
 
@@ -94,6 +98,58 @@ TEST(CalcBinary, BatchMatchesTheGoldenAnswers) {
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(r.out, ReadFile(dir + "/expected.tsv"));
+}
+
+}  // namespace
+
+namespace {
+
+// Every mode writing into a full device says so and fails, as a script must learn of lost results.
+TEST(CalcBinary, FullDeviceFailsInEveryMode) {
+    const std::string expected = std::string("kalvora-calc: cannot write the output: ") + std::strerror(ENOSPC) + "\n";
+    for (const char* args : {"current 12 3", "--list", "--batch", "--help"}) {
+        const std::string command = std::string("'") + KALVORA_CALC_PATH + "' " + args +
+                                    " 2>&1 >/dev/full <<'END'\ncurrent\t12\t3\nEND";
+        FILE* pipe = popen(command.c_str(), "r");
+        ASSERT_NE(pipe, nullptr);
+        std::string err;
+        std::array<char, 256> chunk;
+        while (std::fgets(chunk.data(), int(chunk.size()), pipe)) err += chunk.data();
+        const int status = pclose(pipe);
+        EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 3) << args;
+        EXPECT_EQ(err, expected) << args;
+    }
+}
+
+// A reader that stops after the first line ends the program without a word on standard error:
+// killed by the broken-pipe signal by default, or ending with status 3 when the caller ignores it.
+TEST(CalcBinary, ReaderClosingEarlyEndsQuietly) {
+    std::string input;
+    for (int i = 0; i < 200000; ++i) input += "current\t12\t3\n";
+    struct {
+        const char* name;
+        const char* prelude;
+        int status;
+    } cases[] = {
+        {"SignalKills", "", 128 + SIGPIPE},
+        {"SignalIgnored", "trap '' PIPE; ", 3},
+    };
+    const std::string firstAnswer = RunCalc("--batch", "current\t12\t3\n").out;
+    for (const auto& c : cases) {
+        const std::string stem = testing::TempDir() + "kalvora_pipe_" + std::to_string(getpid());
+        std::ofstream(stem + ".in", std::ios::binary) << input;
+        std::ofstream(stem + ".sh") << c.prelude << "'" << KALVORA_CALC_PATH << "' --batch <'" << stem << ".in' 2>'"
+                                    << stem << ".err' | head -n 1 >'" << stem << ".out'; echo ${PIPESTATUS[0]}\n";
+        FILE* pipe = popen(("bash '" + stem + ".sh'").c_str(), "r");
+        ASSERT_NE(pipe, nullptr);
+        std::array<char, 64> line{};
+        ASSERT_NE(std::fgets(line.data(), int(line.size()), pipe), nullptr);
+        pclose(pipe);
+        EXPECT_EQ(std::atoi(line.data()), c.status) << c.name;
+        EXPECT_EQ(ReadFile(stem + ".out"), firstAnswer) << c.name;
+        EXPECT_EQ(ReadFile(stem + ".err"), "") << c.name;
+        for (const char* suffix : {".in", ".sh", ".err", ".out"}) std::remove((stem + suffix).c_str());
+    }
 }
 
 }  // namespace

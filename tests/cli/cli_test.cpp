@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <sstream>
+#include <streambuf>
 #include <string>
 
 #include "calc/catalogue.h"
@@ -114,6 +117,60 @@ TEST(Batch, HugeAndHostileTextsAreAnswered) {
     const RunResult r = RunWith({"--batch"}, input);
     EXPECT_EQ(r.out,
               "ok\tinf\nerror\tchyba\tZadejte do pole číslici\nok\tinf\nerror\tchyba\tZadejte do pole číslici\n");
+}
+
+// An output that takes `room` bytes and then fails the way a write(2) does, with `cause` in errno.
+class FailingOutput : public std::streambuf {
+public:
+    FailingOutput(std::size_t room, int cause) : room_(room), cause_(cause) {}
+
+protected:
+    int_type overflow(int_type c) override {
+        if (room_ == 0) {
+            errno = cause_;
+            return traits_type::eof();
+        }
+        --room_;
+        return c;
+    }
+
+private:
+    std::size_t room_;
+    int cause_;
+};
+
+TEST(WriteFailure, IsReportedWithItsCauseUnlessTheReaderWentAway) {
+    struct {
+        const char* name;
+        std::vector<std::string_view> args;
+        std::size_t room;
+        int cause;
+        std::string err;
+    } cases[] = {
+        {"DiskFullAtOnce", {"--list"}, 0, ENOSPC, std::string("kalvora-calc: cannot write the output: ") + std::strerror(ENOSPC) + "\n"},
+        {"DiskFullHalfWay", {"--list"}, 100, EIO, std::string("kalvora-calc: cannot write the output: ") + std::strerror(EIO) + "\n"},
+        {"CauseUnknown", {"current", "12", "3"}, 0, 0, "kalvora-calc: cannot write the output\n"},
+        {"ReaderWentAway", {"--help"}, 10, EPIPE, ""},
+    };
+    for (const auto& c : cases) {
+        FailingOutput failing(c.room, c.cause);
+        std::ostream out(&failing);
+        std::istringstream in;
+        std::ostringstream err;
+        EXPECT_EQ(cli::Run(c.args, in, out, err), kWriteFailed) << c.name;
+        EXPECT_EQ(err.str(), c.err) << c.name;
+    }
+}
+
+TEST(WriteFailure, BatchStopsReadingOnceNothingCanBeWritten) {
+    std::string input;
+    for (int i = 0; i < 100000; ++i) input += "current\t12\t3\n";
+    std::istringstream in(input);
+    FailingOutput failing(0, ENOSPC);
+    std::ostream out(&failing);
+    std::ostringstream err;
+    EXPECT_EQ(cli::Run({"--batch"}, in, out, err), kWriteFailed);
+    EXPECT_FALSE(in.eof());
 }
 
 }  // namespace

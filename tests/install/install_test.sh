@@ -17,7 +17,8 @@ for file in bin/kalvora bin/kalvora-calc share/kalvora/toolbar508.bmp share/kalv
             share/kalvora/kalvora-napoveda.html \
             share/applications/org.kalvora.Kalvora.desktop share/metainfo/org.kalvora.Kalvora.metainfo.xml \
             share/icons/hicolor/scalable/apps/org.kalvora.Kalvora.svg \
-            share/icons/hicolor/48x48/apps/org.kalvora.Kalvora.png share/man/man1/kalvora-calc.1; do
+            share/icons/hicolor/48x48/apps/org.kalvora.Kalvora.png share/man/man1/kalvora-calc.1.gz \
+            share/man/man1/kalvora.1.gz share/doc/kalvora/copyright share/doc/kalvora/changelog.gz; do
   [ -s "$prefix/$file" ] || fail "$file was not installed"
 done
 

@@ -47,7 +47,8 @@ TEST(GeometryTest, ALengthIsScaledToTheNearestPixelHalvesAwayFromZero) {
         int pixels, dpi, scaled;
     };
     for (const Case& c : {Case{170, 96, 170}, Case{170, 120, 213} /* 212.5 */, Case{275, 120, 344} /* 343.75 */,
-                          Case{1, 120, 1}, Case{-3, 144, -5} /* -4.5 */, Case{580, 0, 580} /* no DPI known */})
+                          Case{1, 120, 1}, Case{-3, 144, -5} /* -4.5 */, Case{580, 0, 580} /* no DPI known */,
+                          Case{580, 1 << 30, 5800} /* held at ten times */, Case{580, 1, 145} /* at a quarter */})
         EXPECT_EQ(Scaled(c.pixels, c.dpi), c.scaled) << c.pixels << " at " << c.dpi;
 }
 

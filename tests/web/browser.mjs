@@ -23,7 +23,7 @@
 //   page.type(text), page.press('Enter' | 'Tab' | 'Alt+v' | 'NumpadDecimal' | ...): the keyboard
 //   page.screenshot(file), page.count(selector), page.text(selector), page.attribute(selector, name),
 //   page.value(selector), page.box(selector) -> { x, y, width, height } or null
-import { mkdtempSync, rmSync } from 'node:fs';
+import { chmodSync, mkdirSync, mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { startServer } from './server.mjs';
@@ -41,6 +41,20 @@ function errorProbe() {
   console.error = (...args) => { report(args.join(' ')); original(...args); };
 }
 
+// The browsers' surroundings: a mail link or a page for another program starts nothing on the
+// test machine (no mail program, no other browser on the virtual display): the desktop's openers
+// do nothing and no program is registered for any address.
+function quietDesktop(profile) {
+  const bin = join(profile, 'bin');
+  mkdirSync(bin);
+  for (const opener of ['xdg-open', 'xdg-email', 'x-www-browser', 'gio']) {
+    writeFileSync(join(bin, opener), '#!/bin/sh\nexit 0\n');
+    chmodSync(join(bin, opener), 0o755);
+  }
+  return { ...process.env, PATH: `${bin}:${process.env.PATH}`, XDG_DATA_DIRS: profile, XDG_DATA_HOME: profile,
+    XDG_CONFIG_HOME: profile, BROWSER: '' };
+}
+
 export async function startBrowser({ engine = 'chromium', width = 1280, height = 800, root = join(webBuild, 'site'),
   headers, status, beforeLoad = null } = {}) {
   const errors = [];
@@ -48,10 +62,11 @@ export async function startBrowser({ engine = 'chromium', width = 1280, height =
   const probe = engine === 'webkit' ? `(${errorProbe})();\n${before}` : null;
   const server = await startServer({ root, headers, status, probe, report: (text) => errors.push(text) });
   const profile = mkdtempSync(join(tmpdir(), `kalvora-${engine}-`));
+  const env = quietDesktop(profile);
   const launch = engine === 'webkit' ? launchWebDriver : launchPuppeteer;
   let driver;
   try {
-    driver = await launch({ engine, width, height, profile, address: server.address, beforeLoad: before, errors });
+    driver = await launch({ engine, width, height, profile, env, address: server.address, beforeLoad: before, errors });
   } catch (error) {
     await server.stop();
     rmSync(profile, { recursive: true, force: true });

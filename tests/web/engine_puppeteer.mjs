@@ -17,9 +17,11 @@ const firefoxPrefs = {
   'network.proxy.allow_hijacking_localhost': false,
   // A link to a mail address asks no question and opens nothing.
   'network.protocol-handler.external.mailto': false,
+  // The page has the focus as a window in front has it, without a desktop to give it.
+  'focusmanager.testmode': true,
 };
 
-export async function launchPuppeteer({ engine, width, height, profile, address, beforeLoad, errors }) {
+export async function launchPuppeteer({ engine, width, height, profile, env, address, beforeLoad, errors }) {
   const firefox = engine === 'firefox';
   const browser = await puppeteer.launch({
     browser: firefox ? 'firefox' : 'chrome',
@@ -27,6 +29,7 @@ export async function launchPuppeteer({ engine, width, height, profile, address,
     executablePath: executables[engine],
     headless: true,
     userDataDir: profile,
+    env,
     args: firefox ? [] : chromiumFlags,
     extraPrefsFirefox: firefoxPrefs,
     defaultViewport: { width, height },
@@ -44,6 +47,7 @@ export async function launchPuppeteer({ engine, width, height, profile, address,
   });
   tab.setDefaultTimeout(5000);
   await tab.setViewport({ width, height });
+  await tab.bringToFront();
   tab.on('console', (message) => { if (message.type() === 'error') errors.push(message.text()); });
   tab.on('pageerror', (error) => errors.push(error.message));
   if (beforeLoad) await tab.evaluateOnNewDocument(beforeLoad);

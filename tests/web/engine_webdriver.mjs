@@ -9,7 +9,7 @@ import { Page, pick } from './page.mjs';
 
 const driverPath = process.env.KALVORA_WEBKITDRIVER ?? '/usr/bin/WebKitWebDriver';
 const miniBrowser = process.env.KALVORA_MINIBROWSER ?? '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
-const element = 'element-6066-11e4-a52e-4f735466cecc';  // the W3C name of an element reference
+const element = 'element-6066-11e4-a52e-4f735466cecf';  // the W3C name of an element reference
 
 // Key names as the W3C WebDriver codes them (other keys are their own character).
 const codes = {
@@ -26,9 +26,9 @@ const freePort = () => new Promise((done, fail) => {
   }).on('error', fail);
 });
 
-export async function launchWebDriver({ width, height, address }) {
+export async function launchWebDriver({ width, height, env, address }) {
   const port = await freePort();
-  const driver = spawn(driverPath, [`--port=${port}`], { stdio: ['ignore', 'ignore', 'pipe'] });
+  const driver = spawn(driverPath, [`--port=${port}`], { stdio: ['ignore', 'ignore', 'pipe'], env });
   let driverOutput = '';
   driver.stderr.on('data', (part) => { driverOutput += part; });
   const base = `http://127.0.0.1:${port}`;
@@ -61,7 +61,7 @@ export async function launchWebDriver({ width, height, address }) {
     const script = `const done = arguments[arguments.length - 1];
       Promise.resolve().then(() => (${fn})(...arguments[0]))
         .then((value) => done(${reference ? 'value' : '{ ok: value === undefined ? null : value }'}),
-              (error) => done({ failed: String(error && error.stack || error) }));`;
+              (error) => done({ failed: String(error) + ' ' + (error && error.stack) }));`;
     const result = await call('POST', `${id}/execute/async`, { script, args: [args] });
     if (result?.failed) throw new Error(result.failed);
     return reference ? result : result.ok;
@@ -82,10 +82,7 @@ export async function launchWebDriver({ width, height, address }) {
   };
 
   class WebDriverPage extends Page {
-    async goto(path = '') {
-      await call('POST', `${id}/url`, { url: address + path });
-      await fitViewport();
-    }
+    async goto(path = '') { await call('POST', `${id}/url`, { url: address + path }); }
     async reload() { await call('POST', `${id}/refresh`, {}); }
     evaluate(fn, ...args) { return run(fn, args, false); }
     async click(selector, { text } = {}) {
@@ -104,6 +101,8 @@ export async function launchWebDriver({ width, height, address }) {
       writeFileSync(file, Buffer.from(await call('GET', `${id}/screenshot`), 'base64'));
     }
   }
+  await call('POST', `${id}/url`, { url: 'about:blank' });
+  await fitViewport();
   return {
     page: new WebDriverPage(),
     version,

@@ -5,13 +5,18 @@ import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { engines, startBrowser } from './browser.mjs';
 
-// Each placed control's rectangle (panel labels, form controls, the form's title).
+// Each placed control's rectangle in the main window (panel labels, form controls, the form's title).
 async function layout(options) {
   const browser = await startBrowser(options);
   try {
     const page = await browser.open();
-    const rectangles = await page.evaluate(() => [...document.querySelectorAll('nav.panel li, section.form .control, .form-title')]
-      .map((element) => { const r = element.getBoundingClientRect(); return [element.id, r.x, r.y, r.width, r.height].join(); }));
+    const rectangles = await page.evaluate(() => {
+      const window = document.querySelector('#mainWindow').getBoundingClientRect();
+      return [...document.querySelectorAll('nav.panel li, section.form .control, .form-title')].map((element) => {
+        const r = element.getBoundingClientRect();
+        return [element.id, r.x - window.x, r.y - window.y, r.width, r.height].join();
+      });
+    });
     assert.deepEqual(browser.errors, []);
     return rectangles;
   } finally {

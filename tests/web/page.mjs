@@ -1,7 +1,6 @@
 // What every engine's page has on top of its own goto, evaluate, click, keyboard and screenshot.
 const timeout = 5000;
 
-// What every engine's page adds on top of evaluate, click and the keyboard.
 export class Page {
   async waitFor(fn, ...args) {
     const until = Date.now() + timeout;
@@ -37,8 +36,8 @@ export class Page {
 // The first element that matches, with the given text if one is given (run in the page).
 export function pick(selector, text) {
   const all = [...document.querySelectorAll(selector)];
-  const found = text === undefined ? all[0] : all.find((e) => e.textContent === text);
-  if (!found) throw new Error(`nothing matches ${selector}${text === undefined ? '' : ` with the text ${text}`}`);
+  const found = text == null ? all[0] : all.find((e) => e.textContent === text);
+  if (!found) throw new Error(`nothing matches ${selector}${text == null ? '' : ` with the text ${text}`}`);
   return found;
 }
 

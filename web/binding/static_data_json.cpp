@@ -3,6 +3,7 @@
 #include <array>
 
 #include "config/contact_addresses.h"
+#include "model/link_address.h"
 #include "model/panel_data.h"
 #include "model/result_caption.h"
 #include "model/shell_data.h"
@@ -42,6 +43,7 @@ void Control(JsonWriter& json, const FormDefinition& form, const ControlDefiniti
         .Member("noAutoScroll", (control.flags & kNoAutoScroll) != 0);
     for (std::size_t i = 0; i < kFlags.size(); ++i)
         if (control.flags & kFlags[i]) json.Member(kFlagNames[i], true);
+    if (const std::string_view address = LinkAddress(form, control); !address.empty()) json.Member("address", address);
     json.EndObject();
 }
 

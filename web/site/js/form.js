@@ -112,8 +112,9 @@ export function createForm(definition, slot, base, events) {
         break;
       }
       case 'LinkLabel': {
+        // The address the model opens for this link, so that the link shows and opens it too.
         element = document.createElement('a');
-        element.href = events.addressOf(control);
+        if (control.address) element.href = control.address;
         element.target = '_blank';
         element.rel = 'noopener';
         element.textContent = control.text;

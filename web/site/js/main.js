@@ -49,7 +49,6 @@ const events = {
   editText: (slot, id, text) => dispatch(() => model.editText(slot, id, text)),
   chooseItem: (slot, id, index) => dispatch(() => model.chooseItem(slot, id, index)),
   gradientRed: (row) => model.gradientRed(row),
-  addressOf: () => data.texts.coaxArticle,
   // The link opens its own address in a new tab; the model's event runs as for a click.
   followLink(_event, modelEvent) {
     followingLink = true;

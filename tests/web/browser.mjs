@@ -43,7 +43,7 @@ function errorProbe() {
 
 // The browsers' surroundings: a mail link or a page for another program starts nothing on the
 // test machine (no mail program, no other browser on the virtual display): the desktop's openers
-// do nothing and no program is registered for any address.
+// do nothing.
 function quietDesktop(profile) {
   const bin = join(profile, 'bin');
   mkdirSync(bin);
@@ -51,8 +51,7 @@ function quietDesktop(profile) {
     writeFileSync(join(bin, opener), '#!/bin/sh\nexit 0\n');
     chmodSync(join(bin, opener), 0o755);
   }
-  return { ...process.env, PATH: `${bin}:${process.env.PATH}`, XDG_DATA_DIRS: profile, XDG_DATA_HOME: profile,
-    XDG_CONFIG_HOME: profile, BROWSER: '' };
+  return { ...process.env, PATH: `${bin}:${process.env.PATH}`, BROWSER: '' };
 }
 
 export async function startBrowser({ engine = 'chromium', width = 1280, height = 800, root = join(webBuild, 'site'),

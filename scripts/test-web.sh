@@ -16,5 +16,5 @@ if [ ! -x "$native/bin/kalvora-calc" ]; then
   cmake --build "$native" -j "${KALVORA_JOBS:-2}" --target kalvora-calc
 fi
 npm ci --no-audit --no-fund --loglevel=error
-export KALVORA_ENGINES=${KALVORA_ENGINES:-chromium,webkit}
+export KALVORA_ENGINES=${KALVORA_ENGINES:-chromium,firefox,webkit}
 xvfb-run -a -s '-screen 0 1600x1200x24' node --test --test-concurrency=1 tests/web/

@@ -19,6 +19,7 @@
 //   page.evaluate(fn, ...args): runs fn(...args) in the page (awaits a promise); JSON in and out
 //   page.waitFor(fn, ...args): until fn(...args) is truthy in the page (5 s); returns its value
 //   page.click(selector, { text }): a real click on the first match (with text: whose text is it)
+//   page.clickFocused(): a real click on the element that has the focus
 //   page.focus(selector), page.fill(selector, text): focus; focus, select all and type
 //   page.type(text), page.press('Enter' | 'Tab' | 'Alt+v' | 'NumpadDecimal' | ...): the keyboard
 //   page.screenshot(file), page.count(selector), page.text(selector), page.attribute(selector, name),

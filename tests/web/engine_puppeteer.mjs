@@ -64,6 +64,10 @@ export async function launchPuppeteer({ engine, width, height, profile, env, add
       const element = await tab.evaluateHandle(pick, selector, text);
       try { await element.click(); } finally { await element.dispose(); }
     }
+    async clickFocused() {
+      const element = await tab.evaluateHandle(() => document.activeElement);
+      try { await element.click(); } finally { await element.dispose(); }
+    }
     async type(text) { await tab.keyboard.type(text); }
     async press(combination) {
       const { modifiers, key } = keys(combination);

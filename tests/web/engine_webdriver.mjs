@@ -89,6 +89,10 @@ export async function launchWebDriver({ width, height, env, address }) {
       const reference = await run(pick, [selector, text], true);
       await call('POST', `${id}/element/${reference[element]}/click`, {});
     }
+    async clickFocused() {
+      const reference = await call('GET', `${id}/element/active`);
+      await call('POST', `${id}/element/${reference[element]}/click`, {});
+    }
     async type(text) {
       await keys([...text].flatMap((c) => [{ type: 'keyDown', value: c }, { type: 'keyUp', value: c }]));
     }

@@ -4,7 +4,7 @@
 //     engine: 'chromium' (Debian's chromium over the DevTools protocol), 'firefox' (Debian's
 //     firefox-esr over WebDriver BiDi) or 'webkit' (WebKitGTK's MiniBrowser through
 //     WebKitWebDriver; needs a display: the test script runs under xvfb-run); default chromium.
-//     width, height: the viewport in CSS pixels (default 1280 x 800).
+//     width, height: the viewport in CSS pixels (default 1280 x 800); touch: a touch screen.
 //     root: the folder served (default build-web/site); headers: extra response headers;
 //     status(path): a status to answer instead of the file, e.g. 404 for the .wasm (else undefined).
 //     beforeLoad: a function run in every page before the page's own scripts.
@@ -20,6 +20,7 @@
 //   page.waitFor(fn, ...args): until fn(...args) is truthy in the page (5 s); returns its value
 //   page.click(selector, { text }): a real click on the first match (with text: whose text is it)
 //   page.clickFocused(): a real click on the element that has the focus
+//   page.tap(selector, { text }): a finger's tap on the first match
 //   page.focus(selector), page.fill(selector, text): focus; focus, select all and type
 //   page.type(text), page.press('Enter' | 'Tab' | 'Alt+v' | 'NumpadDecimal' | ...): the keyboard
 //   page.screenshot(file), page.count(selector), page.text(selector), page.attribute(selector, name),
@@ -55,7 +56,7 @@ function quietDesktop(profile) {
   return { ...process.env, PATH: `${bin}:${process.env.PATH}`, BROWSER: '' };
 }
 
-export async function startBrowser({ engine = 'chromium', width = 1280, height = 800, root = join(webBuild, 'site'),
+export async function startBrowser({ engine = 'chromium', width = 1280, height = 800, touch = false, root = join(webBuild, 'site'),
   headers, status, beforeLoad = null } = {}) {
   const errors = [];
   const before = beforeLoad ? `(${beforeLoad})();` : '';
@@ -66,7 +67,7 @@ export async function startBrowser({ engine = 'chromium', width = 1280, height =
   const launch = engine === 'webkit' ? launchWebDriver : launchPuppeteer;
   let driver;
   try {
-    driver = await launch({ engine, width, height, profile, env, address: server.address, beforeLoad: before, errors });
+    driver = await launch({ engine, width, height, touch, profile, env, address: server.address, beforeLoad: before, errors });
   } catch (error) {
     await server.stop();
     rmSync(profile, { recursive: true, force: true });

@@ -21,7 +21,7 @@ const firefoxPrefs = {
   'focusmanager.testmode': true,
 };
 
-export async function launchPuppeteer({ engine, width, height, profile, env, address, beforeLoad, errors }) {
+export async function launchPuppeteer({ engine, width, height, touch, profile, env, address, beforeLoad, errors }) {
   const firefox = engine === 'firefox';
   const browser = await puppeteer.launch({
     browser: firefox ? 'firefox' : 'chrome',
@@ -46,7 +46,7 @@ export async function launchPuppeteer({ engine, width, height, profile, env, add
     await tab.bringToFront();
   });
   tab.setDefaultTimeout(5000);
-  await tab.setViewport({ width, height });
+  await tab.setViewport({ width, height, hasTouch: touch });
   await tab.bringToFront();
   tab.on('console', (message) => { if (message.type() === 'error') errors.push(message.text()); });
   tab.on('pageerror', (error) => errors.push(error.message));
@@ -63,6 +63,10 @@ export async function launchPuppeteer({ engine, width, height, profile, env, add
     async click(selector, { text } = {}) {
       const element = await tab.evaluateHandle(pick, selector, text);
       try { await element.click(); } finally { await element.dispose(); }
+    }
+    async tap(selector, { text } = {}) {
+      const element = await tab.evaluateHandle(pick, selector, text);
+      try { await element.tap(); } finally { await element.dispose(); }
     }
     async clickFocused() {
       const element = await tab.evaluateHandle(() => document.activeElement);

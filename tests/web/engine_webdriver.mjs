@@ -89,6 +89,14 @@ export async function launchWebDriver({ width, height, env, address }) {
       const reference = await run(pick, [selector, text], true);
       await call('POST', `${id}/element/${reference[element]}/click`, {});
     }
+    async tap(selector, { text } = {}) {
+      const reference = await run(pick, [selector, text], true);
+      await call('POST', `${id}/execute/sync`, { script: 'arguments[0].scrollIntoView({ block: "center" })', args: [reference] });
+      await call('POST', `${id}/actions`, { actions: [{ type: 'pointer', id: 'finger', parameters: { pointerType: 'touch' },
+        actions: [{ type: 'pointerMove', origin: reference, x: 0, y: 0 }, { type: 'pointerDown', button: 0 },
+          { type: 'pointerUp', button: 0 }] }] });
+      await call('DELETE', `${id}/actions`);
+    }
     async clickFocused() {
       const reference = await call('GET', `${id}/element/active`);
       await call('POST', `${id}/element/${reference[element]}/click`, {});

@@ -322,7 +322,7 @@ for (const engine of engines) {
   describe(`${engine}: phone`, () => {
     let browser, page;
     before(async () => {
-      browser = await startBrowser({ engine, width: 360, height: 640 });
+      browser = await startBrowser({ engine, width: 360, height: 640, touch: true });
       page = await browser.open();
     });
     after(async () => {
@@ -341,6 +341,10 @@ for (const engine of engines) {
         const panelBox = await page.box('nav.panel');
         const formBox = await page.box(form);
         assert.ok(panelBox.y + panelBox.height <= formBox.y, `${slug}: the form is below the panel`);
+        // Opened, it is in sight (with the focus in it or not), and a phone's Enter key says it finishes.
+        assert.ok(formBox.y >= 0 && formBox.y < await page.evaluate(() => innerHeight), `${slug}: in sight (${formBox.y})`);
+        assert.deepEqual(await page.evaluate((f) => [...document.querySelectorAll(`${f} input`)]
+          .filter((input) => input.getAttribute('enterkeyhint') !== 'done').map((input) => input.id), form), [], slug);
         assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= innerWidth), `${slug}: no sideways scrolling`);
         const sizes = await page.evaluate((f) => [...document.querySelectorAll(`${f} input, ${f} button, ${f} output`)]
           .filter((item) => item.offsetParent)
@@ -351,6 +355,33 @@ for (const engine of engines) {
         }
         if (slug === 'liquid-mixing' || slug === 'current') await page.screenshot(join(screenshots, `${engine}-phone-${slug}.png`));
       }
+    });
+
+    test('the electrical panel\'s gradient runs once from red to black over the stacked panel', async () => {
+      await page.click('#toolbarElectrical');
+      const reds = await page.evaluate(() => {
+        const canvas = document.querySelector('nav.panel canvas');
+        const data = canvas.getContext('2d').getImageData(0, 0, 1, canvas.height).data;
+        return { panel: document.querySelector('nav.panel').clientHeight, rows: Array.from(data.filter((_, i) => i % 4 === 0)) };
+      });
+      const { rows } = reds;
+      assert.equal(rows.length, reds.panel);
+      assert.ok(reds.panel > 512, `taller than one run of the desktop's gradient (${reds.panel})`);
+      assert.deepEqual([rows[0], rows.at(-1)], [255, 0]);
+      assert.equal(rows.findIndex((red, row) => row > 0 && red > rows[row - 1]), -1, 'never brighter further down');
+    });
+
+    // WebKitGTK's WebDriver delivers a touch action as a mouse's (pointerType "mouse").
+    test('OK tapped: the result in sight, the keyboard not called back', { skip: engine === 'webkit' && 'no touch input in WebKitGTK\'s WebDriver' }, async () => {
+      const { slug, texts, answer } = examples.find((example) => example.answer[0] === 'ok');
+      const topics = await topicMap(page);
+      await openForm(page, topics, slug);
+      await fill(page, texts);
+      await page.tap(`${form} button`, { text: 'OK' });
+      assert.deepEqual(await results(page), answer.slice(1));
+      assert.notEqual(await page.evaluate(() => document.activeElement.tagName), 'INPUT', 'no input takes the focus');
+      const result = await page.box(`${form} output[data-result="0"]`);
+      assert.ok(result.y >= 0 && result.y + result.height <= await page.evaluate(() => innerHeight), `the result in sight (${result.y})`);
     });
   });
 

@@ -23,6 +23,7 @@
 //   page.tap(selector, { text }): a finger's tap on the first match
 //   page.focus(selector), page.fill(selector, text): focus; focus, select all and type
 //   page.type(text), page.press('Enter' | 'Tab' | 'Alt+v' | 'NumpadDecimal' | ...): the keyboard
+//   page.emulateMedia([{ name: 'prefers-contrast', value: 'more' }]): media features (chromium)
 //   page.screenshot(file), page.count(selector), page.text(selector), page.attribute(selector, name),
 //   page.value(selector), page.box(selector) -> { x, y, width, height } or null
 import { chmodSync, mkdirSync, mkdtempSync, rmSync, writeFileSync } from 'node:fs';

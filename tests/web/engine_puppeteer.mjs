@@ -56,6 +56,7 @@ export async function launchPuppeteer({ engine, width, height, touch, profile, e
     const parts = combination.split('+');
     return { modifiers: parts.slice(0, -1), key: parts.at(-1) };
   };
+  let devtools = null;
   class PuppeteerPage extends Page {
     async goto(path = '') { await tab.goto(address + path); }
     async reload() { await tab.reload(); }
@@ -80,6 +81,12 @@ export async function launchPuppeteer({ engine, width, height, touch, profile, e
       for (const modifier of modifiers.reverse()) await tab.keyboard.up(modifier);
     }
     async screenshot(file) { await tab.screenshot({ path: file }); }
+    async emulateMedia(features) {
+      if (firefox) throw new Error('no media emulation over WebDriver BiDi');
+      // Over the DevTools protocol itself: puppeteer lets through only some features.
+      devtools ??= await tab.createCDPSession();
+      await devtools.send('Emulation.setEmulatedMedia', { features });
+    }
   }
   return { page: new PuppeteerPage(), version, close: () => browser.close() };
 }

@@ -109,6 +109,7 @@ export async function launchWebDriver({ width, height, env, address }) {
       await keys([...parts.map((value) => ({ type: 'keyDown', value })),
         ...parts.reverse().map((value) => ({ type: 'keyUp', value }))]);
     }
+    async emulateMedia() { throw new Error('WebDriver has no media emulation'); }
     async screenshot(file) {
       writeFileSync(file, Buffer.from(await call('GET', `${id}/screenshot`), 'base64'));
     }

@@ -1,10 +1,12 @@
 // The site for the browser tests, served from 127.0.0.1 as a static host serves it. It records
 // every answer of 400 or more as an error, can be stopped and started again on the same port (the
 // network going away and coming back), can answer a path with a chosen status, send extra
-// headers, and put a script of the test's own before the page's scripts in every HTML page.
+// headers, put a script of the test's own before the page's scripts in every HTML page, and
+// serves the accessibility checker.
 import { createServer } from 'node:http';
 import { readFile, stat } from 'node:fs/promises';
 import { extname, join, normalize, resolve, sep } from 'node:path';
+import { fileURLToPath } from 'node:url';
 
 const types = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript; charset=utf-8', '.mjs': 'text/javascript; charset=utf-8',
@@ -14,6 +16,9 @@ const types = {
 
 // The path of the test's script; it is served only when a test gives one.
 export const probePath = '/__test/probe.js';
+// The accessibility checker (axe-core from npm), for a page to load from its own origin.
+export const axePath = '/__test/axe.min.js';
+const axeFile = fileURLToPath(new URL('../../node_modules/axe-core/axe.min.js', import.meta.url));
 
 // root: the folder; headers: extra response headers; status(path): a status to answer instead
 // of the file (or undefined); probe: the text of a script for the top of every HTML page's head;
@@ -35,6 +40,7 @@ export async function startServer({ root, headers = {}, status = () => undefined
       return;
     }
     if (probe !== null && path === probePath) return answer(200, types['.js'], probe);
+    if (path === axePath) return answer(200, types['.js'], await readFile(axeFile));
     const chosen = status(path);
     if (chosen !== undefined) return answer(chosen, 'text/plain; charset=utf-8', String(chosen));
     try {

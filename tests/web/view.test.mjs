@@ -167,6 +167,7 @@ for (const engine of engines) {
         'gravitational-acceleration': 234, 'free-fall': 2001, 'lens-power': 2009, 'aerodynamic-drag': 2010,
         'coax-cable-length': 2011 };
       const help = '#helpWindow[open]';
+      const alts = new Map();
       for (const [slug, id] of Object.entries(pictures)) {
         await openForm(page, topics, slug);
         await page.click(`${form} button`, { text: 'Help' });
@@ -174,8 +175,9 @@ for (const engine of engines) {
         const image = await page.evaluate(async (s) => {
           const img = document.querySelector(`${s} img`);
           await img.decode();
-          return { src: img.getAttribute('src'), width: img.naturalWidth };
+          return { src: img.getAttribute('src'), width: img.naturalWidth, alt: img.alt };
         }, help);
+        alts.set(id, image.alt);
         assert.equal(image.src, `pictures/help/${id}.png`, slug);
         assert.ok(image.width > 0, slug);
         if (slug === 'current') await page.screenshot(join(screenshots, `${engine}-desktop-help.png`));
@@ -184,6 +186,10 @@ for (const engine of engines) {
         await enterOnButton(page);
         assert.equal(await page.count(help), 0);
       }
+      // Each picture says what it shows (the model's text, not a name made of its number), no two
+      // pictures the same.
+      assert.equal(new Set([...alts.values()].filter(Boolean)).size, alts.size);
+      assert.deepEqual([...alts].filter(([id, alt]) => alt.includes(String(id))), []);
     });
 
     test('keyboard: focus at opening, Tab order, Enter computes, keypad point, Esc is Storno, menu by keys', async () => {

@@ -183,7 +183,8 @@ function renderHelpWindow() {
     helpWindow = null;
   }
   if (!helpWindow && state.helpWindowOpen) {
-    helpWindow = createHelpWindow(data.texts.helpWindowTitle, helpPictures, () => dispatch(() => model.closeHelpWindow()));
+    helpWindow = createHelpWindow(data.texts.helpWindowTitle, helpPictures, data.helpPictureTexts,
+      () => dispatch(() => model.closeHelpWindow()));
     helpWindow.serial = state.helpWindowSerial;
     helpWindow.show(state.helpBitmapId);
   }

@@ -17,4 +17,8 @@ if [ ! -x "$native/bin/kalvora-calc" ]; then
 fi
 npm ci --no-audit --no-fund --loglevel=error
 export KALVORA_ENGINES=${KALVORA_ENGINES:-chromium,firefox,webkit}
-xvfb-run -a -s '-screen 0 1600x1200x24' node --test --test-concurrency=1 tests/web/
+# WebKitGTK needs a display; the others run headless beside it. The X authority file is ours
+# (xvfb-run's own temporary folder sometimes cannot be removed at the end, and it then fails).
+auth=$(mktemp)
+trap 'rm -f "$auth"' EXIT
+xvfb-run -a -f "$auth" -s '-screen 0 1600x1200x24' node --test --test-concurrency=1 tests/web/

@@ -111,6 +111,8 @@ export async function launchWebDriver({ width, height, env, address }) {
     }
     async emulateMedia() { throw new Error('WebDriver has no media emulation'); }
     async screenshot(file) {
+      // What the page has just changed is painted first (the driver takes the last painted frame).
+      await run(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))), [], false);
       writeFileSync(file, Buffer.from(await call('GET', `${id}/screenshot`), 'base64'));
     }
   }

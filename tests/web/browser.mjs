@@ -1,6 +1,7 @@
 // The browser tests' one way to drive a page, the same in every engine:
 //
-//   const browser = await startBrowser({ engine, width, height, root, headers, status, beforeLoad });
+//   engines: the engines to test, from KALVORA_ENGINES (default chromium,firefox,webkit)
+//   const browser = await startBrowser({ engine, width, height, touch, root, headers, status, beforeLoad });
 //     engine: 'chromium' (Debian's chromium over the DevTools protocol), 'firefox' (Debian's
 //     firefox-esr over WebDriver BiDi) or 'webkit' (WebKitGTK's MiniBrowser through
 //     WebKitWebDriver; needs a display: the test script runs under xvfb-run); default chromium.

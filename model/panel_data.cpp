@@ -112,4 +112,10 @@ int GradientRed(int row) {
     return ((255 - row / 2) % 256 + 256) % 256;
 }
 
+int StretchedGradientRed(int row, int height) {
+    constexpr long long kRows = 512;  // one run of GradientRed from full red to black
+    if (height <= 1) return GradientRed(0);
+    return GradientRed(int(row * (kRows - 1) / (height - 1)));
+}
+
 }  // namespace kalvora

@@ -61,4 +61,8 @@ std::vector<TopicMenuItem> TopicMenuItems(const PanelData& panel);
 // one step darker every second row, black in rows 510 and 511, and again from row 512.
 int GradientRed(int row);
 
+// The gradient spread over a panel `height` rows high (the narrow stacked layout, where the panel
+// is taller): full red in the top row, black in the bottom one, never starting again.
+int StretchedGradientRed(int row, int height);
+
 }  // namespace kalvora

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "config/contact_addresses.h"
+#include "model/link_address.h"
 #include "model/list_order.h"
 #include "model/panel_data.h"
 #include "model/shell_data.h"
@@ -211,8 +212,8 @@ void Program::PressButton(int slot, int controlId) {
     const ControlDefinition* control = definition.dialog.Find(controlId);
     if (!control) return;
     if (controlId == kHelpButton && IsPushButton(*control)) return PressHelp(slot);
-    if (control->kind == ControlKind::LinkLabel && (definition.behaviours & kArticleLink))
-        Emit(Effect::Open(std::string(config::kCoaxArticleUrl), true));
+    if (const std::string_view address = LinkAddress(definition, *control); !address.empty())
+        Emit(Effect::Open(std::string(address), true));
 }
 
 void Program::PressEnter(int slot, int focusedControlId) {

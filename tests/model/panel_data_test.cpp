@@ -29,5 +29,16 @@ TEST(GradientRed, WrapsAtTheLowByte) {
         EXPECT_EQ(GradientRed(row.y), row.red) << "row " << row.y;
 }
 
+// Spread over a panel of any height: the desktop's first run from full red to black, once, with
+// no row brighter than the one above it.
+TEST(GradientRed, StretchedOverAPanelRunsOnceFromRedToBlack) {
+    for (const int height : {2, 300, 511, 512, 513, 900, 1400}) {
+        EXPECT_EQ(StretchedGradientRed(0, height), GradientRed(0)) << height;
+        EXPECT_EQ(StretchedGradientRed(height - 1, height), GradientRed(511)) << height;
+        for (int row = 1; row < height; ++row)
+            ASSERT_LE(StretchedGradientRed(row, height), StretchedGradientRed(row - 1, height)) << height << " " << row;
+    }
+}
+
 }  // namespace
 }  // namespace kalvora

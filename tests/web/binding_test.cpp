@@ -6,6 +6,7 @@
 #include <string>
 
 #include "calc/catalogue.h"
+#include "model/help_pictures.h"
 #include "model/program.h"
 #include "model/result_caption.h"
 #include "web/binding/json_writer.h"
@@ -118,6 +119,8 @@ TEST(ProgramJson, StaticDataHoldsEveryFormAndPanel) {
         EXPECT_TRUE(Contains(data, "\"slug\":\"" + std::string(form->slug) + "\"")) << form->slug;
     EXPECT_TRUE(Contains(data, R"("background":[255,0,0],"labelText":[255,255,0],"gradient":true)"));
     EXPECT_TRUE(Contains(data, R"("separators":[6,9,12])"));
+    for (const HelpPictureText& picture : HelpPictureTexts())
+        EXPECT_TRUE(Contains(data, "\"" + std::to_string(picture.id) + "\":" + Quoted(picture.text))) << picture.id;
 }
 
 }  // namespace

@@ -129,4 +129,8 @@ EMSCRIPTEN_KEEPALIVE int kalvora_gradient_red(int row) {
     return kalvora::GradientRed(row);
 }
 
+EMSCRIPTEN_KEEPALIVE int kalvora_stretched_gradient_red(int row, int height) {
+    return kalvora::StretchedGradientRed(row, height);
+}
+
 }  // extern "C"

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include <algorithm>
 #include <array>
+#include <string>
 
 #include "config/contact_addresses.h"
+#include "model/help_pictures.h"
+#include "model/link_address.h"
 #include "model/panel_data.h"
 #include "model/result_caption.h"
 #include "model/shell_data.h"
@@ -42,6 +45,7 @@ void Control(JsonWriter& json, const FormDefinition& form, const ControlDefiniti
         .Member("noAutoScroll", (control.flags & kNoAutoScroll) != 0);
     for (std::size_t i = 0; i < kFlags.size(); ++i)
         if (control.flags & kFlags[i]) json.Member(kFlagNames[i], true);
+    if (const std::string_view address = LinkAddress(form, control); !address.empty()) json.Member("address", address);
     json.EndObject();
 }
 
@@ -163,6 +167,10 @@ std::string StaticDataJson(std::span<const FormDefinition* const> forms) {
     json.Key("panels").BeginArray();
     for (const FieldCommand& field : kFieldCommands) Panel(json, PanelFor(field.field));
     json.EndArray();
+    // What each help picture shows, for the pictures' alternative texts.
+    json.Key("helpPictureTexts").BeginObject();
+    for (const HelpPictureText& picture : HelpPictureTexts()) json.Member(std::to_string(picture.id), picture.text);
+    json.EndObject();
     json.Key("forms").BeginArray();
     for (std::size_t slot = 0; slot < forms.size(); ++slot) Form(json, *forms[slot], slot);
     json.EndArray();

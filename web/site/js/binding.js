@@ -32,5 +32,6 @@ export async function loadModel() {
     layout: (resized, width, height, toolbar, statusBar) =>
       json('kalvora_layout', resized ? 1 : 0, width, height, toolbar, statusBar),
     gradientRed: (row) => module.ccall('kalvora_gradient_red', 'number', ['number'], [row]),
+    stretchedGradientRed: (row, height) => module.ccall('kalvora_stretched_gradient_red', 'number', ['number', 'number'], [row, height]),
   };
 }

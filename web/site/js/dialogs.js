@@ -93,8 +93,9 @@ export function showAbout(texts) {
 }
 
 // The help window "Nápověda k tématu": the picture of the topic in a sunken frame and OK. Enter
-// closes it, Esc does not. An id without a picture leaves the frame empty.
-export function createHelpWindow(title, pictureIds, onClose) {
+// closes it, Esc does not. An id without a picture leaves the frame empty. Each picture's
+// alternative text is what the model says it shows (its formulas).
+export function createHelpWindow(title, pictureIds, pictureTexts, onClose) {
   const { dialog, body, buttons } = dialogFrame(title, 'help-window');
   dialog.id = 'helpWindow';
   const frame = document.createElement('div');
@@ -114,7 +115,7 @@ export function createHelpWindow(title, pictureIds, onClose) {
       if (pictureIds.includes(pictureId)) {
         const picture = frame.querySelector('img') ?? document.createElement('img');
         picture.src = `pictures/help/${pictureId}.png`;
-        picture.alt = `Vzorec k tématu (obrázek ${pictureId})`;
+        picture.alt = pictureTexts[pictureId] ?? '';
         frame.replaceChildren(picture);
       } else {
         frame.replaceChildren();

@@ -44,6 +44,7 @@ export function createForm(definition, slot, base, events) {
   title.textContent = definition.title;
   title.style.setProperty('--y', `${definition.titleY}px`);
   section.setAttribute('aria-labelledby', title.id);
+  section.hidden = true;  // until the model shows it: update() tells when it comes into sight
   section.append(title);
 
   const inputCaption = new Map(definition.inputs.map((input) => [input.id, input.caption]));
@@ -112,8 +113,9 @@ export function createForm(definition, slot, base, events) {
         break;
       }
       case 'LinkLabel': {
+        // The address the model opens for this link, so that the link shows and opens it too.
         element = document.createElement('a');
-        element.href = events.addressOf(control);
+        if (control.address) element.href = control.address;
         element.target = '_blank';
         element.rel = 'noopener';
         element.textContent = control.text;
@@ -136,6 +138,8 @@ export function createForm(definition, slot, base, events) {
       input.autocomplete = 'off';
       input.spellcheck = false;
       input.setAttribute('autocapitalize', 'off');
+      // A phone's Enter key computes, as Enter does: it is labelled as finishing the input.
+      input.setAttribute('enterkeyhint', 'done');
       if (control.kind === 'Edit' && !control.leftAligned) input.classList.add('centred');
       let previous = input.value;
       input.addEventListener('input', () => {
@@ -191,7 +195,9 @@ export function createForm(definition, slot, base, events) {
     controls,
     // The first control with this id, as the model addresses controls.
     byId(id) { return controls.find((entry) => entry.control.id === id); },
+    // Shows the model's texts; true when the form has just come into sight.
     update(formState) {
+      const shown = section.hidden && formState.visible;
       section.hidden = !formState.visible;
       formState.controls.forEach((state, index) => {
         const entry = controls[index];
@@ -211,6 +217,7 @@ export function createForm(definition, slot, base, events) {
           entry.element.textContent = state.text;
         }
       });
+      return shown;
     },
   };
 }

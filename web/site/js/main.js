@@ -33,23 +33,24 @@ const boxes = new Map();  // box id -> <dialog>
 let helpWindow = null;
 let followingLink = false;
 let started = false;  // a link the user clicked opens its own address
+let touching = false;  // the last press was a finger's (not a mouse's, a pen's or a key's)
 
 // Every event: the model handles it, the view draws the state and carries out the effects.
-function dispatch(event) {
+// byButton: the event is a press of a form's button or Enter in a form.
+function dispatch(event, byButton = false) {
   event();
   state = model.state();
   const effects = model.takeEffects();
   render();
-  effects.forEach(runEffect);
+  effects.forEach((effect) => runEffect(effect, byButton));
 }
 
 const events = {
   clickLabel: (id) => dispatch(() => model.clickLabel(id)),
-  pressButton: (slot, id) => dispatch(() => model.pressButton(slot, id)),
+  pressButton: (slot, id) => dispatch(() => model.pressButton(slot, id), true),
   editText: (slot, id, text) => dispatch(() => model.editText(slot, id, text)),
   chooseItem: (slot, id, index) => dispatch(() => model.chooseItem(slot, id, index)),
-  gradientRed: (row) => model.gradientRed(row),
-  addressOf: () => data.texts.coaxArticle,
+  gradientRed: (row, height) => (height ? model.stretchedGradientRed(row, height) : model.gradientRed(row)),
   // The link opens its own address in a new tab; the model's event runs as for a click.
   followLink(_event, modelEvent) {
     followingLink = true;
@@ -69,7 +70,7 @@ function openAddress(address) {
   link.click();
 }
 
-function runEffect(effect) {
+function runEffect(effect, byButton) {
   switch (effect.kind) {
     case 'openAddress': openAddress(effect.address); break;
     case 'openHelpPage': openAddress(data.texts.helpPage); break;
@@ -77,10 +78,14 @@ function runEffect(effect) {
     case 'focus': {
       const form = forms.get(effect.form);
       const entry = form?.byId(effect.control);
+      // After a result on a touch screen the keyboard stays down and the result is shown: the
+      // focus going back to an input would call the keyboard up over the result.
+      if (byButton && touching && entry?.input) {
+        document.activeElement?.blur();
+        form.element.querySelector('output[data-result]')?.scrollIntoView({ block: 'nearest' });
+        break;
+      }
       (entry?.input ?? entry?.button)?.focus({ preventScroll: true });
-      // On a narrow screen a newly opened form comes into view; the start shows the page's top.
-      const top = form?.element.getBoundingClientRect().top ?? 0;
-      if (started && (top < 0 || top > window.innerHeight - 80)) form.element.scrollIntoView({ block: 'start' });
       break;
     }
     case 'moveMainWindow': resized = true; render(); break;
@@ -126,7 +131,9 @@ function renderPanel() {
   }
 }
 
+// The forms that came into sight in this render.
 function renderForms() {
+  const shown = [];
   const live = new Map(state.forms.map((form) => [form.slot, form]));
   for (const [slot, form] of forms) {
     if (live.get(slot)?.serial !== form.serial) {
@@ -142,8 +149,16 @@ function renderForms() {
       forms.set(slot, form);
       formHost.append(form.element);
     }
-    form.update(formState);
+    if (form.update(formState)) shown.push(form);
   }
+  return shown;
+}
+
+// On a narrow screen a form that comes into sight below the panel scrolls into view, whether or
+// not it takes the focus; the start shows the page's top.
+function bringIntoView(form) {
+  const top = form.element.getBoundingClientRect().top;
+  if (top < 0 || top > window.innerHeight - 80) form.element.scrollIntoView({ block: 'start' });
 }
 
 function renderBoxes() {
@@ -168,7 +183,8 @@ function renderHelpWindow() {
     helpWindow = null;
   }
   if (!helpWindow && state.helpWindowOpen) {
-    helpWindow = createHelpWindow(data.texts.helpWindowTitle, helpPictures, () => dispatch(() => model.closeHelpWindow()));
+    helpWindow = createHelpWindow(data.texts.helpWindowTitle, helpPictures, data.helpPictureTexts,
+      () => dispatch(() => model.closeHelpWindow()));
     helpWindow.serial = state.helpWindowSerial;
     helpWindow.show(state.helpBitmapId);
   }
@@ -186,9 +202,10 @@ function render() {
   const { left, top, right, bottom } = state.mainWindow;
   place(windowElement, { x: left, y: top, width: right - left, height: bottom - top });
   renderPanel();
-  renderForms();
+  const shown = renderForms();
   layoutColumns();
   panel?.paint();
+  if (started) shown.forEach(bringIntoView);
   renderStatus(state);
   renderHelpWindow();
   renderBoxes();
@@ -211,7 +228,7 @@ formHost.addEventListener('keydown', (event) => {
   const target = event.target;
   if (event.key === 'Enter' && target.tagName !== 'A') {
     event.preventDefault();
-    dispatch(() => model.pressEnter(slot, Number(target.dataset.controlId ?? 0)));
+    dispatch(() => model.pressEnter(slot, Number(target.dataset.controlId ?? 0)), true);
   } else if (event.key === 'Escape') {
     event.preventDefault();
     dispatch(() => model.pressEscape(slot));
@@ -221,6 +238,8 @@ formHost.addEventListener('keydown', (event) => {
     target.dispatchEvent(new Event('input', { bubbles: true }));
   }
 });
+document.addEventListener('pointerdown', (event) => { touching = event.pointerType === 'touch'; }, true);
+document.addEventListener('keydown', () => { touching = false; }, true);
 formHost.addEventListener('focusin', (event) => {
   const section = event.target.closest('section.form');
   const slot = Number(section?.dataset.slot);

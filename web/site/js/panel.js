@@ -48,17 +48,22 @@ export function createPanel(data, base, events) {
   });
   panel.append(list);
 
-  // The gradient is painted for the panel's height, one row at a time as the model gives it.
+  // The gradient is painted for the panel's height, one row at a time as the model gives it: as
+  // on the desktop in the window, spread over the panel's own height where the panel stacks
+  // above the form (the narrow layout places it in the flow instead of at the model's place).
+  let painted = '';
   const paint = () => {
     if (!canvas) return;
     const height = Math.max(1, panel.clientHeight);
-    if (canvas.height === height) return;
+    const stacked = getComputedStyle(panel).position !== 'absolute';
+    if (painted === `${height} ${stacked}`) return;
+    painted = `${height} ${stacked}`;
     canvas.width = 1;
     canvas.height = height;
     const context = canvas.getContext('2d');
     const image = context.createImageData(1, height);
     for (let row = 0; row < height; ++row) {
-      image.data[row * 4] = events.gradientRed(row);
+      image.data[row * 4] = events.gradientRed(row, stacked ? height : 0);
       image.data[row * 4 + 3] = 255;
     }
     context.putImageData(image, 0, 0);

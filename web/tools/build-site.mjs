@@ -1,11 +1,14 @@
-// Assembles the site: the page, its modules and styles, the WebAssembly module, the pictures
-// (the toolbar strip as PNG, the help pictures, the dipole sketch), the icons in the sizes an
-// installed web app needs, the offline help page, and a service worker that caches all of it.
+// Assembles the site: the page with the start state drawn into it, its modules and styles, the
+// WebAssembly module, the pictures (the toolbar strip as PNG, the help pictures, the dipole
+// sketch), the icons in the sizes an installed web app needs, the offline help page, the
+// Content-Security-Policy in both pages, and a service worker that keeps all of it.
 // node build-site.mjs SOURCE_DIR MODULE_DIR OUT_DIR
 import { createHash } from 'node:crypto';
 import { cpSync, mkdirSync, readFileSync, readdirSync, rmSync, statSync, writeFileSync } from 'node:fs';
 import { join, relative } from 'node:path';
+import { policyMeta } from './csp.mjs';
 import { decodeBmp, decodePng, encodePng, scale } from './png.mjs';
+import { prerender } from './prerender.mjs';
 
 const [source, moduleDir, out] = process.argv.slice(2);
 if (!out) {
@@ -19,7 +22,6 @@ mkdirSync(join(out, 'pictures', 'help'), { recursive: true });
 mkdirSync(join(out, 'icons'), { recursive: true });
 cpSync(join(source, 'web', 'site'), out, { recursive: true, filter: (path) => !path.endsWith('sw.template.js') });
 for (const file of ['kalvora-wasm.js', 'kalvora-wasm.wasm']) cpSync(join(moduleDir, file), join(out, file));
-cpSync(join(source, 'app', 'help', 'kalvora-napoveda.html'), join(out, 'kalvora-napoveda.html'));
 
 writeFileSync(join(out, 'pictures', 'toolbar508.png'), encodePng(decodeBmp(readFileSync(join(pictures, 'toolbar508.bmp')))));
 cpSync(join(pictures, 'MYBMP.png'), join(out, 'pictures', 'MYBMP.png'));
@@ -48,7 +50,18 @@ ico.writeUInt32LE(iconPng.length, 14);
 ico.writeUInt32LE(22, 18);  // where the image starts
 writeFileSync(join(out, 'favicon.ico'), Buffer.concat([ico, iconPng]));
 
-// The service worker caches every file of the site; its version changes with their contents.
+// Both pages carry the policy; the page preloads every module it imports, so that none waits
+// for the one that imports it.
+const edit = (file, change) => writeFileSync(join(out, file), change(readFileSync(join(out, file), 'utf8')));
+for (const page of ['index.html', 'kalvora-napoveda.html'])
+  edit(page, (html) => html.replace('<meta charset="utf-8">', `<meta charset="utf-8">\n${policyMeta}`));
+const modules = readdirSync(join(out, 'js')).filter((file) => file.endsWith('.js') && !['main.js', 'start_guard.js'].includes(file)).sort();
+edit('index.html', (html) => html.replace('<link rel="modulepreload" href="kalvora-wasm.js">',
+  ['kalvora-wasm.js', ...modules.map((file) => `js/${file}`)].map((file) => `<link rel="modulepreload" href="${file}">`).join('\n')));
+await prerender(out);
+
+// The service worker keeps every file of the site, each with its digest; its version changes
+// with their contents.
 const files = [];
 const walk = (dir) => {
   for (const name of readdirSync(dir)) {
@@ -59,10 +72,10 @@ const walk = (dir) => {
 };
 walk(out);
 files.sort();
-const hash = createHash('sha256');
-for (const file of files) hash.update(file).update(readFileSync(join(out, file)));
+const digests = Object.fromEntries(files.map((file) => [file, createHash('sha256').update(readFileSync(join(out, file))).digest('hex')]));
+const version = createHash('sha256').update(JSON.stringify(digests)).digest('hex').slice(0, 16);
 const worker = readFileSync(join(source, 'web', 'site', 'sw.template.js'), 'utf8')
-  .replace('__VERSION__', hash.digest('hex').slice(0, 16))
-  .replace('__FILES__', JSON.stringify(['./', ...files.filter((f) => f !== 'index.html')], null, 2));
+  .replace('__VERSION__', version)
+  .replace('__FILES__', JSON.stringify(digests, null, 2));
 writeFileSync(join(out, 'sw.js'), worker);
 console.log(`site: ${files.length + 1} files in ${out}`);

@@ -125,3 +125,28 @@ export function createHelpWindow(title, pictureIds, onClose) {
     close() { dialog.close(); dialog.remove(); },
   };
 }
+
+// A link to show and copy: the text, the address selected in a read-only field, and OK.
+export function showLink(caption, text, address) {
+  const { dialog, body, buttons, id } = dialogFrame(caption, 'link-box');
+  const label = document.createElement('label');
+  label.htmlFor = `${id}-address`;
+  label.textContent = text;
+  const field = document.createElement('input');
+  field.type = 'text';
+  field.id = `${id}-address`;
+  field.className = 'link-address';
+  field.readOnly = true;
+  field.value = address;
+  const column = document.createElement('div');
+  column.className = 'link-column';
+  column.append(label, field);
+  body.append(column);
+  const close = () => { dialog.close(); dialog.remove(); };
+  buttons.append(button('OK', close));
+  dialog.addEventListener('cancel', (event) => { event.preventDefault(); close(); });
+  dialog.addEventListener('keydown', (event) => event.stopPropagation());
+  open(dialog, true);
+  field.select();
+  return dialog;
+}

@@ -58,8 +58,8 @@ qreal BaredEnd(QPainter& painter, qreal tip, qreal step) {
     return dielectricEnd;
 }
 
-QImage CoaxCable() {
-    QImage image = WhiteCanvas(302, 72);
+QImage CoaxCable(int scale) {
+    QImage image = WhiteCanvas(302, 72, scale);
     QPainter painter(&image);
     Smooth(painter);
 
@@ -82,8 +82,8 @@ QImage CoaxCable() {
 
 }  // namespace
 
-PictureList DrawCoaxPictures() {
-    return {{QStringLiteral("help/2011.png"), CoaxCable()}};
+PictureList DrawCoaxPictures(int scale) {
+    return {{QStringLiteral("help/2011.png"), CoaxCable(scale)}};
 }
 
 }  // namespace kalvora::draw

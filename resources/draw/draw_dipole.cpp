@@ -41,8 +41,8 @@ void Tube(QPainter& painter, const QPainterPath& path) {
     painter.drawPath(path.translated(0, -0.5));
 }
 
-QImage FoldedDipole() {
-    QImage image = WhiteCanvas(229, 97);
+QImage FoldedDipole(int scale) {
+    QImage image = WhiteCanvas(229, 97, scale);
     QPainter painter(&image);
     Smooth(painter);
     const MathStyle label = Style(12);
@@ -82,8 +82,8 @@ QImage FoldedDipole() {
 
 }  // namespace
 
-PictureList DrawDipolePictures() {
-    return {{QStringLiteral("MYBMP.png"), FoldedDipole()}};
+PictureList DrawDipolePictures(int scale) {
+    return {{QStringLiteral("MYBMP.png"), FoldedDipole(scale)}};
 }
 
 }  // namespace kalvora::draw

@@ -97,10 +97,10 @@ void WarnIfCramped(int id, const QImage& image) {
 
 }  // namespace
 
-PictureList DrawFormulaPictures() {
+PictureList DrawFormulaPictures(int scale) {
     PictureList pictures;
     for (const FormulaPicture& entry : Formulas()) {
-        QImage image = WhiteCanvas(entry.width, entry.height);
+        QImage image = WhiteCanvas(entry.width, entry.height, scale);
         QPainter painter(&image);
         Smooth(painter);
         PaintCentred(painter, entry.formula(), QRectF(0, 0, entry.width, entry.height));

@@ -21,8 +21,8 @@ void LabelAt(QPainter& painter, const QString& markup, QPointF centre, const Mat
     PaintCentred(painter, box, QRectF(centre.x() - 50, centre.y() - 50, 100, 100));
 }
 
-QImage TwoBodies() {
-    QImage image = WhiteCanvas(176, 87);
+QImage TwoBodies(int scale) {
+    QImage image = WhiteCanvas(176, 87, scale);
     QPainter painter(&image);
     Smooth(painter);
     const QPointF first(26, 21);
@@ -83,8 +83,8 @@ void Earth(QPainter& painter, QPointF centre, qreal radius) {
     Arrow(painter, tip + QPointF(3, 1.6), tip, Qt::black, 1.2, 5);
 }
 
-QImage RotatingEarth() {
-    QImage image = WhiteCanvas(243, 122);
+QImage RotatingEarth(int scale) {
+    QImage image = WhiteCanvas(243, 122, scale);
     QPainter painter(&image);
     Smooth(painter);
     const QPointF centre(60, 64);
@@ -137,9 +137,9 @@ QImage RotatingEarth() {
 
 }  // namespace
 
-PictureList DrawGravitationPictures() {
-    return {{QStringLiteral("help/2000.png"), TwoBodies()},
-            {QStringLiteral("help/234.png"), RotatingEarth()}};
+PictureList DrawGravitationPictures(int scale) {
+    return {{QStringLiteral("help/2000.png"), TwoBodies(scale)},
+            {QStringLiteral("help/234.png"), RotatingEarth(scale)}};
 }
 
 }  // namespace kalvora::draw

@@ -98,8 +98,8 @@ void DrawLens(QPainter& painter, qreal originX, const LensGeometry& g, const QSt
     painter.restore();
 }
 
-QImage Lenses() {
-    QImage image = WhiteCanvas(339, 114);
+QImage Lenses(int scale) {
+    QImage image = WhiteCanvas(339, 114, scale);
     QPainter painter(&image);
     Smooth(painter);
     const qreal centre = 84.5;
@@ -124,8 +124,8 @@ QImage Lenses() {
 
 }  // namespace
 
-PictureList DrawLensPictures() {
-    return {{QStringLiteral("help/2009.png"), Lenses()}};
+PictureList DrawLensPictures(int scale) {
+    return {{QStringLiteral("help/2009.png"), Lenses(scale)}};
 }
 
 }  // namespace kalvora::draw

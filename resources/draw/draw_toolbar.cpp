@@ -203,8 +203,8 @@ void CardWithDot(QPainter& p) {
 }
 
 // One button image on a transparent cell.
-QImage Cell(const std::function<void(QPainter&)>& draw) {
-    QImage cell = ClearCanvas(kCell, kCell);
+QImage Cell(const std::function<void(QPainter&)>& draw, int scale) {
+    QImage cell = ClearCanvas(kCell, kCell, scale);
     QPainter painter(&cell);
     Smooth(painter);
     draw(painter);
@@ -213,17 +213,20 @@ QImage Cell(const std::function<void(QPainter&)>& draw) {
 
 // The cells laid on the background. A drawn pixel that happens to blend to exactly the background
 // grey is moved off it by one step, so the grey marks the background alone.
-QImage Strip(const std::vector<QImage>& cells) {
-    QImage strip(kCell * static_cast<int>(cells.size()), kCell, QImage::Format_RGB32);
+// Works in the cells' own pixels, whatever their scale.
+QImage Strip(const std::vector<QImage>& cells, int scale) {
+    const int side = kCell * scale;
+    QImage strip(side * static_cast<int>(cells.size()), side, QImage::Format_RGB32);
     strip.fill(kBackground);
     for (size_t i = 0; i < cells.size(); ++i) {
-        const QImage cell = cells[i].convertToFormat(QImage::Format_ARGB32);
+        QImage cell = cells[i].convertToFormat(QImage::Format_ARGB32);
+        cell.setDevicePixelRatio(1);
         QPainter painter(&strip);
-        painter.drawImage(kCell * static_cast<int>(i), 0, cell);
+        painter.drawImage(side * static_cast<int>(i), 0, cell);
         painter.end();
-        for (int y = 0; y < kCell; ++y) {
-            for (int x = 0; x < kCell; ++x) {
-                const int sx = kCell * static_cast<int>(i) + x;
+        for (int y = 0; y < side; ++y) {
+            for (int x = 0; x < side; ++x) {
+                const int sx = side * static_cast<int>(i) + x;
                 if (qAlpha(cell.pixel(x, y)) != 0 && strip.pixel(sx, y) == kBackground.rgb())
                     strip.setPixel(sx, y, qRgb(193, 193, 193));
             }
@@ -234,13 +237,15 @@ QImage Strip(const std::vector<QImage>& cells) {
 
 }  // namespace
 
-PictureList DrawToolbarPictures() {
+PictureList DrawToolbarPictures(int scale) {
     const std::vector<std::function<void(QPainter&)>> buttons = {
         Lightning,     Gradient, Wheel,    GlowingLens, LightRays,  RadioMast,
         QuestionMarks, Globe,    TextPage, Calculator,  CardWithDot};
     std::vector<QImage> cells;
-    for (const auto& draw : buttons) cells.push_back(Cell(draw));
-    return {{QStringLiteral("toolbar508.bmp"), Strip(cells)}};
+    for (const auto& draw : buttons) cells.push_back(Cell(draw, scale));
+    QImage strip = Strip(cells, scale);
+    strip.setDevicePixelRatio(scale);
+    return {{QStringLiteral("toolbar508.bmp"), strip}};
 }
 
 }  // namespace kalvora::draw

@@ -8,14 +8,23 @@
 
 namespace kalvora::draw {
 
-QImage WhiteCanvas(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
+QString ScaledPath(const QString& path, int scale) {
+    if (scale == 1) return path;
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    const QString suffix = QStringLiteral("@%1x").arg(scale);
+    return dot < 0 ? path + suffix : path.left(dot) + suffix + path.mid(dot);
+}
+
+QImage WhiteCanvas(int width, int height, int scale) {
+    QImage image(width * scale, height * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::white);
     return image;
 }
 
-QImage ClearCanvas(int width, int height) {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+QImage ClearCanvas(int width, int height, int scale) {
+    QImage image(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::transparent);
     return image;
 }

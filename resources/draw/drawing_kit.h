@@ -21,19 +21,28 @@ struct Picture {
 };
 using PictureList = std::vector<Picture>;
 
-// Each group draws its pictures.
-PictureList DrawFormulaPictures();      // the help pictures that are formulas only
-PictureList DrawGravitationPictures();  // two bodies (2000) and the rotating Earth (234)
-PictureList DrawLensPictures();         // the converging and diverging lens (2009)
-PictureList DrawCoaxPictures();         // the coaxial cable with its shield-to-shield length (2011)
-PictureList DrawDipolePictures();       // the folded dipole sketch (MYBMP)
-PictureList DrawToolbarPictures();      // the toolbar strip
-PictureList DrawIconPictures();         // the window icon and the hand cursor
+// Each group draws its pictures at a whole scale: 1 gives each picture at its own size, 2 gives it
+// with twice as many pixels each way for screens at 125 to 200 %. The drawing code works in the
+// pixels of scale 1; the canvas's device pixel ratio makes QPainter draw `scale` times finer, so
+// lines, curves and text are drawn at the larger size, not enlarged.
+PictureList DrawFormulaPictures(int scale);      // the help pictures that are formulas only
+PictureList DrawGravitationPictures(int scale);  // two bodies (2000) and the rotating Earth (234)
+PictureList DrawLensPictures(int scale);         // the converging and diverging lens (2009)
+PictureList DrawCoaxPictures(int scale);         // the coaxial cable with its shield-to-shield length (2011)
+PictureList DrawDipolePictures(int scale);       // the folded dipole sketch (MYBMP)
+PictureList DrawToolbarPictures(int scale);      // the toolbar strip
+PictureList DrawIconPictures(int scale);         // the window icon and the hand cursor
+PictureList DrawAppIcons();                      // the window icon at the web app's sizes
 
-// An opaque white picture, the textbook page the help pictures are printed on.
-QImage WhiteCanvas(int width, int height);
+// The path of a picture drawn at `scale` beside the one at scale 1: "help/2002@2x.png" (the name
+// Qt's QIcon and QPixmap look for on a screen with twice the pixels).
+QString ScaledPath(const QString& path, int scale);
+
+// An opaque white picture, the textbook page the help pictures are printed on, `width` x `height`
+// in the pixels of scale 1.
+QImage WhiteCanvas(int width, int height, int scale);
 // A fully transparent picture.
-QImage ClearCanvas(int width, int height);
+QImage ClearCanvas(int width, int height, int scale);
 // Antialiased lines and text.
 void Smooth(QPainter& painter);
 

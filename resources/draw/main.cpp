@@ -16,13 +16,21 @@ namespace {
 
 using kalvora::draw::PictureList;
 
+// Every picture at its own size and, named "<name>@2x.<ext>", drawn anew at twice the size for
+// screens at 125 to 200 %; then the web app's icons at their own sizes.
 PictureList AllPictures() {
     using namespace kalvora::draw;
     PictureList all;
-    for (auto* group : {DrawIconPictures, DrawToolbarPictures, DrawFormulaPictures, DrawGravitationPictures,
-                        DrawLensPictures, DrawCoaxPictures, DrawDipolePictures}) {
-        for (auto& picture : group()) all.push_back(std::move(picture));
+    for (const int scale : {1, 2}) {
+        for (auto* group : {DrawIconPictures, DrawToolbarPictures, DrawFormulaPictures, DrawGravitationPictures,
+                            DrawLensPictures, DrawCoaxPictures, DrawDipolePictures}) {
+            for (auto& picture : group(scale)) {
+                picture.path = ScaledPath(picture.path, scale);
+                all.push_back(std::move(picture));
+            }
+        }
     }
+    for (auto& picture : DrawAppIcons()) all.push_back(std::move(picture));
     return all;
 }
 

@@ -76,6 +76,7 @@ export function showAbout(texts) {
   const { dialog, body, buttons } = dialogFrame(texts.programTitle, 'about-box');
   const icon = document.createElement('img');
   icon.src = 'icons/icon-32.png';
+  icon.srcset = 'icons/icon-64.png 2x';
   icon.alt = 'Ikona programu';
   icon.width = 32;
   icon.height = 32;
@@ -114,6 +115,7 @@ export function createHelpWindow(title, pictureIds, onClose) {
       if (pictureIds.includes(pictureId)) {
         const picture = frame.querySelector('img') ?? document.createElement('img');
         picture.src = `pictures/help/${pictureId}.png`;
+        picture.srcset = `pictures/help/${pictureId}@2x.png 2x`;
         picture.alt = `Vzorec k tématu (obrázek ${pictureId})`;
         frame.replaceChildren(picture);
       } else {

@@ -24,15 +24,21 @@ cpSync(join(source, 'web', 'site'), out, { recursive: true, filter: (path) => !p
 for (const file of ['kalvora-wasm.js', 'kalvora-wasm.wasm']) cpSync(join(moduleDir, file), join(out, file));
 
 // Every picture also drawn at twice its size (<name>@2x), for screens with more pixels.
+// A PNG picture written anew where that makes it smaller (a palette for a drawing's few colours).
+const copyPng = (from, to) => {
+  const original = readFileSync(from);
+  const written = encodePng(decodePng(original));
+  writeFileSync(to, written.length < original.length ? written : original);
+};
 for (const scale of ['', '@2x']) {
   writeFileSync(join(out, 'pictures', `toolbar508${scale}.png`),
     encodePng(decodeBmp(readFileSync(join(pictures, `toolbar508${scale}.bmp`)))));
-  cpSync(join(pictures, `MYBMP${scale}.png`), join(out, 'pictures', `MYBMP${scale}.png`));
+  copyPng(join(pictures, `MYBMP${scale}.png`), join(out, 'pictures', `MYBMP${scale}.png`));
 }
 const helpIds = [];
 for (const file of readdirSync(join(pictures, 'help')).sort()) {
   if (!/^\d+(@2x)?\.png$/.test(file)) continue;
-  cpSync(join(pictures, 'help', file), join(out, 'pictures', 'help', file));
+  copyPng(join(pictures, 'help', file), join(out, 'pictures', 'help', file));
   if (!file.includes('@')) helpIds.push(Number.parseInt(file, 10));
 }
 writeFileSync(join(out, 'js', 'pictures.js'),
@@ -42,7 +48,7 @@ writeFileSync(join(out, 'js', 'pictures.js'),
 const icon = decodePng(readFileSync(join(pictures, 'icon201.png')));
 cpSync(join(pictures, 'icon201.png'), join(out, 'icons', 'icon-32.png'));
 cpSync(join(pictures, 'icon201@2x.png'), join(out, 'icons', 'icon-64.png'));
-for (const file of readdirSync(join(pictures, 'app-icons'))) cpSync(join(pictures, 'app-icons', file), join(out, 'icons', file));
+for (const file of readdirSync(join(pictures, 'app-icons'))) copyPng(join(pictures, 'app-icons', file), join(out, 'icons', file));
 // favicon.ico for pages without an icon of their own (the help page): one PNG image in an ICO.
 const iconPng = readFileSync(join(pictures, 'icon201.png'));
 const ico = Buffer.alloc(22);

@@ -8,13 +8,13 @@ import { cpSync, mkdtempSync, readFileSync, readdirSync, rmSync, statSync, write
 import { tmpdir } from 'node:os';
 import { join, relative } from 'node:path';
 import { gzipSync } from 'node:zlib';
-import { chromium as playwright } from 'playwright-core';
+import puppeteer from 'puppeteer-core';
 import { serve } from '../web/tools/serve.mjs';
 import { webBuild } from '../tests/web/paths.mjs';
 
-const launchChromium = () => playwright.launch({
-  executablePath: process.env.KALVORA_CHROMIUM ?? '/usr/bin/chromium', headless: true,
-  args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-background-networking'],
+const launchChromium = () => puppeteer.launch({
+  browser: 'chrome', executablePath: process.env.KALVORA_CHROMIUM ?? '/usr/bin/chromium', headless: true,
+  args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking'], defaultViewport: { width: 1280, height: 800 },
 });
 
 const runs = Number(process.env.RUNS ?? 10);
@@ -55,16 +55,16 @@ const paints = () => ({
 });
 for (let run = 0; run < runs; ++run) {
   for (const [kind, path] of [['blank', 'blank.html'], ['page', 'index.html']]) {
-    const context = await chromium.newContext({ viewport: { width: 1280, height: 800 }, serviceWorkers: 'block' });
+    const context = await chromium.createBrowserContext();
     const page = await context.newPage();
-    const devtools = await context.newCDPSession(page);
-    await devtools.send('Network.setCacheDisabled', { cacheDisabled: true });
+    await page.setCacheEnabled(false);
+    await page.setBypassServiceWorker(true);
     await page.goto(origin + path);
     if (kind === 'page') await page.waitForSelector('html.ready');
     await page.waitForFunction(() => performance.getEntriesByName('first-contentful-paint').length > 0);
     const figures = await page.evaluate(paints);
     if (kind === 'page') {
-      await page.waitForTimeout(1000);
+      await new Promise((done) => setTimeout(done, 1000));
       figures.shift = await page.evaluate(() => new Promise((done) => {
         new PerformanceObserver((list) => done(list.getEntries().filter((e) => !e.hadRecentInput)
           .reduce((sum, e) => sum + e.value, 0))).observe({ type: 'layout-shift', buffered: true });
@@ -83,7 +83,8 @@ rmSync(blankSite, { recursive: true, force: true });
 // until the text is in the page, and until the next frame shows it.
 const server2 = await serve(site, 0);
 const browser = await launchChromium();
-const page = await browser.newPage({ serviceWorkers: 'block' });
+const page = await browser.newPage();
+await page.setBypassServiceWorker(true);
 await page.goto(`http://127.0.0.1:${server2.address().port}/`);
 await page.waitForSelector('html.ready');
 const computation = await page.evaluate(async (count) => {

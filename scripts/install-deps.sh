@@ -23,9 +23,12 @@ elif [ "${1:-}" = "--tests" ]; then
     dbus-daemon at-spi2-core python3-pyatspi
   )
 fi
-# With --web only what the browser version's build and tests need (scripts/build-web.sh).
+# With --web only what the browser version's build and tests need (scripts/build-web.sh): the
+# three engines the page is tested in are Debian's chromium, firefox-esr and WebKitGTK's
+# MiniBrowser with its WebDriver server (on a virtual display).
 if [ "${1:-}" = "--web" ]; then
-  packages=(cmake ninja-build build-essential emscripten node-acorn googletest chromium fonts-liberation2)
+  packages=(cmake ninja-build build-essential emscripten node-acorn googletest fonts-liberation2
+    chromium firefox-esr webkit2gtk-driver xvfb xauth)
   # node and npm may come from elsewhere than Debian (a newer node ships its own npm).
   command -v npm >/dev/null || packages+=(nodejs npm)
 fi

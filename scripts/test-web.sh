@@ -2,7 +2,9 @@
 # Builds the browser version (scripts/build-web.sh) and runs its tests: the WebAssembly core,
 # binding and fuzz-replay tests under node (CTest), then tests/web/ with node's test runner:
 # kalvora-calc under node against the native one (build/bin/kalvora-calc, built here if
-# missing) and the page in Debian's headless chromium through playwright-core (npm ci).
+# missing) and the page in each engine (tests/web/browser.mjs): Debian's chromium and firefox-esr
+# through puppeteer-core (npm ci), WebKitGTK through WebKitWebDriver on a virtual display.
+# KALVORA_ENGINES=chromium,firefox,webkit chooses the engines.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build-web.sh
@@ -14,4 +16,5 @@ if [ ! -x "$native/bin/kalvora-calc" ]; then
   cmake --build "$native" -j "${KALVORA_JOBS:-2}" --target kalvora-calc
 fi
 npm ci --no-audit --no-fund --loglevel=error
-node --test --test-concurrency=1 tests/web/
+export KALVORA_ENGINES=${KALVORA_ENGINES:-chromium}
+xvfb-run -a -s '-screen 0 1600x1200x24' node --test --test-concurrency=1 tests/web/

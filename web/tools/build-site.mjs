@@ -71,6 +71,12 @@ const modules = readdirSync(join(out, 'js')).filter((file) => file.endsWith('.js
 edit('index.html', (html) => html.replace('<link rel="modulepreload" href="kalvora-wasm.js">',
   ['kalvora-wasm.js', ...modules.map((file) => `js/${file}`)].map((file) => `<link rel="modulepreload" href="${file}">`).join('\n')));
 await prerender(out);
+// A browser may keep a style sheet in memory by its address and use it for the next page without
+// asking the service worker: each page asks for its style sheets by their digest, so a new
+// version's page never gets an older sheet.
+const digestOf = (file) => createHash('sha256').update(readFileSync(join(out, file))).digest('hex').slice(0, 16);
+for (const page of ['index.html', 'kalvora-napoveda.html'])
+  edit(page, (html) => html.replace(/href="([\w-]+\.css)"/g, (_, sheet) => `href="${sheet}?v=${digestOf(sheet)}"`));
 
 // The service worker keeps every file of the site, each with its digest; its version changes
 // with their contents.

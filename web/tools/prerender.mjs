@@ -6,18 +6,19 @@
 // gradient becomes a picture.
 import { readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { chromium } from 'playwright-core';
+import puppeteer from 'puppeteer-core';
 import { serve } from './serve.mjs';
 
 const chromiumPath = process.env.KALVORA_CHROMIUM ?? '/usr/bin/chromium';
 
 export async function prerender(site) {
   const server = await serve(site, 0);
-  const browser = await chromium.launch({
-    executablePath: chromiumPath, headless: true, args: ['--headless', '--no-sandbox', '--disable-gpu'],
+  const browser = await puppeteer.launch({
+    browser: 'chrome', executablePath: chromiumPath, headless: true, args: ['--no-sandbox', '--disable-gpu'],
+    defaultViewport: { width: 1280, height: 800 },
   });
   try {
-    const page = await browser.newPage({ viewport: { width: 1280, height: 800 }, serviceWorkers: 'block' });
+    const page = await browser.newPage();
     const failures = [];
     page.on('pageerror', (error) => failures.push(error.message));
     await page.goto(`http://127.0.0.1:${server.address().port}/index.html`);

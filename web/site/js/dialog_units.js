@@ -7,8 +7,28 @@ export function measureBaseUnits(font = dialogFont) {
   context.font = font;
   const metrics = context.measureText('ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz');
   const width = Math.round(metrics.width);
-  const height = Math.round(metrics.fontBoundingBoxAscent) + Math.round(metrics.fontBoundingBoxDescent);
-  return { x: Math.trunc((Math.trunc(width / 26) + 1) / 2), y: height };
+  const [ascent, descent] = 'fontBoundingBoxAscent' in metrics
+    ? [metrics.fontBoundingBoxAscent, metrics.fontBoundingBoxDescent] : fontExtent(font);
+  return { x: Math.trunc((Math.trunc(width / 26) + 1) / 2), y: Math.round(ascent) + Math.round(descent) };
+}
+
+// The font's ascent and descent where the canvas does not tell them (Firefox before 116): an
+// inline text's box spans the font's ascent and descent, and an empty inline block sits on the
+// baseline.
+function fontExtent(font) {
+  const host = document.createElement('div');
+  host.style.cssText = 'position: absolute; left: -9999px; top: 0; visibility: hidden; white-space: nowrap';
+  const text = document.createElement('span');
+  text.style.cssText = `font: ${font}; line-height: normal`;
+  const baseline = document.createElement('span');
+  baseline.style.cssText = 'display: inline-block; width: 0; height: 0; vertical-align: baseline';
+  text.append('Ag', baseline);
+  host.append(text);
+  document.body.append(host);
+  const box = text.getBoundingClientRect();
+  const base = baseline.getBoundingClientRect().bottom;
+  host.remove();
+  return [base - box.top, box.bottom - base];
 }
 
 // a * b / c rounded half away from zero, as MulDiv does.

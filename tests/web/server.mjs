@@ -1,0 +1,67 @@
+// The site for the browser tests, served from 127.0.0.1 as a static host serves it. It records
+// every answer of 400 or more as an error, can be stopped and started again on the same port (the
+// network going away and coming back), can answer a path with a chosen status, send extra
+// headers, and put a script of the test's own before the page's scripts in every HTML page.
+import { createServer } from 'node:http';
+import { readFile, stat } from 'node:fs/promises';
+import { extname, join, normalize, resolve, sep } from 'node:path';
+
+const types = {
+  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript; charset=utf-8', '.mjs': 'text/javascript; charset=utf-8',
+  '.css': 'text/css; charset=utf-8', '.json': 'application/json', '.webmanifest': 'application/manifest+json',
+  '.wasm': 'application/wasm', '.png': 'image/png', '.bmp': 'image/bmp', '.ico': 'image/x-icon', '.svg': 'image/svg+xml',
+};
+
+// The path of the test's script; it is served only when a test gives one.
+export const probePath = '/__test/probe.js';
+
+// root: the folder; headers: extra response headers; status(path): a status to answer instead
+// of the file (or undefined); probe: the text of a script for the top of every HTML page's head;
+// report(text): called with each answer of 400 or more and with each POST to /__test/error.
+export async function startServer({ root, headers = {}, status = () => undefined, probe = null, report }) {
+  let folder = resolve(root);
+  const server = createServer(async (request, response) => {
+    const path = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
+    const answer = (code, type, body) => {
+      if (code >= 400) report(`${code} ${path}`);
+      response.writeHead(code, { 'Content-Type': type, 'Cache-Control': 'no-cache', ...headers });
+      response.end(request.method === 'HEAD' ? undefined : body);
+    };
+    if (request.method === 'POST' && path === '/__test/error') {
+      let text = '';
+      request.setEncoding('utf8');
+      request.on('data', (part) => { text += part; });
+      request.on('end', () => { report(text); response.writeHead(204); response.end(); });
+      return;
+    }
+    if (probe !== null && path === probePath) return answer(200, types['.js'], probe);
+    const chosen = status(path);
+    if (chosen !== undefined) return answer(chosen, 'text/plain; charset=utf-8', String(chosen));
+    try {
+      let file = normalize(join(folder, path));
+      if (file !== folder && !file.startsWith(folder + sep)) throw new Error('outside');
+      if ((await stat(file)).isDirectory()) file = join(file, 'index.html');
+      let body = await readFile(file);
+      if (probe !== null && extname(file) === '.html')
+        body = body.toString('utf8').replace('<head>', `<head>\n<script src="${probePath}"></script>`);
+      answer(200, types[extname(file)] ?? 'application/octet-stream', body);
+    } catch {
+      answer(404, 'text/plain; charset=utf-8', 'Nenalezeno');
+    }
+  });
+  await new Promise((done) => server.listen(0, '127.0.0.1', done));
+  const port = server.address().port;
+  return {
+    address: `http://127.0.0.1:${port}/`,
+    // Serves another folder from now on (a new version deployed at the same place).
+    setRoot(next) { folder = resolve(next); },
+    async stop() {
+      const closed = new Promise((done) => server.close(done));
+      server.closeAllConnections();
+      await closed;
+    },
+    async start() {
+      await new Promise((done) => server.listen(port, '127.0.0.1', done));
+    },
+  };
+}

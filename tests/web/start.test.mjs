@@ -1,0 +1,93 @@
+// The start in headless chromium, from the site's own server (scripts/serve-web.sh): the first
+// paint is the window drawn into the page, and the program brings it to life in the same place
+// without a layout shift; without JavaScript the page reads as one message; the server sends the
+// security policy and nosniff with every file.
+import { after, before, describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { join } from 'node:path';
+import puppeteer from 'puppeteer-core';
+import { headerPolicy } from '../../web/tools/csp.mjs';
+import { serve } from '../../web/tools/serve.mjs';
+import { webBuild } from './paths.mjs';
+
+let server, browser, address;
+before(async () => {
+  server = await serve(join(webBuild, 'site'), 0);
+  address = `http://127.0.0.1:${server.address().port}/`;
+  browser = await puppeteer.launch({ browser: 'chrome', executablePath: process.env.KALVORA_CHROMIUM ?? '/usr/bin/chromium',
+    headless: true, args: ['--no-sandbox', '--disable-gpu'] });
+});
+after(async () => {
+  await browser.close();
+  server.close();
+});
+
+// Every visible element of the window with an id or an input number, with its box.
+const boxes = (page) => page.evaluate(() => [...document.querySelectorAll('#mainWindow [id], #mainWindow [data-input]')]
+  .filter((e) => e.getClientRects().length)
+  .map((e) => { const r = e.getBoundingClientRect(); return [e.id || e.dataset.input, r.x, r.y, r.width, r.height]; }));
+
+describe('the start', () => {
+  for (const [width, height] of [[1280, 800], [1001, 700], [390, 844]]) {
+    test(`the first paint is the window, and the start moves nothing (${width} px)`, async () => {
+      // A context of its own: no service worker of an earlier test answers for the server.
+      const context = await browser.createBrowserContext();
+      const page = await context.newPage();
+      try {
+        await page.setViewport({ width, height });
+        await page.evaluateOnNewDocument(() => {
+          window.shifts = [];
+          new PerformanceObserver((list) => window.shifts.push(...list.getEntries().map((e) => e.value)))
+            .observe({ type: 'layout-shift', buffered: true });
+        });
+        // The page's module waits until the drawn window has been measured.
+        let release;
+        const held = new Promise((resolve) => { release = resolve; });
+        await page.setRequestInterception(true);
+        page.on('request', (request) => (request.url().endsWith('/js/main.js') ? held.then(() => request.continue()) : request.continue()));
+        const loaded = page.goto(address);
+        await page.waitForSelector('#mainWindow[inert] section.form');
+        // The first paint waits for the style sheet; so does the measuring.
+        await page.waitForFunction(() => [...document.styleSheets].some((sheet) => sheet.href?.includes('kalvora.css')));
+        const drawn = await boxes(page);
+        assert.ok(drawn.length > 30, drawn.join('\n'));
+        release();
+        await loaded;
+        await page.waitForSelector('html.ready');
+        assert.equal(await page.$('#mainWindow[inert]'), null);
+        const live = await boxes(page);
+        // Within half a pixel: the rounding of the window's centring.
+        const missing = drawn.filter((box) => !live.some((other) => other[0] === box[0] && other.every((v, i) => !i || Math.abs(v - box[i]) <= 0.5)));
+        assert.deepEqual(missing, []);
+        const shift = await page.evaluate(() => new Promise((done) => requestAnimationFrame(() =>
+          requestAnimationFrame(() => setTimeout(() => done(window.shifts.reduce((sum, value) => sum + value, 0)))))));
+        assert.ok(shift <= 0.02, `layout shift ${shift}`);
+      } finally {
+        await context.close();
+      }
+    });
+  }
+
+  test('without JavaScript the page reads as one message', async () => {
+    const page = await browser.newPage();
+    try {
+      await page.setJavaScriptEnabled(false);
+      await page.goto(address);
+      const text = (await page.evaluate(() => document.body.innerText)).trim();
+      assert.match(text, /^Kalvora je kalkulačka .* potřebuje JavaScript a WebAssembly/s);
+      assert.equal(text.split('\n').filter((line) => line.trim()).length, 1, text);
+    } finally {
+      await page.close();
+    }
+  });
+});
+
+test('the server sends the policy and nosniff; both pages carry the policy', async () => {
+  for (const path of ['', 'kalvora-napoveda.html', 'js/main.js', 'kalvora-wasm.wasm']) {
+    const response = await fetch(address + path);
+    assert.equal(response.headers.get('content-security-policy'), headerPolicy, path);
+    assert.equal(response.headers.get('x-content-type-options'), 'nosniff', path);
+    const meta = (await response.text()).match(/<meta http-equiv="Content-Security-Policy" content="([^"]*)">/)?.[1];
+    if (path.endsWith('html') || path === '') assert.ok(meta && headerPolicy.startsWith(meta), path);
+  }
+});

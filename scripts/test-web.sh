@@ -17,4 +17,6 @@ if [ ! -x "$native/bin/kalvora-calc" ]; then
 fi
 npm ci --no-audit --no-fund --loglevel=error
 export KALVORA_ENGINES=${KALVORA_ENGINES:-chromium}
-xvfb-run -a -s '-screen 0 1600x1200x24' node --test --test-concurrency=1 tests/web/
+# Each test file's process ends when its tests are done: a chromium that let a page's service
+# worker outlive it has been seen to keep the process waiting after every test had passed.
+xvfb-run -a -s '-screen 0 1600x1200x24' node --test --test-force-exit --test-concurrency=1 tests/web/

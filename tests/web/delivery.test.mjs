@@ -9,8 +9,7 @@ import { repoRoot } from './paths.mjs';
 import { engines, startBrowser } from './browser.mjs';
 import { installed, ready, waitAcrossNavigation } from './site_helpers.mjs';
 
-const golden = join(repoRoot, 'tests', 'cli', 'golden');
-const lines = (file) => readFileSync(join(golden, file), 'utf8').split('\n').filter(Boolean).map((l) => l.split('\t'));
+const lines = (file) => readFileSync(join(repoRoot, 'tests', 'cli', 'golden', file), 'utf8').split('\n').filter(Boolean).map((l) => l.split('\t'));
 const examples = lines('examples.tsv').map(([slug, ...texts], i) => ({ slug, texts, answer: lines('expected.tsv')[i] }));
 const linkOf = ({ slug, texts }) => [slug, ...texts].map(encodeURIComponent).join('/');
 const current = examples.find((e) => e.slug === 'current' && e.texts.join() === '12,3');
@@ -20,11 +19,7 @@ const results = (page) => page.evaluate(() => [...document.querySelectorAll('sec
 
 async function session(options, run) {
   const browser = await startBrowser(options);
-  try {
-    await run(browser, browser.page);
-  } finally {
-    await browser.close();
-  }
+  await run(browser, browser.page).finally(() => browser.close());
 }
 
 for (const engine of engines) {
@@ -62,10 +57,8 @@ for (const engine of engines) {
             && document.getElementById('startFailure').textContent), /nepodařilo spustit/);
           assert.equal(await page.evaluate(() => [document.activeElement.id, document.documentElement.className].join()), 'reloadAfterFailure,failed');
           // The error reaches the console (in WebKit through the harness's probe, a moment later).
-          for (let tries = 0; !browser.errors.some((error) => !error.startsWith('404')); ++tries) {
-            assert.ok(tries < 50, browser.errors.join('\n'));
-            await new Promise((done) => setTimeout(done, 100));
-          }
+          for (let tries = 0; !browser.errors.some((error) => !error.startsWith('404')); ++tries)
+            await new Promise((done) => setTimeout(done, tries < 50 ? 100 : assert.fail(browser.errors.join('\n'))));
           if (beforeLoad) return;  // the page would fail the same way again
           blocked = null;
           await page.click('#reloadAfterFailure');
@@ -83,8 +76,7 @@ for (const engine of engines) {
       await browser.open(`index.html#${linkOf(gravitation)}`);
       assert.deepEqual(await results(page), gravitation.answer.slice(1));
       await page.evaluate((link) => { location.hash = link; }, linkOf(current));
-      await page.waitFor(() => document.querySelector('section.form:not([hidden])').dataset.slug === 'current');
-      assert.deepEqual(await results(page), current.answer.slice(1));
+      assert.deepEqual(await page.waitFor(() => document.querySelector('section.form:not([hidden])').dataset.slug === 'current') && await results(page), current.answer.slice(1));
       await page.click('#menuProgram');
       await page.click('#actionCopyLink');
       const shown = await page.waitFor(() => document.querySelector('dialog.link-box[open] input')?.value);

@@ -44,7 +44,7 @@ for (const engine of engines) {
       try {
         await installed(page);
         await page.reload();
-        await page.waitFor(() => document.documentElement.classList.contains('ready') && navigator.serviceWorker.controller);
+        await page.waitFor(() => document.documentElement.classList.contains('ready') && navigator.serviceWorker.controller !== null);
         assert.deepEqual(await versions(page), ['first', 'first', 'first']);
 
         browser.setRoot(second);

@@ -19,6 +19,8 @@ npm ci --no-audit --no-fund --loglevel=error
 export KALVORA_ENGINES=${KALVORA_ENGINES:-chromium,firefox,webkit}
 # WebKitGTK needs a display; the others run headless beside it. The X authority file is ours
 # (xvfb-run's own temporary folder sometimes cannot be removed at the end, and it then fails).
+# Each test file's process ends when its tests are done: a chromium that let a page's service
+# worker outlive it has been seen to keep the process waiting after every test had passed.
 auth=$(mktemp)
 trap 'rm -f "$auth"' EXIT
-xvfb-run -a -f "$auth" -s '-screen 0 1600x1200x24' node --test --test-concurrency=1 tests/web/
+xvfb-run -a -f "$auth" -s '-screen 0 1600x1200x24' node --test --test-force-exit --test-concurrency=1 tests/web/

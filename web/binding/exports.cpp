@@ -11,6 +11,7 @@
 #include "model/geometry.h"
 #include "model/panel_data.h"
 #include "model/program.h"
+#include "web/binding/deep_link.h"
 #include "web/binding/json_writer.h"
 #include "web/binding/program_json.h"
 
@@ -91,8 +92,24 @@ EMSCRIPTEN_KEEPALIVE void kalvora_answer(int boxId, int answer) {
 EMSCRIPTEN_KEEPALIVE void kalvora_tick() {
     TheProgram().Tick(std::nullopt);
 }
-EMSCRIPTEN_KEEPALIVE void kalvora_main_window_moved(int left, int top, int right, int bottom) {
-    TheProgram().MainWindowMoved({left, top, right, bottom});
+// The status bar's texts and the gauge only: what the 500 ms tick redraws.
+EMSCRIPTEN_KEEPALIVE const char* kalvora_memory() {
+    const kalvora::ProgramState& state = TheProgram().State();
+    kalvora::web::JsonWriter json;
+    json.BeginObject()
+        .Member("totalMemoryText", state.totalMemoryText)
+        .Member("availableMemoryText", state.availableMemoryText)
+        .Member("gaugePosition", state.gaugePosition)
+        .EndObject();
+    return Returned(json.Text());
+}
+
+// Links to one calculation ("SLUG/TEXT/..."): 1 when the link named a form and opened it.
+EMSCRIPTEN_KEEPALIVE int kalvora_open_link(const char* link) {
+    return kalvora::web::OpenLink(TheProgram(), link) ? 1 : 0;
+}
+EMSCRIPTEN_KEEPALIVE const char* kalvora_link_to_active_form() {
+    return Returned(kalvora::web::LinkToActiveForm(TheProgram()));
 }
 
 EMSCRIPTEN_KEEPALIVE const char* kalvora_state() {

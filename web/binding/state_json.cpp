@@ -41,8 +41,6 @@ void Box(JsonWriter& json, const WaitingBox& box) {
         .Member("icon", kIconNames.at(std::size_t(box.icon)))
         .Member("yesNo", box.buttons == BoxButtons::YesNo)
         .Member("owner", kOwnerNames.at(std::size_t(box.owner)))
-        .Member("ownerForm", box.ownerForm)
-        .Member("closeQuestion", box.purpose == BoxPurpose::CloseQuestion)
         .EndObject();
 }
 
@@ -50,7 +48,7 @@ void Box(JsonWriter& json, const WaitingBox& box) {
 
 std::string StateJson(const ProgramState& state, std::span<const FormDefinition* const> forms) {
     JsonWriter json;
-    json.BeginObject().Member("started", state.started).Member("ended", state.ended);
+    json.BeginObject().Member("ended", state.ended);
     RectMember(json, "mainWindow", state.mainWindow);
     json.Key("panel");
     if (state.panel)
@@ -75,7 +73,6 @@ std::string StateJson(const ProgramState& state, std::span<const FormDefinition*
     json.Member("totalMemoryText", state.totalMemoryText)
         .Member("availableMemoryText", state.availableMemoryText)
         .Member("gaugePosition", state.gaugePosition)
-        .Member("toolbarPictures", state.toolbarPictures)
         .EndObject();
     return json.Text();
 }
@@ -87,13 +84,10 @@ std::string EffectsJson(const std::vector<Effect>& effects) {
         json.BeginObject().Member("kind", kEffectNames.at(std::size_t(effect.kind)));
         switch (effect.kind) {
             case EffectKind::OpenAddress:
-                json.Member("address", effect.address).Member("maximised", effect.maximised);
+                json.Member("address", effect.address);
                 break;
             case EffectKind::Focus:
                 json.Member("form", effect.form).Member("control", effect.control);
-                break;
-            case EffectKind::MoveMainWindow:
-                RectMember(json, "rect", effect.rect);
                 break;
             default:
                 break;

@@ -59,9 +59,7 @@ void Form(JsonWriter& json, const FormDefinition& form, std::size_t slot) {
         .Member("title", form.title)
         .Member("titleY", form.titleY)
         .Member("okId", form.okId)
-        .Member("cancelId", form.cancelId)
-        .Member("focusId", form.focusId)
-        .Member("widensMainWindow", (form.behaviours & kWidensMainWindow) != 0);
+        .Member("focusId", form.focusId);
     json.Key("controls").BeginArray();
     for (const ControlDefinition& control : form.dialog.controls) Control(json, form, control);
     json.EndArray();
@@ -116,12 +114,9 @@ void Shell(JsonWriter& json) {
         .Member("helpWindowTitle", text::kHelpWindowTitle)
         .Member("aboutCredit", text::kAboutCredit)
         .Member("helpPage", text::kHelpPageFileName)
-        .Member("toolbarStrip", text::kToolbarFileName)
-        .Member("authorMail", std::string_view(config::kAuthorMail))
-        .Member("authorMailUrl", std::string_view(config::kAuthorMailUrl))
         .Member("coaxArticle", std::string_view(config::kCoaxArticleUrl))
         .EndObject();
-    json.Key("toolbar").BeginObject().Member("imageSize", kToolbarImageSize).Key("buttons").BeginArray();
+    json.Key("toolbar").BeginObject().Key("buttons").BeginArray();
     for (const ToolbarButton& button : kToolbarButtons)
         json.BeginObject()
             .Member("id", button.commandId)
@@ -147,14 +142,6 @@ void Shell(JsonWriter& json) {
                 .EndObject();
         json.EndArray().EndObject();
     }
-    json.EndArray();
-    json.Key("fieldCommands").BeginArray();
-    for (const FieldCommand& field : kFieldCommands)
-        json.BeginObject()
-            .Member("field", field.field)
-            .Member("menuId", field.menuId)
-            .Member("buttonId", field.buttonId)
-            .EndObject();
     json.EndArray();
 }
 

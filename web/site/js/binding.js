@@ -27,10 +27,14 @@ export async function loadModel() {
     answer: (boxId, answer) => call('kalvora_answer', boxId, answer),
     // The browser tells no memory figures.
     tick: () => call('kalvora_tick'),
+    memory: () => json('kalvora_memory'),
     state: () => json('kalvora_state'),
     takeEffects: () => json('kalvora_take_effects'),
     layout: (resized, width, height, toolbar, statusBar) =>
       json('kalvora_layout', resized ? 1 : 0, width, height, toolbar, statusBar),
+    // A link to one calculation, "SLUG/TEXT/..." (percent-encoded): true when it named a form.
+    openLink: (link) => module.ccall('kalvora_open_link', 'number', ['string'], [link]) === 1,
+    linkToActiveForm: () => text('kalvora_link_to_active_form'),
     gradientRed: (row) => module.ccall('kalvora_gradient_red', 'number', ['number'], [row]),
     stretchedGradientRed: (row, height) => module.ccall('kalvora_stretched_gradient_red', 'number', ['number', 'number'], [row, height]),
   };

@@ -76,6 +76,7 @@ export function showAbout(texts) {
   const { dialog, body, buttons } = dialogFrame(texts.programTitle, 'about-box');
   const icon = document.createElement('img');
   icon.src = 'icons/icon-32.png';
+  icon.srcset = 'icons/icon-64.png 2x';
   icon.alt = 'Ikona programu';
   icon.width = 32;
   icon.height = 32;
@@ -115,6 +116,7 @@ export function createHelpWindow(title, pictureIds, pictureTexts, onClose) {
       if (pictureIds.includes(pictureId)) {
         const picture = frame.querySelector('img') ?? document.createElement('img');
         picture.src = `pictures/help/${pictureId}.png`;
+        picture.srcset = `pictures/help/${pictureId}@2x.png 2x`;
         picture.alt = pictureTexts[pictureId] ?? '';
         frame.replaceChildren(picture);
       } else {
@@ -125,4 +127,29 @@ export function createHelpWindow(title, pictureIds, pictureTexts, onClose) {
     },
     close() { dialog.close(); dialog.remove(); },
   };
+}
+
+// A link to show and copy: the text, the address selected in a read-only field, and OK.
+export function showLink(caption, text, address) {
+  const { dialog, body, buttons, id } = dialogFrame(caption, 'link-box');
+  const label = document.createElement('label');
+  label.htmlFor = `${id}-address`;
+  label.textContent = text;
+  const field = document.createElement('input');
+  field.type = 'text';
+  field.id = `${id}-address`;
+  field.className = 'link-address';
+  field.readOnly = true;
+  field.value = address;
+  const column = document.createElement('div');
+  column.className = 'link-column';
+  column.append(label, field);
+  body.append(column);
+  const close = () => { dialog.close(); dialog.remove(); };
+  buttons.append(button('OK', close));
+  dialog.addEventListener('cancel', (event) => { event.preventDefault(); close(); });
+  dialog.addEventListener('keydown', (event) => event.stopPropagation());
+  open(dialog, true);
+  field.select();
+  return dialog;
 }

@@ -108,6 +108,7 @@ export function createForm(definition, slot, base, events) {
         element = document.createElement('div');
         const picture = document.createElement('img');
         picture.src = `pictures/${control.text}.png`;
+        picture.srcset = `pictures/${control.text}@2x.png 2x`;
         picture.alt = `Náčrt: ${definition.title}`;
         element.append(picture);
         break;

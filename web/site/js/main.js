@@ -1,13 +1,15 @@
 // The browser view: draws the model's state, turns clicks and keys into the model's events and
-// carries out the effects the model asks for.
+// carries out the effects the model asks for. The page arrives with the start state drawn into
+// it (at build time); this module replaces that picture with the live window in the same place.
 import { Answer, loadModel } from './binding.js';
-import { createHelpWindow, showAbout, showMessageBox } from './dialogs.js';
+import { createHelpWindow, showAbout, showLink, showMessageBox } from './dialogs.js';
 import { measureBaseUnits } from './dialog_units.js';
 import { createForm, place } from './form.js';
 import { createMenuBar } from './menu_bar.js';
 import { createPanel } from './panel.js';
 import { helpPictures } from './pictures.js';
 import { createToolbar } from './toolbar.js';
+import { watchForUpdates } from './updates.js';
 
 const $ = (id) => document.getElementById(id);
 const windowElement = $('mainWindow');
@@ -21,7 +23,13 @@ const stripFound = new Promise((resolve) => {
   strip.onerror = () => resolve(false);
   strip.src = 'pictures/toolbar508.png';
 });
-const [model, toolbarPictures] = await Promise.all([loadModel(), stripFound]);
+// A module that cannot be loaded or started: the page says so (js/start_guard.js) and stops here.
+function startFailed(error) {
+  console.error('Kalvora se nepodařilo spustit:', error);
+  window.dispatchEvent(new CustomEvent('kalvora-start-failed'));
+  return new Promise(() => {});
+}
+const [model, toolbarPictures] = await Promise.all([loadModel(), stripFound]).catch(startFailed);
 const data = model.staticData();
 const base = measureBaseUnits();
 
@@ -90,21 +98,45 @@ function runEffect(effect, byButton) {
     }
     case 'moveMainWindow': resized = true; render(); break;
     case 'raiseHelpWindow': helpWindow?.show(state.helpBitmapId); break;
-    case 'refreshMemory': model.tick(); renderStatus(model.state()); break;
+    case 'refreshMemory': model.tick(); renderStatus(model.memory()); break;
     case 'quit': end(); break;
     // The browser starts no programs: as when the desktop cannot start one, nothing happens.
     case 'startTextEditor': case 'startCalculator': default: break;
   }
 }
 
+// The link to the open form with its inputs, copied to the clipboard and shown in a box (where
+// the clipboard is not allowed, the box is the way to copy it).
+async function copyLink() {
+  const link = model.linkToActiveForm();
+  if (!link) return;
+  const address = `${location.href.split('#')[0]}#${link}`;
+  let copied = true;
+  try {
+    await navigator.clipboard.writeText(address);
+  } catch {
+    copied = false;
+  }
+  showLink(data.texts.programTitle, copied ? 'Odkaz na výpočet je ve schránce:' : 'Zkopírujte si odkaz na výpočet:', address);
+}
+
+// The page's own command in the Program menu, before END.
+const programMenu = data.menu.find((popup) => popup.name === 'menuProgram');
+programMenu?.items.forEach((item) => { item.separatorBefore = true; });
+programMenu?.items.unshift({ id: 0, text: 'Kopírovat odkaz na výpočet(&K)', name: 'actionCopyLink', page: copyLink });
+
 const menuBar = createMenuBar(data.menu, {
-  onCommand: (item) => dispatch(() => (item.topic ? model.clickLabel(item.id) : model.command(item.id))),
+  onCommand: (item) => {
+    if (item.page) item.page();
+    else dispatch(() => (item.topic ? model.clickLabel(item.id) : model.command(item.id)));
+  },
   topicItems: () => {
     const field = state?.panel?.field;
     const panelData = data.panels.find((p) => p.field === field);
     return (panelData?.menu ?? []).map((item) => ({ ...item, topic: true }));
   },
 });
+for (const host of [$('menuBar'), panelHost, formHost]) host.replaceChildren();
 $('menuBar').append(menuBar.element);
 const toolbar = createToolbar($('toolbar'), data.toolbar, toolbarPictures, (id) => dispatch(() => model.command(id)));
 $('closeBox').addEventListener('click', () => dispatch(() => model.requestClose()));
@@ -251,11 +283,16 @@ document.addEventListener('keydown', (event) => {
 });
 new ResizeObserver(() => panel?.paint()).observe(panelHost);
 
+// A link to one calculation after '#': "SLUG/TEXT/..." opens that form, fills it and computes.
+const openLink = () => {
+  if (location.hash.length > 1) dispatch(() => model.openLink(location.hash.slice(1)));
+};
 dispatch(() => model.start(document.documentElement.clientWidth, toolbarPictures));
 started = true;
-const timer = setInterval(() => { model.tick(); renderStatus(model.state()); }, 500);
-$('loading').remove();
+openLink();
+window.addEventListener('hashchange', openLink);
+const timer = setInterval(() => { model.tick(); renderStatus(model.memory()); }, 500);
+$('mainWindow').inert = false;
 document.documentElement.classList.add('ready');
 performance.mark('kalvora-usable');
-
-if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
+watchForUpdates();

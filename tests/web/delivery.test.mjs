@@ -1,0 +1,91 @@
+// How the site reaches its users, in every engine: every address works offline after the first
+// visit; a start that fails says so and reloads on request; a link to one calculation opens and
+// computes, and the copy command copies it; the page keeps its security policy.
+import { describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { repoRoot } from './paths.mjs';
+import { engines, startBrowser } from './browser.mjs';
+import { installed, ready, waitAcrossNavigation } from './site_helpers.mjs';
+
+const lines = (file) => readFileSync(join(repoRoot, 'tests', 'cli', 'golden', file), 'utf8').split('\n').filter(Boolean).map((l) => l.split('\t'));
+const examples = lines('examples.tsv').map(([slug, ...texts], i) => ({ slug, texts, answer: lines('expected.tsv')[i] }));
+const linkOf = ({ slug, texts }) => [slug, ...texts].map(encodeURIComponent).join('/');
+const current = examples.find((e) => e.slug === 'current' && e.texts.join() === '12,3');
+const gravitation = examples.find((e) => e.slug === 'gravitation-law');
+const results = (page) => page.evaluate(() => [...document.querySelectorAll('section.form:not([hidden]) output[data-result]')]
+  .sort((a, b) => a.dataset.result - b.dataset.result).map((o) => o.value));
+
+async function session(options, run) {
+  const browser = await startBrowser(options);
+  await run(browser, browser.page).finally(() => browser.close());
+}
+
+for (const engine of engines) {
+  describe(`${engine}: delivery`, () => {
+    // For WebKit the harness writes its error probe into the pages it serves, and the service
+    // worker rightly refuses files that differ from the build's.
+    const rewritten = engine === 'webkit' && 'the harness rewrites the pages for WebKit';
+    test('after the first visit every address of the site works without network', { skip: rewritten }, () => session({ engine }, async (browser, page) => {
+      await browser.open();
+      await installed(page);
+      await browser.setOffline(true);
+      for (const path of ['', 'index.html', 'index.html?x=1', `index.html#${linkOf(current)}`, `?x=1#${linkOf(current)}`, 'kalvora-napoveda.html']) {
+        await page.goto(path);
+        await page.waitFor(() => document.documentElement?.classList.contains('ready') || document.querySelector('h1')?.textContent.includes('Kalvora'));
+        if (!path.startsWith('kalvora-napoveda')) assert.equal(await page.count('.tool-picture'), 11, path);
+        if (path.includes('#')) assert.deepEqual(await results(page), current.answer.slice(1), path);
+      }
+      assert.deepEqual(browser.errors, []);
+    }));
+
+    // What fails: the WebAssembly module, a module of the page, the program while it starts.
+    for (const { what, missing, beforeLoad } of [
+      { what: 'without the WebAssembly module', missing: '/kalvora-wasm.wasm' },
+      { what: 'without a module of the page', missing: '/js/form.js' },
+      { what: 'when the program throws', beforeLoad: () => {
+        const parse = JSON.parse;
+        JSON.parse = (text, ...rest) => parse(text.includes('"panels"') ? '{' : text, ...rest);
+      } },
+    ]) {
+      test(`a failed start ${what} says so in Czech, reports it and reloads on request`, () => {
+        let blocked = missing;
+        return session({ engine, status: (path) => (path === blocked ? 404 : undefined), beforeLoad }, async (browser, page) => {
+          await page.goto();
+          assert.match(await page.waitFor(() => !document.getElementById('startFailure').hidden
+            && document.getElementById('startFailure').textContent), /nepodařilo spustit/);
+          assert.equal(await page.evaluate(() => [document.activeElement.id, document.documentElement.className].join()), 'reloadAfterFailure,failed');
+          // The error reaches the console (in WebKit through the harness's probe, a moment later).
+          for (let tries = 0; !browser.errors.some((error) => !error.startsWith('404')); ++tries)
+            await new Promise((done) => setTimeout(done, tries < 50 ? 100 : assert.fail(browser.errors.join('\n'))));
+          if (beforeLoad) return;  // the page would fail the same way again
+          blocked = null;
+          await page.click('#reloadAfterFailure');
+          await waitAcrossNavigation(page, ready);
+        });
+      });
+    }
+
+    test('links open and compute, at the start and later; the copy command copies; no policy breaks', () => session({ engine,
+      beforeLoad: () => {
+        window.violations = [];
+        document.addEventListener('securitypolicyviolation', (event) => window.violations.push(event.violatedDirective));
+        navigator.clipboard.writeText = async (text) => { window.copied = text; };
+      } }, async (browser, page) => {
+      await browser.open(`index.html#${linkOf(gravitation)}`);
+      assert.deepEqual(await results(page), gravitation.answer.slice(1));
+      await page.evaluate((link) => { location.hash = link; }, linkOf(current));
+      assert.deepEqual(await page.waitFor(() => document.querySelector('section.form:not([hidden])').dataset.slug === 'current') && await results(page), current.answer.slice(1));
+      await page.click('#menuProgram');
+      await page.click('#actionCopyLink');
+      const shown = await page.waitFor(() => document.querySelector('dialog.link-box[open] input')?.value);
+      assert.deepEqual([shown, await page.evaluate(() => window.copied)], Array(2).fill(`${browser.address}index.html#${linkOf(current)}`));
+      assert.deepEqual(await page.evaluate(() => window.violations), []);
+      // The policy holds: an inline script is refused.
+      await page.evaluate(() => document.body.append(Object.assign(document.createElement('script'), { textContent: 'window.ran = 1;' })));
+      assert.match((await page.waitFor(() => window.violations.length && window.violations)).join(), /^script-src/);
+      assert.equal(await page.evaluate(() => window.ran ?? 0), 0);
+    }));
+  });
+}

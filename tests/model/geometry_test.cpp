@@ -70,11 +70,11 @@ TEST(GeometryTest, WindowAndColumnsScaleWithTheDisplay) {
         for (auto [scaled, plain] : {std::pair{c.panel, created.panel}, {c.gauge, created.gauge}})
             EXPECT_EQ(scaled, Rect::FromSize(Scaled(plain.left, dpi), Scaled(plain.top, dpi), Scaled(plain.width(), dpi),
                                              800 - Scaled(800 - plain.height(), dpi)));
-        EXPECT_EQ(c.form, Rect(Scaled(created.form.left, dpi), c.panel.top, 900, c.panel.bottom));
-        EXPECT_EQ(r.panel, Rect(0, 40, Scaled(resized.panel.width(), dpi), 800 - 22));
+        EXPECT_EQ(c.form, (Rect{Scaled(created.form.left, dpi), c.panel.top, 900, c.panel.bottom}));
+        EXPECT_EQ(r.panel, (Rect{0, 40, Scaled(resized.panel.width(), dpi), 800 - 22}));
         EXPECT_EQ(r.gauge, Rect::FromSize(Scaled(resized.gauge.left, dpi), 40, Scaled(resized.gauge.width(), dpi),
                                           800 - 22 - 40));
-        EXPECT_EQ(r.form, Rect(Scaled(resized.form.left, dpi), 40, 900, 800 - 22));
+        EXPECT_EQ(r.form, (Rect{Scaled(resized.form.left, dpi), 40, 900, 800 - 22}));
     }
 }
 

@@ -1,6 +1,8 @@
 // Chromium over the DevTools protocol and Firefox over WebDriver BiDi, both through puppeteer-core
 // and both Debian's own browsers, headless. Requests to other hosts go nowhere (there is no
 // network in tests): chromium resolves no other host, Firefox sends them to a closed port.
+import { mkdirSync } from 'node:fs';
+import { dirname } from 'node:path';
 import puppeteer from 'puppeteer-core';
 import { Page, pick } from './page.mjs';
 
@@ -80,7 +82,10 @@ export async function launchPuppeteer({ engine, width, height, touch, profile, e
       await tab.keyboard.press(key);
       for (const modifier of modifiers.reverse()) await tab.keyboard.up(modifier);
     }
-    async screenshot(file) { await tab.screenshot({ path: file }); }
+    async screenshot(file) {
+      mkdirSync(dirname(file), { recursive: true });
+      await tab.screenshot({ path: file });
+    }
     async emulateMedia(features) {
       if (firefox) throw new Error('no media emulation over WebDriver BiDi');
       // Over the DevTools protocol itself: puppeteer lets through only some features.

@@ -3,7 +3,8 @@
 // The driver does not report the console: the test server puts a script into each page that
 // posts errors back to it (see browser.mjs), and runs the test's beforeLoad there as well.
 import { spawn } from 'node:child_process';
-import { writeFileSync } from 'node:fs';
+import { mkdirSync, writeFileSync } from 'node:fs';
+import { dirname } from 'node:path';
 import { createServer } from 'node:net';
 import { Page, pick } from './page.mjs';
 
@@ -113,6 +114,7 @@ export async function launchWebDriver({ width, height, env, address }) {
     async screenshot(file) {
       // What the page has just changed is painted first (the driver takes the last painted frame).
       await run(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))), [], false);
+      mkdirSync(dirname(file), { recursive: true });
       writeFileSync(file, Buffer.from(await call('GET', `${id}/screenshot`), 'base64'));
     }
   }

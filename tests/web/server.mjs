@@ -48,7 +48,9 @@ export async function startServer({ root, headers = {}, status = () => undefined
       if (file !== folder && !file.startsWith(folder + sep)) throw new Error('outside');
       if ((await stat(file)).isDirectory()) file = join(file, 'index.html');
       let body = await readFile(file);
-      if (probe !== null && extname(file) === '.html')
+      // Only pages the browser navigates to (they ask for HTML) get the probe: the service
+      // worker's own fetches must see the build's bytes, which it checks against their digests.
+      if (probe !== null && extname(file) === '.html' && (request.headers.accept ?? '').includes('text/html'))
         body = body.toString('utf8').replace('<head>', `<head>\n<script src="${probePath}"></script>`);
       answer(200, types[extname(file)] ?? 'application/octet-stream', body);
     } catch {

@@ -77,6 +77,15 @@ await prerender(out);
 const digestOf = (file) => createHash('sha256').update(readFileSync(join(out, file))).digest('hex').slice(0, 16);
 for (const page of ['index.html', 'kalvora-napoveda.html'])
   edit(page, (html) => html.replace(/href="([\w-]+\.css)"/g, (_, sheet) => `href="${sheet}?v=${digestOf(sheet)}"`));
+// The same holds for scripts and the WebAssembly module (WebKit keeps modules in memory by their
+// address): every script of the page, every import and the module's fetch name one token that
+// changes with any of them, so a page never runs modules of two versions.
+const scripts = ['kalvora-wasm.js', 'kalvora-wasm.wasm', ...readdirSync(join(out, 'js')).sort().map((file) => `js/${file}`)];
+const token = createHash('sha256').update(scripts.map(digestOf).join()).digest('hex').slice(0, 16);
+for (const file of scripts.filter((name) => name.startsWith('js/')))
+  edit(file, (code) => code.replace(/(from\s+'\.{1,2}\/[\w/-]+\.js)'/g, `$1?v=${token}'`)
+    .replace("createKalvora()", `createKalvora({ locateFile: (name) => \`\${name}?v=${token}\` })`));
+edit('index.html', (html) => html.replace(/((?:src|href)="(?:js\/[\w-]+|kalvora-wasm)\.js)"/g, `$1?v=${token}"`));
 
 // The service worker keeps every file of the site, each with its digest; its version changes
 // with their contents.

@@ -30,8 +30,12 @@ for (const engine of engines) {
       await browser.setOffline(true);
       for (const path of ['', 'index.html', 'index.html?x=1', `index.html#${linkOf(current)}`, `?x=1#${linkOf(current)}`, 'kalvora-napoveda.html']) {
         await page.goto(path);
-        await page.waitFor(() => document.documentElement?.classList.contains('ready') || document.querySelector('h1')?.textContent.includes('Kalvora'));
-        if (!path.startsWith('kalvora-napoveda')) assert.equal(await page.count('.tool-picture'), 11, path);
+        // The page is drawn at once, so it is waited for until it has started (leaving a page still
+        // starting would cut its start short); the help page only has to be there.
+        const helpPage = path.startsWith('kalvora-napoveda');
+        await page.waitFor((help) => (help ? document.querySelector('h1')?.textContent.includes('Kalvora')
+          : document.documentElement?.classList.contains('ready')), helpPage);
+        if (!helpPage) assert.equal(await page.count('.tool-picture'), 11, path);
         if (path.includes('#')) assert.deepEqual(await results(page), current.answer.slice(1), path);
       }
       assert.deepEqual(browser.errors, []);

@@ -58,9 +58,10 @@ std::vector<BYTE> DecodeBgra(IWICImagingFactory* factory, const void* bytes, std
         FAILED(stream->InitializeFromMemory(static_cast<BYTE*>(const_cast<void*>(bytes)), DWORD(size))) ||
         FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr, WICDecodeMetadataCacheOnDemand,
                                                 decoder.Out())) ||
-        FAILED(decoder->GetFrame(0, frame.Out())) || FAILED(factory->CreateFormatConverter(converter.Out())) ||
-        FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGRA, WICBitmapDitherTypeNone, nullptr,
-                                     0.0, WICBitmapPaletteTypeCustom)) ||
+        FAILED(decoder->GetFrame(0, frame.Out())) ||
+        FAILED(factory->CreateFormatConverter(converter.Out())) ||
+        FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGRA, WICBitmapDitherTypeNone,
+                                     nullptr, 0.0, WICBitmapPaletteTypeCustom)) ||
         FAILED(converter->GetSize(&width, &height)))
         return {};
     if (width == 0 || height == 0 || width > kLargestSide || height > kLargestSide) return {};

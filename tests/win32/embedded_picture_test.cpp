@@ -2,15 +2,16 @@
 // The pictures kalvora.exe carries compressed: every help picture the catalogue, the panels and the
 // field commands name, and every picture a form control shows, decodes at its own size and, where
 // the program has one, at exactly twice it; bytes that are no whole picture decode to nothing.
-#include <windows.h>
+#include "embedded_picture.h"
+
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <set>
 #include <string>
 #include <vector>
 
 #include "calc/catalogue.h"
-#include "embedded_picture.h"
 #include "model/geometry.h"
 #include "model/panel_data.h"
 #include "model/shell_data.h"
@@ -75,7 +76,8 @@ void ExpectPlainAndDouble(HMODULE module, LPCWSTR plainName, LPCWSTR doubleName,
     EXPECT_GT(plain.cy, 0) << label << " does not decode";
     const SIZE doubled = PictureSize(module, doubleName);
     EXPECT_TRUE(IsDoubleSize(plain.cx, plain.cy, doubled.cx, doubled.cy))
-        << label << ": " << plain.cx << " x " << plain.cy << ", its double " << doubled.cx << " x " << doubled.cy;
+        << label << ": " << plain.cx << " x " << plain.cy << ", its double " << doubled.cx << " x "
+        << doubled.cy;
 }
 
 TEST(EmbeddedPictures, EveryHelpPictureDecodesAtBothSizes) {
@@ -84,7 +86,8 @@ TEST(EmbeddedPictures, EveryHelpPictureDecodesAtBothSizes) {
     const std::set<int> ids = HelpPictureIds();
     ASSERT_FALSE(ids.empty());
     for (int id : ids)
-        ExpectPlainAndDouble(program.Module(), MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(kDoubleSizeResources + id),
+        ExpectPlainAndDouble(program.Module(), MAKEINTRESOURCEW(id),
+                             MAKEINTRESOURCEW(kDoubleSizeResources + id),
                              "help picture " + std::to_string(id));
 }
 

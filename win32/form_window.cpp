@@ -7,6 +7,7 @@
 #include "dialog_builder.h"
 #include "picture_scaling.h"
 #include "display_scale.h"
+#include "embedded_picture.h"
 #include "model/result_caption.h"
 #include "model/text_room.h"
 #include "wide_text.h"
@@ -18,16 +19,11 @@ namespace {
 constexpr wchar_t kLinkFontProperty[] = L"KalvoraLinkFont";
 constexpr wchar_t kScaledPictureProperty[] = L"KalvoraScaledPicture";
 
-// A picture control shows its bitmap at its own size; above 100 % it gets the bitmap at the
-// display's scale, made from the double-size drawing (resource "<NAME>_2X") when there is one.
-// The bitmap is the form's to delete.
-void ScalePicture(HWND control, const std::wstring& name, int dpi) {
-    if (dpi == kBaseDpi || !control) return;
-    HINSTANCE instance = TheView().instance;
-    HBITMAP plain = LoadBitmapW(instance, name.c_str());
-    if (!plain) return;
+// The picture `plain` at the display's scale, drawn from its double-size drawing when there is one;
+// null when it cannot be made.
+HBITMAP ScaledPicture(HINSTANCE instance, const std::wstring& name, HBITMAP plain, int dpi) {
     const SIZE size = BitmapSize(plain);
-    HBITMAP doubled = ScalesFromDoubleSize(dpi, true) ? LoadBitmapW(instance, (name + L"_2X").c_str()) : nullptr;
+    HBITMAP doubled = ScalesFromDoubleSize(dpi, true) ? LoadEmbeddedPicture(instance, (name + L"_2X").c_str()) : nullptr;
     const SIZE doubleSize = BitmapSize(doubled);
     const bool fromDouble = doubled && IsDoubleSize(size.cx, size.cy, doubleSize.cx, doubleSize.cy);
     HBITMAP source = fromDouble ? doubled : plain;
@@ -37,22 +33,35 @@ void ScalePicture(HWND control, const std::wstring& name, int dpi) {
     HBITMAP scaled = screen ? CreateCompatibleBitmap(screen, width, height) : nullptr;
     HDC target = scaled ? CreateCompatibleDC(screen) : nullptr;
     if (screen) ReleaseDC(nullptr, screen);
+    bool drawn = false;
     if (target) {
         HGDIOBJ previous = SelectObject(target, scaled);
-        const bool drawn = DrawScaled(target, 0, 0, width, height, source, 0, 0, sourceSize.cx, sourceSize.cy);
+        drawn = DrawScaled(target, 0, 0, width, height, source, 0, 0, sourceSize.cx, sourceSize.cy);
         SelectObject(target, previous);
         DeleteDC(target);
-        if (drawn) {
-            SetPropW(control, kScaledPictureProperty, scaled);
-            // The bitmap the control loaded from the template is given back with the answer.
-            if (HGDIOBJ old = HGDIOBJ(SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, LPARAM(scaled))))
-                DeleteObject(old);
-            scaled = nullptr;
-        }
     }
-    if (scaled) DeleteObject(scaled);
     if (doubled) DeleteObject(doubled);
-    DeleteObject(plain);
+    if (drawn) return scaled;
+    if (scaled) DeleteObject(scaled);
+    return nullptr;
+}
+
+// A picture control shows the embedded picture its text names, at its own size at 100 % and above
+// it at the display's scale, made from the double-size drawing (resource "<NAME>_2X") when there
+// is one. A picture that is missing or cannot be decoded leaves the control empty. The bitmap is
+// the form's to delete.
+void ShowPicture(HWND control, const std::wstring& name, int dpi) {
+    if (!control) return;
+    HINSTANCE instance = TheView().instance;
+    HBITMAP plain = LoadEmbeddedPicture(instance, name.c_str());
+    if (!plain) return;
+    HBITMAP shown = dpi == kBaseDpi ? plain : ScaledPicture(instance, name, plain, dpi);
+    if (shown) {
+        SetPropW(control, kScaledPictureProperty, shown);
+        if (HGDIOBJ old = HGDIOBJ(SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, LPARAM(shown))))
+            DeleteObject(old);
+    }
+    if (shown != plain) DeleteObject(plain);
 }
 
 const FormDefinition* DefinitionOf(int slot) {
@@ -302,7 +311,7 @@ FormWindow CreateFormWindow(int slot, const FormInstance& form) {
     const auto& templateControls = form.definition->dialog.controls;
     for (std::size_t i = 0; i < templateControls.size() && i < window.controls.size(); ++i)
         if (templateControls[i].kind == ControlKind::Picture)
-            ScalePicture(window.controls[i], Widen(form.definition->InitialText(templateControls[i])), view.Dpi());
+            ShowPicture(window.controls[i], Widen(form.definition->InitialText(templateControls[i])), view.Dpi());
     GiveTextsRoom(*form.definition, window.controls);
     // A screen reader names an edit by the static just before it: each result follows its caption.
     const auto& controls = form.definition->dialog.controls;

@@ -7,6 +7,7 @@
 
 #include "dialog_builder.h"
 #include "display_scale.h"
+#include "embedded_picture.h"
 #include "model/geometry.h"
 #include "picture_scaling.h"
 #include "view.h"
@@ -18,17 +19,17 @@ namespace {
 // The picture `id` at its own size times the window's scale, centred in the picture control's
 // client area (the odd pixel to the right and bottom; a larger picture is clipped on both sides).
 // Above 100 % it is drawn from its double-size drawing when the program has one. An id without a
-// picture leaves the frame empty.
+// picture, or with one that cannot be decoded, leaves the frame empty.
 void PaintCenteredBitmap(HWND control, HDC dc, int id) {
     RECT client;
     GetClientRect(control, &client);
     HINSTANCE instance = TheView().instance;
-    HBITMAP picture = LoadBitmapW(instance, MAKEINTRESOURCEW(id));
+    HBITMAP picture = LoadEmbeddedPicture(instance, MAKEINTRESOURCEW(id));
     if (!picture) return;
     const SIZE plain = BitmapSize(picture);
     const int dpi = WindowDpi(control);
     HBITMAP doubled = ScalesFromDoubleSize(dpi, true) && id < kDoubleSizeResources
-                          ? LoadBitmapW(instance, MAKEINTRESOURCEW(kDoubleSizeResources + id))
+                          ? LoadEmbeddedPicture(instance, MAKEINTRESOURCEW(kDoubleSizeResources + id))
                           : nullptr;
     const SIZE doubleSize = BitmapSize(doubled);
     const bool fromDouble = doubled && IsDoubleSize(plain.cx, plain.cy, doubleSize.cx, doubleSize.cy);

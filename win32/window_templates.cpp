@@ -104,7 +104,7 @@ DialogItem ItemFor(const FormDefinition& form, const ControlDefinition& control)
             style |= BS_DEFPUSHBUTTON;
             break;
         case ControlKind::Picture:
-            // The static loads the bitmap named by its text from the program's resources.
+            // Its text names the embedded picture the form window puts into the static.
             item.controlClass = ControlClass::Static;
             style |= SS_BITMAP | SS_CENTERIMAGE | SS_REALSIZEIMAGE | SS_SUNKEN | WS_BORDER;
             break;

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "calc/catalogue.h"
+#include "embedded_picture.h"
 #include "model/geometry.h"
 #include "model/panel_data.h"
 #include "model/shell_data.h"
@@ -140,7 +141,7 @@ TEST(Scale, TheHelpPictureIsScaledAndCentredInItsFrame) {
         FormWhere([](const FormDefinition& f) { return f.slug == kFieldCommands[0].firstFormSlug; });
     ASSERT_TRUE(current && current->help == HelpAction::StorePicture);
     HMODULE exe = LoadLibraryExW((BuildFolder() + L"\\kalvora.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    HBITMAP bitmap = HBITMAP(LoadImageW(exe, MAKEINTRESOURCEW(current->helpBitmapId), IMAGE_BITMAP, 0, 0, 0));
+    HBITMAP bitmap = LoadEmbeddedPicture(exe, MAKEINTRESOURCEW(current->helpBitmapId));
     BITMAP picture{};
     GetObjectW(bitmap, sizeof picture, &picture);
     DeleteObject(bitmap);

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""Turns the committed PNG artwork into the files windres embeds: 24-bit BMP pictures, a 32x32
+"""Turns the committed PNG artwork into the icon and cursor files windres embeds: a 32x32
 icon and a 32x32 cursor with its hot spot, each with further sizes when given. Standard library only, so the cross build needs no
 image tools: non-interlaced 8-bit grey, RGB, palette and RGBA PNGs are read."""
 import struct
@@ -76,20 +76,6 @@ def info_header(width, height, bits, image_size):
     return struct.pack("<IiiHHIIiiII", 40, width, height, 1, bits, 0, image_size, 3780, 3780, 0, 0)
 
 
-def bmp24(width, height, pixels):
-    """A bottom-up 24-bit BMP file; transparent pixels become the button face grey."""
-    pad = (4 - width * 3 % 4) % 4
-    body = bytearray()
-    for row in reversed(pixels):
-        for r, g, b, a in row:
-            if a < 128:
-                r, g, b = 192, 192, 192
-            body += bytes((b, g, r))
-        body += b"\0" * pad
-    header = info_header(width, height, 24, len(body))
-    return struct.pack("<2sIHHI", b"BM", 14 + len(header) + len(body), 0, 0, 14 + len(header)) + header + body
-
-
 def icon_image(width, height, pixels):
     """The image of an icon or cursor entry: a 32-bit BGRA picture and its AND mask."""
     colour = bytearray()
@@ -128,13 +114,11 @@ def icon_file(pictures, hotspot=None):
 
 def main():
     if len(sys.argv) < 4:
-        sys.exit("usage: png_to_windows.py bmp|ico|cur[:x,y] input.png output [larger.png...]")
+        sys.exit("usage: png_to_windows.py ico|cur[:x,y] input.png output [larger.png...]")
     kind, source, target = sys.argv[1], sys.argv[2], sys.argv[3]
     width, height, pixels = read_png(source)
     pictures = [(width, height, pixels)] + [read_png(more) for more in sys.argv[4:]]
-    if kind == "bmp":
-        out = bmp24(width, height, pixels)
-    elif kind == "ico":
+    if kind == "ico":
         out = icon_file(pictures)
     elif kind.startswith("cur"):
         x, y = (int(v) for v in (kind.split(":")[1] if ":" in kind else "0,0").split(","))

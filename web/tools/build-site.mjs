@@ -62,6 +62,25 @@ ico.writeUInt32LE(iconPng.length, 14);
 ico.writeUInt32LE(22, 18);  // where the image starts
 writeFileSync(join(out, 'favicon.ico'), Buffer.concat([ico, iconPng]));
 
+// The help page is the desktop program's, its style moved into a sheet (the policy allows no
+// inline style) and the paragraphs about what only the desktop has replaced by the browser's.
+{
+  const desktop = readFileSync(join(source, 'app', 'help', 'kalvora-napoveda.html'), 'utf8');
+  const style = desktop.match(/<style>\n([^]*?)<\/style>\n/);
+  writeFileSync(join(out, 'napoveda.css'), style[1].replace(/^ {2}/gm, ''));
+  const replacements = new Map(readFileSync(join(source, 'web', 'tools', 'help-page-browser.html'), 'utf8')
+    .split(/(?=<p data-browser=")/).slice(1).map((part) => [part.match(/^<p data-browser="(\w+)"/)[1], part.trim()]));
+  const page = desktop.replace(style[0], '<link rel="stylesheet" href="napoveda.css">\n<link rel="icon" href="icons/icon-32.png" sizes="32x32">\n')
+    .replace(/<p data-browser="(\w+)">[^]*?<\/p>/g, (paragraph, name) => {
+      if (!replacements.has(name)) throw new Error(`help page: nothing for the browser replaces "${name}"`);
+      const replacement = replacements.get(name);
+      replacements.delete(name);
+      return replacement;
+    });
+  if (replacements.size) throw new Error(`help page: no paragraph "${[...replacements.keys()].join('", "')}"`);
+  writeFileSync(join(out, 'kalvora-napoveda.html'), page);
+}
+
 // Both pages carry the policy; the page preloads every module it imports, so that none waits
 // for the one that imports it.
 const edit = (file, change) => writeFileSync(join(out, file), change(readFileSync(join(out, file), 'utf8')));

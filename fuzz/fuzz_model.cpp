@@ -76,6 +76,15 @@ std::optional<MemoryFigures> PickMemory(FuzzInput& input) {
     return MemoryFigures{input.Wide(), input.Wide()};
 }
 
+Rect PickRect(FuzzInput& input) {
+    Rect rect;
+    rect.left = input.Int();
+    rect.top = input.Int();
+    rect.right = input.Int();
+    rect.bottom = input.Int();
+    return rect;
+}
+
 void Apply(Program& program, FuzzInput& input) {
     const ProgramState& state = program.State();
     switch (input.Byte() % 17) {
@@ -120,22 +129,10 @@ void Apply(Program& program, FuzzInput& input) {
             return program.Answer(box, static_cast<BoxAnswer>(input.Byte() % 3));
         }
         case 13: return program.Tick(PickMemory(input));
-        case 14: {
-            Rect rect;
-            rect.left = input.Int();
-            rect.top = input.Int();
-            rect.right = input.Int();
-            rect.bottom = input.Int();
-            return program.MainWindowMoved(rect);
-        }
+        case 14: return program.MainWindowMoved(PickRect(input));
         case 15: {
             const int dpi = input.Int();
-            Rect suggested;
-            suggested.left = input.Int();
-            suggested.top = input.Int();
-            suggested.right = input.Int();
-            suggested.bottom = input.Int();
-            return program.DisplayScaleChanged(dpi, suggested);
+            return program.DisplayScaleChanged(dpi, PickRect(input));
         }
         default: {
             // The user's typical way: a label of the panel on screen, then its form's OK or Storno.

@@ -104,7 +104,7 @@ const token = createHash('sha256').update(scripts.map(digestOf).join()).digest('
 for (const file of scripts.filter((name) => name.startsWith('js/')))
   edit(file, (code) => code.replace(/(from\s+'\.{1,2}\/[\w/-]+\.js)'/g, `$1?v=${token}'`)
     .replace("createKalvora()", `createKalvora({ locateFile: (name) => \`\${name}?v=${token}\` })`));
-edit('index.html', (html) => html.replace(/((?:src|href)="(?:js\/[\w-]+|kalvora-wasm)\.js)"/g, `$1?v=${token}"`));
+edit('index.html', (html) => html.replace(/((?:src|href)="(?:js\/[\w-]+\.js|kalvora-wasm\.js|kalvora-wasm\.wasm))"/g, `$1?v=${token}"`));
 
 // The service worker keeps every file of the site, each with its digest; its version changes
 // with their contents.

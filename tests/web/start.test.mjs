@@ -40,7 +40,7 @@ for (const [width, height] of [[1001, 700], [390, 844]]) {
       let release;
       const held = new Promise((resolve) => { release = resolve; });
       await page.setRequestInterception(true);
-      page.on('request', (request) => (request.url().endsWith('/js/main.js') ? held.then(() => request.continue()) : request.continue()));
+      page.on('request', (request) => (new URL(request.url()).pathname.endsWith('/js/main.js') ? held.then(() => request.continue()) : request.continue()));
       const loaded = page.goto(address);
       await page.waitForFunction(() => document.querySelector('#mainWindow[inert] section.form')
         && [...document.styleSheets].some((sheet) => sheet.href?.includes('kalvora.css')));

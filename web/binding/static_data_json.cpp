@@ -3,7 +3,6 @@
 #include <array>
 #include <string>
 
-#include "config/contact_addresses.h"
 #include "model/help_pictures.h"
 #include "model/link_address.h"
 #include "model/panel_data.h"
@@ -114,7 +113,6 @@ void Shell(JsonWriter& json) {
         .Member("helpWindowTitle", text::kHelpWindowTitle)
         .Member("aboutCredit", text::kAboutCredit)
         .Member("helpPage", text::kHelpPageFileName)
-        .Member("coaxArticle", std::string_view(config::kCoaxArticleUrl))
         .EndObject();
     json.Key("toolbar").BeginObject().Key("buttons").BeginArray();
     for (const ToolbarButton& button : kToolbarButtons)

@@ -19,7 +19,7 @@ stage=$build/dist/$name-win64
 rm -rf "$stage" && mkdir -p "$stage"
 cp "$build"/bin/kalvora.exe "$build"/bin/kalvora-calc.exe "$stage"/
 x86_64-w64-mingw32-strip "$stage"/kalvora-calc.exe
-cp resources/pictures/toolbar508.bmp resources/pictures/toolbar508@2x.bmp app/help/kalvora-napoveda.html "$stage"/
+cp resources/pictures/toolbar508.bmp resources/pictures/toolbar508@2x.bmp resources/help/kalvora-napoveda.html "$stage"/
 # Text files with Windows line ends, for Notepad of every Windows version.
 for text in LICENSE.txt CTI-MNE.txt; do sed 's/$/\r/' "packaging/windows/$text" > "$stage/$text"; done
 find "$stage" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +

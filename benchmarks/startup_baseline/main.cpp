@@ -9,7 +9,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "app/startup_probe.h"
+#include "qt/app/startup_probe.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

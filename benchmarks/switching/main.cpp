@@ -12,10 +12,10 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/main_window.h"
+#include "qt/app/main_window.h"
 #include "model/panel_data.h"
 #include "model/shell_data.h"
-#include "platform/message_box.h"
+#include "qt/platform/message_box.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <cstdio>
 
 #include "drawing_kit.h"
-#include "resources/resource_paths.h"
+#include "qt/resource_paths.h"
 
 namespace {
 

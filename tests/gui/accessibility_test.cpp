@@ -10,8 +10,8 @@
 
 #include "calc/catalogue.h"
 #include "form_panel_fixture.h"
-#include "forms/qt_text.h"
-#include "forms/result_box.h"
+#include "qt/forms/qt_text.h"
+#include "qt/forms/result_box.h"
 #include "model/panel_data.h"
 #include "model/shell_data.h"
 

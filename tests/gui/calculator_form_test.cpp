@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The calculator frame on the Ohm's-law forms: opening, computing, the input error, Storno,
 // Help, the dialog keys.
-#include "forms/calculator_form.h"
+#include "qt/forms/calculator_form.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@
 
 #include "calc/catalogue.h"
 #include "form_panel_fixture.h"
-#include "platform/dialog_units.h"
+#include "qt/platform/dialog_units.h"
 
 namespace kalvora {
 namespace {

@@ -15,11 +15,11 @@
 #include "calc/catalogue.h"
 #include "config/contact_addresses.h"
 #include "form_panel_fixture.h"
-#include "forms/help_window.h"
-#include "forms/qt_text.h"
+#include "qt/forms/help_window.h"
+#include "qt/forms/qt_text.h"
 #include "model/shell_data.h"
-#include "platform/dialog_units.h"
-#include "resources/resource_paths.h"
+#include "qt/platform/dialog_units.h"
+#include "qt/resource_paths.h"
 
 namespace kalvora {
 

@@ -15,9 +15,9 @@
 #include <clocale>
 #include <optional>
 
-#include "app/translations.h"
+#include "qt/app/translations.h"
 #include "form_panel_fixture.h"
-#include "platform/message_box.h"
+#include "qt/platform/message_box.h"
 
 namespace kalvora {
 namespace {

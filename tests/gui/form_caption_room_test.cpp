@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <vector>
 
-#include "forms/caption_room.h"
+#include "qt/forms/caption_room.h"
 
 namespace kalvora {
 namespace {

@@ -9,7 +9,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 
-#include "platform/dialog_units.h"
+#include "qt/platform/dialog_units.h"
 
 namespace kalvora::platform {
 namespace {

@@ -11,9 +11,9 @@
 #include <ostream>
 
 #include "form_panel_fixture.h"
-#include "forms/help_window.h"
-#include "platform/dialog_units.h"
-#include "resources/resource_paths.h"
+#include "qt/forms/help_window.h"
+#include "qt/platform/dialog_units.h"
+#include "qt/resource_paths.h"
 
 namespace kalvora {
 namespace {

@@ -18,13 +18,13 @@
 #include "calc/standard_layout.h"
 #include "config/contact_addresses.h"
 #include "form_panel_fixture.h"
-#include "forms/calculator_form.h"
-#include "forms/control_factory.h"
-#include "forms/help_window.h"
-#include "forms/qt_text.h"
-#include "forms/static_cursor.h"
-#include "platform/dialog_units.h"
-#include "resources/resource_paths.h"
+#include "qt/forms/calculator_form.h"
+#include "qt/forms/control_factory.h"
+#include "qt/forms/help_window.h"
+#include "qt/forms/qt_text.h"
+#include "qt/forms/static_cursor.h"
+#include "qt/platform/dialog_units.h"
+#include "qt/resource_paths.h"
 
 namespace kalvora {
 namespace {

@@ -13,10 +13,10 @@
 
 #include "calc/catalogue.h"
 #include "config/contact_addresses.h"
-#include "forms/calculator_form.h"
+#include "qt/forms/calculator_form.h"
 #include "main_window_fixture.h"
 #include "model/shell_data.h"
-#include "panels/topic_panel.h"
+#include "qt/panels/topic_panel.h"
 
 namespace kalvora::testing {
 

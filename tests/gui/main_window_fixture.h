@@ -16,10 +16,10 @@
 #include <string_view>
 #include <vector>
 
-#include "app/main_window.h"
+#include "qt/app/main_window.h"
 #include "calc/catalogue.h"
-#include "platform/message_box.h"
-#include "resources/resource_paths.h"
+#include "qt/platform/message_box.h"
+#include "qt/resource_paths.h"
 
 namespace kalvora::testing {
 

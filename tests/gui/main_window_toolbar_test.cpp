@@ -6,8 +6,8 @@
 #include <QToolButton>
 #include <QToolTip>
 
-#include "app/toolbar.h"
-#include "forms/qt_text.h"
+#include "qt/app/toolbar.h"
+#include "qt/forms/qt_text.h"
 #include "main_window_fixture.h"
 #include "model/shell_data.h"
 

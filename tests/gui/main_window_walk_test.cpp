@@ -12,7 +12,7 @@
 #include <ostream>
 
 #include "form_panel_fixture.h"
-#include "forms/help_window.h"
+#include "qt/forms/help_window.h"
 #include "main_window_fixture.h"
 
 namespace kalvora::testing {

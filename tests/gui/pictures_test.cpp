@@ -18,12 +18,12 @@
 #include <string>
 
 #include "calc/catalogue.h"
-#include "forms/control_factory.h"
-#include "forms/help_window.h"
-#include "forms/scaled_picture.h"
-#include "forms/static_cursor.h"
+#include "qt/forms/control_factory.h"
+#include "qt/forms/help_window.h"
+#include "qt/forms/scaled_picture.h"
+#include "qt/forms/static_cursor.h"
 #include "main_window_fixture.h"
-#include "resources/resource_paths.h"
+#include "qt/resource_paths.h"
 
 namespace {
 

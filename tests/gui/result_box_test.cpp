@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Results a person can read, see whole and copy: the result box on its own, then in the forms.
-#include "forms/result_box.h"
+#include "qt/forms/result_box.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "platform/launcher.h"
+#include "qt/platform/launcher.h"
 
 namespace kalvora::platform {
 namespace {

@@ -2,7 +2,7 @@
 // Reading physical memory; what the status bar and the gauge make of it is the model's.
 #include <gtest/gtest.h>
 
-#include "platform/memory_info.h"
+#include "qt/platform/memory_info.h"
 
 namespace kalvora {
 namespace {

@@ -10,8 +10,8 @@
 #include <QTemporaryDir>
 #include <QTranslator>
 
-#include "app/data_files.h"
-#include "app/translations.h"
+#include "qt/app/data_files.h"
+#include "qt/app/translations.h"
 
 namespace kalvora {
 namespace {

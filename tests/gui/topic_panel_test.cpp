@@ -10,7 +10,7 @@
 
 #include "config/contact_addresses.h"
 #include "form_panel_fixture.h"
-#include "forms/static_cursor.h"
+#include "qt/forms/static_cursor.h"
 #include "model/shell_data.h"
 
 namespace kalvora {

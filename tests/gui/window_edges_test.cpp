@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The edges drawn around frames and controls: rings from the outside in, each with its shade
 // on the top and left and its shade on the bottom and right, which also takes the far corners.
-#include "forms/window_edges.h"
+#include "qt/forms/window_edges.h"
 
 #include <gtest/gtest.h>
 

@@ -21,7 +21,7 @@ before(() => {
   const source = join(work, 'source');
   cpSync(join(repoRoot, 'web', 'site'), join(source, 'web', 'site'), { recursive: true });
   // What the build reads besides the site: the pictures, the desktop help page, the help page's changes.
-  for (const folder of ['resources', 'app', join('web', 'tools')]) symlinkSync(join(repoRoot, folder), join(source, folder));
+  for (const folder of ['resources', join('web', 'tools')]) symlinkSync(join(repoRoot, folder), join(source, folder));
   const page = join(source, 'web', 'site', 'index.html');
   writeFileSync(page, readFileSync(page, 'utf8').replace('</title>', ' second</title>'));
   appendFileSync(join(source, 'web', 'site', 'kalvora.css'), ':root { --build: second; }');

@@ -65,7 +65,7 @@ writeFileSync(join(out, 'favicon.ico'), Buffer.concat([ico, iconPng]));
 // The help page is the desktop program's, its style moved into a sheet (the policy allows no
 // inline style) and the paragraphs about what only the desktop has replaced by the browser's.
 {
-  const desktop = readFileSync(join(source, 'app', 'help', 'kalvora-napoveda.html'), 'utf8');
+  const desktop = readFileSync(join(source, 'resources', 'help', 'kalvora-napoveda.html'), 'utf8');
   const style = desktop.match(/<style>\n([^]*?)<\/style>\n/);
   writeFileSync(join(out, 'napoveda.css'), style[1].replace(/^ {2}/gm, ''));
   const replacements = new Map(readFileSync(join(source, 'web', 'tools', 'help-page-browser.html'), 'utf8')

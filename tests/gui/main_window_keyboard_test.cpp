@@ -2,13 +2,13 @@
 // The program used with the keyboard alone: the field menu, the topic menu with its shortcuts,
 // typing into the opened form and reading its result.
 #include <QApplication>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 
 #include "config/contact_addresses.h"
+#include "desktop_fakes.h"
 #include "main_window_fixture.h"
 
 namespace kalvora::testing {
@@ -37,15 +37,6 @@ const std::vector<FieldTopics>& AllFieldTopics() {
     };
     return fields;
 }
-
-// Takes the addresses the program hands to the desktop.
-class UrlSink : public QObject {
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-    Q_INVOKABLE void Open(const QUrl& url) { urls.append(url); }
-};
 
 class KeyboardTest : public MainWindowTest {
 protected:
@@ -130,8 +121,7 @@ TEST_F(KeyboardTest, EveryTopicItemDoesWhatItsLabelClickDoes) {
 // The panel's links in the menu open their addresses, as their labels do, and leave the form.
 TEST_F(KeyboardTest, LinkItemsOpenTheirAddressesAndLeaveTheForm) {
     Show();
-    UrlSink sink;
-    for (const char* scheme : {"https", "mailto"}) QDesktopServices::setUrlHandler(scheme, &sink, "Open");
+    testing_support::UrlRecorder sink;
     QPointer<QWidget> form = ActiveForm();
     for (const char* name : {"actionTopic202", "actionTopic203"}) {
         QAction* item = window->findChild<QAction*>(name);
@@ -139,8 +129,7 @@ TEST_F(KeyboardTest, LinkItemsOpenTheirAddressesAndLeaveTheForm) {
         EXPECT_TRUE(item->shortcut().isEmpty()) << name;
         item->trigger();
     }
-    for (const char* scheme : {"https", "mailto"}) QDesktopServices::unsetUrlHandler(scheme);
-    EXPECT_EQ(sink.urls, QList<QUrl>({QUrl(QString::fromUtf8(config::kOtherProgramsUrl)),
+    EXPECT_EQ(sink.urls, std::vector<QUrl>({QUrl(QString::fromUtf8(config::kOtherProgramsUrl)),
                                       QUrl(QString::fromUtf8(config::kAuthorMailUrl))}));
     EXPECT_FALSE(form.isNull());
     EXPECT_EQ(ActiveForm(), form);
@@ -219,4 +208,3 @@ TEST_F(KeyboardTest, TopicMenuReachesTheLastTopicWithArrowKeys) {
 }  // namespace
 }  // namespace kalvora::testing
 
-#include "main_window_keyboard_test.moc"

@@ -2,6 +2,8 @@
 // The toolbar: its buttons, tooltips, separators and pictures, and the missing-picture message.
 #include <QAction>
 #include <QHelpEvent>
+#include <QSignalSpy>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QToolTip>
@@ -172,7 +174,10 @@ TEST_F(MainWindowTest, MissingStripIsReportedOnceBeforeTheWindowAppears) {
         }
         boxes.clear();
         Show({folder.path()});
-        QTest::qWait(700);         // a timer tick and a command must not repeat the message
+        // A timer tick and a command must not repeat the message.
+        QSignalSpy ticks(window->findChild<QTimer*>("memoryTimer"), &QTimer::timeout);
+        ASSERT_TRUE(ticks.isValid());
+        ASSERT_TRUE(ticks.wait(5000));
         window->RunCommand(4242);  // an id no command has
 
         ASSERT_EQ(boxes.size(), 1u);

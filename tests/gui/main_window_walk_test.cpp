@@ -76,7 +76,7 @@ protected:
                            [&](const QLabel* l) { return l->isVisible() && l->text() == text; });
     }
 
-    // Picks `item` from the drop-down list of `combo` with the mouse, as a user does.
+    // Picks item `index` from the drop-down list of `combo` with the mouse, as a user does.
     static void ChooseWithMouse(QComboBox& combo, int index) {
         // Click into the field, open its list with Alt+Down, click the item.
         QTest::mouseClick(combo.lineEdit(), Qt::LeftButton);
@@ -88,6 +88,7 @@ protected:
         view->scrollTo(row);
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(row).center());
         ASSERT_TRUE(QTest::qWaitFor([&] { return !view->isVisible(); }));
+        EXPECT_EQ(combo.lineEdit()->cursorPosition(), 0) << "a chosen item shows from its start";
     }
 
     // Gives input `id` the text `text`: a preset showing it already is left alone, an item of a
@@ -144,12 +145,8 @@ TEST_P(MainWindowWalkTest, OpensFromItsPanelComputesShowsHelpAndCloses) {
     const ControlDefinition* resultCaption = ResultCaption(form, *form.dialog.Find(form.resultIds.front()));
     ASSERT_NE(resultCaption, nullptr);
     EXPECT_TRUE(ShowsCaption(Qs(form.InitialText(*resultCaption))));
-    for (std::size_t i = 0; i < form.inputs.size(); ++i) {
-        const QString caption = Qs(form.InputCaption(i));
-        EXPECT_TRUE(ShowsCaption(caption)) << caption.toStdString();
-        ASSERT_NE(Ctl(form.inputs[i].controlId), nullptr) << form.inputs[i].controlId;
-        EXPECT_EQ(Ctl(form.inputs[i].controlId)->accessibleName(), caption);
-    }
+    for (std::size_t i = 0; i < form.inputs.size(); ++i)
+        EXPECT_TRUE(ShowsCaption(Qs(form.InputCaption(i)))) << form.InputCaption(i);
     QWidget* first = Ctl(form.focusId);
     if (form.focusAtOpen)
         EXPECT_EQ(QApplication::focusWidget(), first) << "focus at opening";

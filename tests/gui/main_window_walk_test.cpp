@@ -209,34 +209,5 @@ INSTANTIATE_TEST_SUITE_P(AllTopics, MainWindowWalkTest, ::testing::ValuesIn(Cata
                              return name;
                          });
 
-// The pictures that the mechanics openers store: a field command stores 2000, the labels 2000,
-// 234 and 2001, and Help of the first two shows what was stored.
-TEST_F(MainWindowTest, MechanicsHelpShowsThePictureItsOpenerStored) {
-    Show();
-    ClickToolbarButton(1602);
-    EXPECT_EQ(HelpPicture(), 2000);
-    QWidget* form = ActiveForm();
-    ASSERT_NE(form, nullptr);
-    QTest::mouseClick(form->findChild<QWidget*>("ctl230"), Qt::LeftButton);
-    EXPECT_EQ(HelpPicture(), 2000);
-    ASSERT_NE(HelpWindow(), nullptr);
-
-    struct Row {
-        int label;
-        int stored;
-    };
-    for (const Row row : {Row{229, 234}, Row{214, 2000}, Row{235, 2001}, Row{229, 234}}) {
-        SCOPED_TRACE(row.label);
-        QPointer<QWidget> help = HelpWindow();
-        ClickPanelLabel(row.label);
-        EXPECT_TRUE(help.isNull()) << "a label closes the open help window";
-        EXPECT_EQ(HelpPicture(), row.stored);
-        form = ActiveForm();
-        QTest::mouseClick(form->findChild<QWidget*>("ctl230"), Qt::LeftButton);
-        EXPECT_EQ(HelpPicture(), row.stored);
-        EXPECT_NE(HelpWindow(), nullptr);
-    }
-}
-
 }  // namespace
 }  // namespace kalvora::testing

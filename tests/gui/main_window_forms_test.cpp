@@ -9,6 +9,7 @@
 #include <QToolBar>
 
 #include "form_panel_fixture.h"
+#include "golden_examples.h"
 #include "main_window_fixture.h"
 
 namespace kalvora::testing {
@@ -52,12 +53,14 @@ TEST_F(FormInWindowTest, VoltageDropFormIsTheActiveCalculator) {
     EXPECT_EQ(form->geometry(), LaidOutFormRect());
 
     // Tab, Enter and Esc reach it.
-    Type(107, "2");
+    const testing_support::WorkedExample example = testing_support::FirstExample("voltage-drop");
+    ASSERT_EQ(example.texts.size(), 2);
+    Type(107, example.texts[0].toUtf8().constData());
     Press(Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), Ctl(106));
-    QTest::keyClicks(QApplication::focusWidget(), "0.35");
+    QTest::keyClicks(QApplication::focusWidget(), example.texts[1]);
     Press(Qt::Key_Return);
-    EXPECT_EQ(qobject_cast<QLineEdit*>(Ctl(111))->text(), "0.70");
+    EXPECT_EQ(qobject_cast<QLineEdit*>(Ctl(111))->text(), example.results.value(0));
     Press(Qt::Key_Escape);
     EXPECT_FALSE(form->isVisible());
 }

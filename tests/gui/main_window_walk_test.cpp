@@ -6,13 +6,13 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <algorithm>
 #include <stdexcept>
 
 #include "desktop_fakes.h"
+#include "golden_examples.h"
 #include "form_panel_fixture.h"
 #include "main_window_fixture.h"
 #include "model/panel_data.h"
@@ -24,32 +24,6 @@ namespace kalvora::testing {
 namespace {
 
 QString Qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-
-// The first worked example of a form that gives results: its texts in reading order and the
-// results the command line gives for them (tests/cli/golden).
-struct WorkedExample {
-    QStringList texts;
-    QStringList results;
-};
-
-QStringList GoldenLines(const char* name) {
-    QFile file(QStringLiteral(KALVORA_GOLDEN_DIR "/") + QLatin1String(name));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
-    return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
-}
-
-WorkedExample FirstExample(const FormDefinition& form) {
-    static const QStringList examples = GoldenLines("examples.tsv");
-    static const QStringList expected = GoldenLines("expected.tsv");
-    for (qsizetype i = 0; i < examples.size() && i < expected.size(); ++i) {
-        QStringList texts = examples[i].split(u'\t');
-        QStringList results = expected[i].split(u'\t');
-        if (texts.takeFirst() != Qs(form.slug) || results.takeFirst() != "ok") continue;
-        return {texts, results};
-    }
-    ADD_FAILURE() << "no worked example of " << form.slug;
-    return {};
-}
 
 // The panel label that opens `form`, with the picture it stores.
 const PanelLabel& OpeningLabel(const FormDefinition& form) {
@@ -117,7 +91,7 @@ protected:
 TEST_P(MainWindowWalkTest, OpensFromItsPanelComputesShowsHelpAndCloses) {
     const FormDefinition& form = *GetParam();
     const PanelLabel& label = OpeningLabel(form);
-    const WorkedExample example = FirstExample(form);
+    const testing_support::WorkedExample example = testing_support::FirstExample(form.slug);
     ASSERT_EQ(example.texts.size(), qsizetype(form.inputs.size()));
     ASSERT_EQ(example.results.size(), qsizetype(form.resultIds.size()));
     // Half of the forms compute from a click on OK, the other half from Enter.

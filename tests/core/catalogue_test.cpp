@@ -92,13 +92,14 @@ TEST_P(FormData, AddressedControlIdsAreUnique) {
 TEST_P(FormData, InputsAndResultsStandInTheirGroupsUnderTheirCaptions) {
     const FormDefinition& form = *GetParam();
     auto group = [&](std::string_view title) {
-        const auto found = std::find_if(form.dialog.controls.begin(), form.dialog.controls.end(), [&](const ControlDefinition& c) {
-            return c.kind == ControlKind::GroupBox && c.text == title;
-        });
+        const auto found = std::find_if(
+            form.dialog.controls.begin(), form.dialog.controls.end(),
+            [&](const ControlDefinition& c) { return c.kind == ControlKind::GroupBox && c.text == title; });
         return found == form.dialog.controls.end() ? nullptr : &*found;
     };
     auto inside = [](const ControlDefinition& outer, const ControlDefinition& c) {
-        return c.x >= outer.x && c.y >= outer.y && c.x + c.cx <= outer.x + outer.cx && c.y + c.cy <= outer.y + outer.cy;
+        return c.x >= outer.x && c.y >= outer.y && c.x + c.cx <= outer.x + outer.cx &&
+               c.y + c.cy <= outer.y + outer.cy;
     };
     const ControlDefinition* inputs = group("Zadání");
     const ControlDefinition* results = group("Výsledek");
@@ -112,8 +113,10 @@ TEST_P(FormData, InputsAndResultsStandInTheirGroupsUnderTheirCaptions) {
         if (control.kind == ControlKind::ComboBox) field.cy = 12;
         EXPECT_TRUE(inside(*inputs, field)) << "input " << input.controlId;
         EXPECT_TRUE(inside(*inputs, caption)) << "caption of " << input.controlId;
-        const bool above = caption.y < control.y && caption.x <= control.x + control.cx && control.x <= caption.x + caption.cx;
-        const bool left = caption.x + caption.cx <= control.x && caption.y < control.y + control.cy && control.y < caption.y + caption.cy;
+        const bool above = caption.y < control.y && caption.x <= control.x + control.cx &&
+                           control.x <= caption.x + caption.cx;
+        const bool left = caption.x + caption.cx <= control.x && caption.y < control.y + control.cy &&
+                          control.y < caption.y + caption.cy;
         EXPECT_TRUE(above || left) << "caption of " << input.controlId;
     }
     for (int id : form.resultIds) EXPECT_TRUE(inside(*results, *form.dialog.Find(id))) << "result " << id;

@@ -65,7 +65,8 @@ TEST_P(CatalogueFormTest, OpensWithItsInputsResultsListsAndFocus) {
         ASSERT_NE(combo, nullptr) << list.controlId;
         QStringList items, expected;
         for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
-        for (const std::string& item : state.Control(list.controlId)->items) expected << QString::fromStdString(item);
+        for (const std::string& item : state.Control(list.controlId)->items)
+            expected << QString::fromStdString(item);
         EXPECT_EQ(items.size(), qsizetype(list.items.size()));
         EXPECT_EQ(items, expected);
         EXPECT_EQ(combo->currentIndex(), -1);

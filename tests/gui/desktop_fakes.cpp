@@ -16,7 +16,8 @@ constexpr const char* kSchemes[] = {"file", "http", "https", "mailto"};
 }  // namespace
 
 UrlRecorder::UrlRecorder() {
-    for (const char* scheme : kSchemes) QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "open");
+    for (const char* scheme : kSchemes)
+        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "open");
 }
 
 UrlRecorder::~UrlRecorder() {

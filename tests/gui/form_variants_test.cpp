@@ -178,8 +178,8 @@ const FormDefinition& LinkForm(bool articleLink) {
 
 // The program of these tests holds the made-up forms alone, in this order of slots.
 std::span<const FormDefinition* const> VariantForms() {
-    static const std::array<const FormDefinition*, 6> forms{&CombosForm(),   &LearningForm(),  &ResultsForm(),
-                                                            &LensLikeForm(), &LinkForm(true), &LinkForm(false)};
+    static const std::array<const FormDefinition*, 6> forms{
+        &CombosForm(), &LearningForm(), &ResultsForm(), &LensLikeForm(), &LinkForm(true), &LinkForm(false)};
     return forms;
 }
 

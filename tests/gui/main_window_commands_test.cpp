@@ -12,10 +12,10 @@
 
 #include "calc/catalogue.h"
 #include "config/contact_addresses.h"
-#include "qt/forms/calculator_form.h"
 #include "desktop_fakes.h"
 #include "main_window_fixture.h"
 #include "model/shell_data.h"
+#include "qt/forms/calculator_form.h"
 #include "qt/panels/topic_panel.h"
 
 namespace kalvora::testing {

@@ -133,8 +133,9 @@ TEST_F(LiquidMixingWindowTest, MessagesHaveNoOwnerAndLeaveTheResultsEmpty) {
     const FormDefinition& form = *FindForm("liquid-mixing");
     Show();
     OpenMixing();
-    for (const std::vector<std::string_view>& texts : {std::vector<std::string_view>{"", "", "", ""},
-                                                      std::vector<std::string_view>{"10", "20", "10", "30"}}) {
+    for (const std::vector<std::string_view>& texts :
+         {std::vector<std::string_view>{"", "", "", ""},
+          std::vector<std::string_view>{"10", "20", "10", "30"}}) {
         const Message expected = *Evaluate(form, texts).message;
         SCOPED_TRACE(expected.text);
         boxes.clear();

@@ -47,13 +47,14 @@ TEST_F(KeyboardTest, TopicMenuListsTheOpenFieldsLabelsAfterEverySwitch) {
         window->RunCommand(field.menuId);
         QStringList shown, expected;
         for (QAction* action : TopicMenu()->actions())
-            shown << (action->isSeparator() ? QStringLiteral("-")
-                                            : action->text() + u'\t' +
-                                                  action->shortcut().toString(QKeySequence::PortableText));
+            shown << (action->isSeparator()
+                          ? QStringLiteral("-")
+                          : action->text() + u'\t' + action->shortcut().toString(QKeySequence::PortableText));
         for (const TopicMenuItem& item : TopicMenuItems(PanelFor(field.field))) {
             if (item.separatorBefore) expected << QStringLiteral("-");
             expected << QString::fromStdString(item.text) + u'\t' +
-                            (item.shortcutDigit ? QStringLiteral("Ctrl+%1").arg(*item.shortcutDigit) : QString());
+                            (item.shortcutDigit ? QStringLiteral("Ctrl+%1").arg(*item.shortcutDigit)
+                                                : QString());
         }
         EXPECT_EQ(shown, expected);
     }
@@ -93,7 +94,7 @@ TEST_F(KeyboardTest, LinkItemsOpenTheirAddressesAndLeaveTheForm) {
         item->trigger();
     }
     EXPECT_EQ(sink.urls, std::vector<QUrl>({QUrl(QString::fromUtf8(config::kOtherProgramsUrl)),
-                                      QUrl(QString::fromUtf8(config::kAuthorMailUrl))}));
+                                            QUrl(QString::fromUtf8(config::kAuthorMailUrl))}));
     EXPECT_FALSE(form.isNull());
     EXPECT_EQ(ActiveForm(), form);
 }
@@ -113,7 +114,8 @@ TEST_F(KeyboardTest, AltVMechanicsCtrl2TypeEnterGivesTheAcceleration) {
 
     ASSERT_NE(Focus(), nullptr);
     EXPECT_TRUE(ActiveForm()->isAncestorOf(Focus())) << "typing starts in the form";
-    const testing_support::WorkedExample example = testing_support::FirstExample("gravitational-acceleration");
+    const testing_support::WorkedExample example =
+        testing_support::FirstExample("gravitational-acceleration");
     ASSERT_EQ(example.texts.size(), 2);
     QTest::keyClicks(Focus(), example.texts[0]);
     QTest::keyClick(Focus(), Qt::Key_Tab);
@@ -175,4 +177,3 @@ TEST_F(KeyboardTest, TopicMenuReachesTheLastTopicWithArrowKeys) {
 
 }  // namespace
 }  // namespace kalvora::testing
-

@@ -8,10 +8,10 @@
 #include <QToolButton>
 #include <QToolTip>
 
-#include "qt/app/toolbar.h"
-#include "qt/forms/qt_text.h"
 #include "main_window_fixture.h"
 #include "model/shell_data.h"
+#include "qt/app/toolbar.h"
+#include "qt/forms/qt_text.h"
 
 namespace kalvora::testing {
 namespace {

@@ -12,8 +12,8 @@
 #include <stdexcept>
 
 #include "desktop_fakes.h"
-#include "golden_examples.h"
 #include "form_panel_fixture.h"
+#include "golden_examples.h"
 #include "main_window_fixture.h"
 #include "model/panel_data.h"
 #include "model/result_caption.h"
@@ -23,7 +23,9 @@
 namespace kalvora::testing {
 namespace {
 
-QString Qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+QString Qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 // The panel label that opens `form`, with the picture it stores.
 const PanelLabel& OpeningLabel(const FormDefinition& form) {
@@ -32,7 +34,8 @@ const PanelLabel& OpeningLabel(const FormDefinition& form) {
     throw std::logic_error("no label opens " + std::string(form.slug));
 }
 
-class MainWindowWalkTest : public MainWindowTest, public ::testing::WithParamInterface<const FormDefinition*> {
+class MainWindowWalkTest : public MainWindowTest,
+                           public ::testing::WithParamInterface<const FormDefinition*> {
 protected:
     QWidget* Ctl(int id) const {
         return form_ ? form_->findChild<QWidget*>(QStringLiteral("ctl%1").arg(id)) : nullptr;
@@ -127,7 +130,8 @@ TEST_P(MainWindowWalkTest, OpensFromItsPanelComputesShowsHelpAndCloses) {
     else
         EXPECT_FALSE(form_->isAncestorOf(QApplication::focusWidget())) << "no focus at opening";
 
-    for (std::size_t i = 0; i < form.inputs.size(); ++i) Fill(form.inputs[i].controlId, example.texts[qsizetype(i)]);
+    for (std::size_t i = 0; i < form.inputs.size(); ++i)
+        Fill(form.inputs[i].controlId, example.texts[qsizetype(i)]);
     QWidget* focusBefore = QApplication::focusWidget();
     if (clickOk) {
         QTest::mouseClick(Ctl(form.okId), Qt::LeftButton);
@@ -143,7 +147,8 @@ TEST_P(MainWindowWalkTest, OpensFromItsPanelComputesShowsHelpAndCloses) {
         EXPECT_EQ(QApplication::focusWidget(), first) << "focus back to the first input";
     else
         EXPECT_EQ(QApplication::focusWidget(), focusBefore) << "focus stays where it was";
-    window->grab().save(testing_support::ScreenshotFolder() + QStringLiteral("/walk_%1.png").arg(Qs(form.slug)));
+    window->grab().save(testing_support::ScreenshotFolder() +
+                        QStringLiteral("/walk_%1.png").arg(Qs(form.slug)));
 
     // Help: the form's picture (or the one its label stored) in the help window; a form that
     // shows no picture has no Help button.
@@ -176,8 +181,8 @@ TEST_P(MainWindowWalkTest, OpensFromItsPanelComputesShowsHelpAndCloses) {
     EXPECT_TRUE(urls.urls.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(AllTopics, MainWindowWalkTest, ::testing::ValuesIn(Catalogue().begin(), Catalogue().end()),
-                         [](const auto& info) {
+INSTANTIATE_TEST_SUITE_P(AllTopics, MainWindowWalkTest,
+                         ::testing::ValuesIn(Catalogue().begin(), Catalogue().end()), [](const auto& info) {
                              std::string name(info.param->slug);
                              std::replace(name.begin(), name.end(), '-', '_');
                              return name;

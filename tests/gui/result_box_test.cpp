@@ -175,7 +175,8 @@ protected:
         Open(slug);
         const FormDefinition& form = *FindForm(slug);
         for (std::size_t i = 0; i < texts.size(); ++i)
-            QTest::keyClicks(Ctl(form.inputs[i].controlId), QString::fromUtf8(texts[i].data(), qsizetype(texts[i].size())));
+            QTest::keyClicks(Ctl(form.inputs[i].controlId),
+                             QString::fromUtf8(texts[i].data(), qsizetype(texts[i].size())));
         QTest::keyClick(Ctl(form.inputs.front().controlId), Qt::Key_Return);
         return Evaluate(form, texts).results;
     }
@@ -209,7 +210,9 @@ TEST_F(FormResultTest, LiquidMixingResultsLookLikeReadOnlyEdits) {
         std::vector<QPalette::ColorRole> edge;  // the rings from the outside in
     };
     const std::vector<Row> rows{
-        {1200, texts.at(0), {QPalette::Midlight, QPalette::Light, QPalette::Button, QPalette::Dark, QPalette::Shadow}},
+        {1200,
+         texts.at(0),
+         {QPalette::Midlight, QPalette::Light, QPalette::Button, QPalette::Dark, QPalette::Shadow}},
         {1205, texts.at(1), {QPalette::Dark, QPalette::Shadow}},
     };
     for (const Row& row : rows) {

@@ -9,16 +9,18 @@
 
 #include "config/contact_addresses.h"
 #include "form_panel_fixture.h"
-#include "qt/forms/static_cursor.h"
 #include "model/panel_data.h"
 #include "model/shell_data.h"
+#include "qt/forms/static_cursor.h"
 
 namespace kalvora {
 namespace {
 
 using testing_support::ClientAreaTest;
 
-QColor Colour(const Rgb& rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
+QColor Colour(const Rgb& rgb) {
+    return QColor(rgb.r, rgb.g, rgb.b);
+}
 
 class TopicPanelTest : public ClientAreaTest {
 protected:

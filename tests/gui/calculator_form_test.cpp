@@ -6,10 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <ostream>
@@ -45,39 +42,6 @@ protected:
 
     QWidget* form_ = nullptr;
 };
-
-TEST_F(CalculatorFormTest, CurrentFormOpensWithItsTextsPlacedAndFocused) {
-    ASSERT_NE(Open("current"), nullptr);
-    EXPECT_EQ(form_->parentWidget(), &client());
-    EXPECT_EQ(form_->geometry(), QRect(190, 43, client().width() - 190, client().height() - 60));
-    EXPECT_TRUE(form_->isVisible());
-    EXPECT_EQ(FormOf("current"), form_);
-    EXPECT_EQ(ActiveForm(), form_);
-
-    EXPECT_EQ(Ctl<QLabel>("ctl118")->text(), "Proud");
-    EXPECT_EQ(Ctl<QGroupBox>("ctl116")->title(), "Výsledek");
-    EXPECT_EQ(Ctl<QGroupBox>("ctl116_2")->title(), "Zadání");
-    EXPECT_EQ(Ctl<QLabel>("ctl100")->text(), "Proud I (Amper) =");
-    EXPECT_EQ(Ctl<QLabel>("ctl101")->text(), "Napětí U (Volt)");
-    EXPECT_EQ(Ctl<QLabel>("ctl102")->text(), "Odpor R (Ohm)");
-    EXPECT_EQ(Result(), "0.00");
-    EXPECT_EQ(Ctl<QPushButton>("ctl1")->text(), "OK");
-    EXPECT_EQ(Ctl<QPushButton>("ctl230")->text(), "Help");
-    EXPECT_EQ(Ctl<QPushButton>("ctl2")->text(), "Storno");
-    EXPECT_TRUE(Ctl<QPushButton>("ctl1")->isDefault());
-    EXPECT_EQ(Ctl<QLineEdit>("ctl107")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-
-    EXPECT_EQ(QApplication::focusWidget(), Ctl("ctl107"));
-}
-
-TEST_F(CalculatorFormTest, ControlsAreNamedByTheirCaptions) {
-    ASSERT_NE(Open("resistance"), nullptr);
-    EXPECT_EQ(Ctl("ctl107")->accessibleName(), "Napětí U (Volt)");
-    EXPECT_EQ(Ctl("ctl106")->accessibleName(), "Proud I (Amper)");
-    EXPECT_EQ(Ctl("ctl111")->accessibleName(), "Odpor R (Ohm)=");
-    EXPECT_EQ(Ctl("ctl100")->accessibleName(), "Odpor R (Ohm)=");
-    EXPECT_EQ(Ctl("ctl2")->accessibleName(), "Storno");
-}
 
 TEST_F(CalculatorFormTest, TitleIsPaintedInBlueAtTheTopLeft) {
     ASSERT_NE(Open("current"), nullptr);

@@ -5,13 +5,17 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <ostream>
 
 #include "calc/catalogue.h"
 #include "form_panel_fixture.h"
+#include "model/result_caption.h"
+#include "qt/forms/accessible_names.h"
 #include "qt/forms/help_window.h"
 #include "qt/forms/qt_text.h"
 #include "qt/platform/dialog_units.h"
@@ -54,7 +58,29 @@ TEST_P(CatalogueFormTest, OpensWithItsInputsResultsListsAndFocus) {
         const auto* edit = qobject_cast<QLineEdit*>(result);
         ASSERT_TRUE(label || (edit && edit->isReadOnly())) << id;
         EXPECT_EQ(label ? label->text() : edit->text(), ToQString(definition.dialog.Find(id)->text)) << id;
-        EXPECT_FALSE(result->accessibleName().isEmpty()) << id;
+        const ControlDefinition* caption = ResultCaption(definition, *definition.dialog.Find(id));
+        ASSERT_NE(caption, nullptr) << id;
+        EXPECT_EQ(result->accessibleName(), ToQString(definition.InitialText(*caption))) << id;
+    }
+    // Every other control shows its template's text (or its relabel); the default button is the
+    // one Enter presses; edits centre their text unless the template aligns it left.
+    for (std::size_t i = 0; i < definition.dialog.controls.size(); ++i) {
+        const ControlDefinition& c = definition.dialog.controls[i];
+        QWidget* widget = form->findChild<QWidget*>(ControlObjectName(definition, i));
+        ASSERT_NE(widget, nullptr) << i;
+        const QString text = ToQString(definition.InitialText(c));
+        if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            EXPECT_EQ(button->text(), text);
+            EXPECT_EQ(button->isDefault(), c.kind == ControlKind::DefaultPushButton) << c.id;
+        } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+            EXPECT_EQ(group->title(), text);
+        } else if (auto* label = qobject_cast<QLabel*>(widget); label && c.kind != ControlKind::Picture) {
+            EXPECT_EQ(label->text(), text) << i;
+        } else if (auto* edit = qobject_cast<QLineEdit*>(widget); edit && c.kind == ControlKind::Edit) {
+            EXPECT_EQ(edit->alignment() & Qt::AlignHorizontal_Mask,
+                      c.flags & kLeftAligned ? Qt::AlignLeft : Qt::AlignHCenter)
+                << c.id;
+        }
     }
     // The drop-down lists show the program's items in the program's order (Czech alphabetical for
     // the sorted ones, the model's list-order tests check it) with none chosen; Tab stops only at

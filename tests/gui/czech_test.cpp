@@ -14,8 +14,8 @@
 #include <clocale>
 #include <optional>
 
-#include "qt/app/translations.h"
 #include "form_panel_fixture.h"
+#include "qt/app/translations.h"
 #include "qt/platform/message_box.h"
 
 namespace kalvora {

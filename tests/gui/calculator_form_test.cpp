@@ -146,36 +146,6 @@ TEST_F(CalculatorFormTest, EnterOnAFocusedButtonPressesThatButton) {
     EXPECT_FALSE(form_->isVisible());
 }
 
-struct TabOrderCase {
-    const char* name;
-    const char* slug;
-    std::vector<const char*> order;  // the tab stops from the first input on
-
-    friend void PrintTo(const TabOrderCase& c, std::ostream* os) { *os << c.name; }
-};
-
-class TabOrderTest : public CalculatorFormTest, public ::testing::WithParamInterface<TabOrderCase> {};
-
-TEST_P(TabOrderTest, TabAndShiftTabFollowTheTemplate) {
-    ASSERT_NE(Open(GetParam().slug), nullptr);
-    const auto& order = GetParam().order;
-    for (std::size_t i = 1; i <= order.size(); ++i) {
-        Press(Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), Ctl(order[i % order.size()])) << "Tab " << i;
-    }
-    for (std::size_t i = order.size(); i-- > 0;) {
-        Press(Qt::Key_Backtab, Qt::ShiftModifier);
-        EXPECT_EQ(QApplication::focusWidget(), Ctl(order[i])) << "Shift+Tab to " << order[i];
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    OhmsLaw, TabOrderTest,
-    ::testing::Values(TabOrderCase{"OkHelpStorno", "current", {"ctl107", "ctl106", "ctl1", "ctl230", "ctl2"}},
-                      TabOrderCase{
-                          "HelpOkStorno", "resistance", {"ctl107", "ctl106", "ctl230", "ctl1", "ctl2"}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
 struct KeypadCase {
     const char* name;
     Qt::Key key;

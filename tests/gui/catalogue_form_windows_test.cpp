@@ -128,7 +128,7 @@ TEST_P(CatalogueFormTest, OpensWithItsInputsResultsListsAndFocus) {
         }
     }
 
-    // Tab visits every tab stop once and comes back to where it started.
+    // Tab visits every tab stop once in template order and comes back to where it started.
     std::vector<QWidget*> stops;
     for (const ControlDefinition& c : definition.dialog.controls)
         if (TakesTabStop(c))
@@ -138,6 +138,11 @@ TEST_P(CatalogueFormTest, OpensWithItsInputsResultsListsAndFocus) {
     for (std::size_t i = 1; i <= stops.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), stops[i % stops.size()]) << "Tab " << i;
+    }
+    // Shift+Tab goes back the same way.
+    for (std::size_t i = stops.size(); i-- > 0;) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::focusWidget(), stops[i]) << "Shift+Tab to stop " << i;
     }
 }
 

@@ -10,11 +10,11 @@
 
 #include "calc/catalogue.h"
 #include "form_panel_fixture.h"
+#include "model/panel_data.h"
 #include "model/result_caption.h"
+#include "model/shell_data.h"
 #include "qt/forms/qt_text.h"
 #include "qt/forms/result_box.h"
-#include "model/panel_data.h"
-#include "model/shell_data.h"
 
 namespace kalvora {
 namespace {

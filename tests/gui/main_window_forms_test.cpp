@@ -11,6 +11,7 @@
 #include "form_panel_fixture.h"
 #include "golden_examples.h"
 #include "main_window_fixture.h"
+#include "model/geometry.h"
 
 namespace kalvora::testing {
 namespace {
@@ -100,9 +101,10 @@ protected:
         ClickPanelLabel(258);
         ASSERT_EQ(ActiveForm(), FormOf("liquid-mixing"));
     }
-    // The widened window: 660 wide, its height the old bottom edge (exclusive) less 40.
+    // The widened window the model gives for `frame` (its own tests check the rule).
     static QRect Widened(const QRect& frame) {
-        return {frame.x(), frame.y(), 660, frame.y() + frame.height() - 40};
+        const Rect widened = WidenedWindowRect(Rect::FromSize(frame.x(), frame.y(), frame.width(), frame.height()));
+        return {widened.left, widened.top, widened.width(), widened.height()};
     }
 };
 

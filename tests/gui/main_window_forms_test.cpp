@@ -103,7 +103,8 @@ protected:
     }
     // The widened window the model gives for `frame` (its own tests check the rule).
     static QRect Widened(const QRect& frame) {
-        const Rect widened = WidenedWindowRect(Rect::FromSize(frame.x(), frame.y(), frame.width(), frame.height()));
+        const Rect widened =
+            WidenedWindowRect(Rect::FromSize(frame.x(), frame.y(), frame.width(), frame.height()));
         return {widened.left, widened.top, widened.width(), widened.height()};
     }
 };

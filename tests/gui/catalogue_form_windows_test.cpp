@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Every form of the catalogue realised by the one frame, and what single forms show beyond it:
-// relabels, the dipole's sketch, the conductor's material list read at OK, the field width.
+// the dipole's sketch, the conductor's material list read at OK, the mixing form's field width.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -163,17 +163,6 @@ protected:
         return Ctl<QLineEdit>(id)->text();
     }
 };
-
-TEST_F(WorkedExampleTest, FreeFallRelabelsTheResistanceTemplate) {
-    Open("free-fall");
-    EXPECT_EQ(Text(100), "Dráha s (m)");
-    EXPECT_EQ(Text(101), "Gravit.zrychlení g (m/s)");
-    EXPECT_EQ(Text(102), "Čas t (sekunda)");
-    EXPECT_EQ(Text(118), "");
-    Open("resistance");
-    EXPECT_EQ(Text(100), "Odpor R (Ohm)=");
-    EXPECT_EQ(Text(118), "Odpor");
-}
 
 TEST_F(WorkedExampleTest, DipoleShowsItsSketchFrame) {
     Open("half-wave-dipole");

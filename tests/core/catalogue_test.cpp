@@ -87,6 +87,41 @@ TEST_P(FormData, AddressedControlIdsAreUnique) {
     }
 }
 
+// Every input stands in the input group ("Zadání") with its caption, every result in the result
+// group ("Výsledek"); a caption stands above its input or on its row to its left.
+TEST_P(FormData, InputsAndResultsStandInTheirGroupsUnderTheirCaptions) {
+    const FormDefinition& form = *GetParam();
+    auto group = [&](std::string_view title) {
+        const auto found = std::find_if(
+            form.dialog.controls.begin(), form.dialog.controls.end(),
+            [&](const ControlDefinition& c) { return c.kind == ControlKind::GroupBox && c.text == title; });
+        return found == form.dialog.controls.end() ? nullptr : &*found;
+    };
+    auto inside = [](const ControlDefinition& outer, const ControlDefinition& c) {
+        return c.x >= outer.x && c.y >= outer.y && c.x + c.cx <= outer.x + outer.cx &&
+               c.y + c.cy <= outer.y + outer.cy;
+    };
+    const ControlDefinition* inputs = group("Zadání");
+    const ControlDefinition* results = group("Výsledek");
+    ASSERT_NE(inputs, nullptr);
+    ASSERT_NE(results, nullptr);
+    for (const InputDefinition& input : form.inputs) {
+        const ControlDefinition& control = *form.dialog.Find(input.controlId);
+        const ControlDefinition& caption = form.dialog.controls[input.captionIndex];
+        // Drop-down lists reach below the group with their list; their field stands inside.
+        ControlDefinition field = control;
+        if (control.kind == ControlKind::ComboBox) field.cy = 12;
+        EXPECT_TRUE(inside(*inputs, field)) << "input " << input.controlId;
+        EXPECT_TRUE(inside(*inputs, caption)) << "caption of " << input.controlId;
+        const bool above = caption.y < control.y && caption.x <= control.x + control.cx &&
+                           control.x <= caption.x + caption.cx;
+        const bool left = caption.x + caption.cx <= control.x && caption.y < control.y + control.cy &&
+                          control.y < caption.y + caption.cy;
+        EXPECT_TRUE(above || left) << "caption of " << input.controlId;
+    }
+    for (int id : form.resultIds) EXPECT_TRUE(inside(*results, *form.dialog.Find(id))) << "result " << id;
+}
+
 TEST_P(FormData, EmptyFieldsNeverGiveAResult) {
     const FormDefinition& form = *GetParam();
     const Outcome outcome = Evaluate(form, {});

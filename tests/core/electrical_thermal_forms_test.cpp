@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The dialog data of the electrical and thermal forms: catalogue order, the frame values each form
-// differs in, and the controls that depart from the standard layout.
+// differs in, and the shape their templates share.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -92,50 +92,6 @@ INSTANTIATE_TEST_SUITE_P(
                   "Činný výkon spotřebiče (watt) =", {"Účiník spotřebiče cos(fí)", "Proud (amper)", "Napětí (volt)"}},
         FormFacts{"wall-thermal-resistance", 208, "Tepelný odpor stěny", 10, 2017, 208, true, false,
                   "Tepelný odpor R stěny =", {"Tloušťka vrstvy v metrech", "Součinitel tep.vodivosti LAMBDA"}}));
-// clang-format on
-
-// Controls that are not the standard edit of their row, as the templates place them.
-struct PlacedControl {
-    std::string slug;
-    ControlDefinition control;
-};
-
-void PrintTo(const PlacedControl& placed, std::ostream* out) {
-    *out << placed.slug << " control " << placed.control.id;
-}
-
-class PlacedControlTest : public testing::TestWithParam<PlacedControl> {};
-
-TEST_P(PlacedControlTest, StandsWhereTheTemplatePutsIt) {
-    const FormDefinition* form = FindForm(GetParam().slug);
-    ASSERT_NE(form, nullptr);
-    const ControlDefinition& expected = GetParam().control;
-    const ControlDefinition* actual = form->dialog.Find(expected.id);
-    ASSERT_NE(actual, nullptr) << expected.id;
-    EXPECT_EQ(actual->kind, expected.kind);
-    EXPECT_EQ(actual->text, expected.text);
-    EXPECT_EQ((std::vector<int>{actual->x, actual->y, actual->cx, actual->cy}),
-              (std::vector<int>{expected.x, expected.y, expected.cx, expected.cy}));
-    EXPECT_EQ(actual->flags, expected.flags);
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(
-    ElectricalAndThermal, PlacedControlTest,
-    testing::Values(
-        PlacedControl{"capacitor-reactance", {100, ControlKind::Label, "Stejnosměrný proud kondenzatorem neproteká.", 15, 7, 157, 8}},
-        PlacedControl{"coil-reactance", {100, ControlKind::Label, "Cívka stejnosměr.proudu neklade odpor.", 15, 7, 157, 8}},
-        PlacedControl{"transformer", {-1, ControlKind::Label, "Primární napětí U1", 15, 150, 157, 8}},
-        PlacedControl{"conductor-resistance", {107, ControlKind::ComboBox, "", 68, 90, 74, 84, kNoAutoScroll}},
-        PlacedControl{"conductor-resistance", {-1, ControlKind::Label, "Délka vodiče v metrech l", 15, 150, 157, 8}},
-        PlacedControl{"fluorescent-for-bulb", {102, ControlKind::Label, "Příkon žárovky ve wattech", 15, 115, 157, 8}},
-        PlacedControl{"fluorescent-for-bulb", {107, ControlKind::Edit, "", 68, 125, 54, 12}},
-        PlacedControl{"luminous-flux", {107, ControlKind::ComboBox, "", 68, 90, 74, 84, kNoAutoScroll}},
-        PlacedControl{"active-power", {204, ControlKind::ComboBox, "", 68, 90, 34, 84}},
-        PlacedControl{"active-power", {118, ControlKind::CentredLabel, "Činný výkon spotřebiče ", 15, 25, 157, 24}},
-        PlacedControl{"wall-thermal-resistance",
-                      {208, ControlKind::ComboBox, "", 25, 90, 138, 84, kTabStop | kSorted | kVerticalScroll | kNoAutoScroll}},
-        PlacedControl{"wall-thermal-resistance", {207, ControlKind::Edit, "", 68, 125, 54, 12}}));
 // clang-format on
 
 TEST(ElectricalAndThermalForms, HaveTheFramesShape) {

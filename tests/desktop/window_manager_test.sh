@@ -74,7 +74,12 @@ wait_for 10 window_shown "Nápověda k tématu" || fail "the help window did not
 xdotool windowactivate --sync "$main" key alt+F4
 question_shown() { [ "$(xdotool search --onlyvisible --name '^Kalvora 5.0.9$' | wc -l)" -ge 2 ]; }
 wait_for 10 question_shown || fail "Alt+F4 did not ask"
-sleep 0.3
+question_active() {
+  local active
+  active=$(xdotool getactivewindow 2>/dev/null) && [ "$active" != "$main" ] &&
+    [ "$(xdotool getwindowname "$active")" = "Kalvora 5.0.9" ]
+}
+wait_for 10 question_active || fail "the question did not take the keyboard"
 xdotool key Return
 ended() { ! kill -0 "$program_pid" 2>/dev/null; }
 wait_for 10 ended || fail "the program still runs 10 s after \"Ano\""

@@ -5,32 +5,19 @@
 
 #include <gtest/gtest.h>
 
-#include <QObject>
 #include <QPointer>
-#include <QUrl>
 #include <QWidget>
 #include <string_view>
 #include <vector>
 
+#include "desktop_fakes.h"
 #include "main_window_fixture.h"
 
 namespace kalvora::testing_support {
 
-// Records every address the program hands to the desktop instead of opening it.
-class UrlRecorder : public QObject {
-    Q_OBJECT
-
-public:
-    std::vector<QUrl> urls;
-
-public slots:
-    void open(const QUrl& url) { urls.push_back(url); }
-};
-
 class ClientAreaTest : public testing::MainWindowTest {
 protected:
     void SetUp() override;
-    void TearDown() override;
 
     QWidget& client() { return *Client(); }
     // Opens the form in `slot` as the program's only form, as a host without panels does.

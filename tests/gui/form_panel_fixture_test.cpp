@@ -2,7 +2,6 @@
 #include "form_panel_fixture.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QTest>
 
@@ -10,17 +9,9 @@ namespace kalvora::testing_support {
 
 void ClientAreaTest::SetUp() {
     MainWindowTest::SetUp();
-    for (const char* scheme : {"http", "https", "mailto"})
-        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &urls_, "open");
     Show();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-}
-
-void ClientAreaTest::TearDown() {
-    MainWindowTest::TearDown();
-    for (const char* scheme : {"http", "https", "mailto"})
-        QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
 }
 
 QWidget* ClientAreaTest::OpenSlot(int slot) {
@@ -42,5 +33,3 @@ QString ScreenshotFolder() {
 }
 
 }  // namespace kalvora::testing_support
-
-#include "moc_form_panel_fixture.cpp"

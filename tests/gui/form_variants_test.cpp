@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The calculator frame on forms made up for the test: combo boxes, learning lists, relabels,
-// presets, several results, the lens form's own ids, the widening form, the link label.
+// presets, several results, the lens form's own ids, the link label.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -48,12 +48,6 @@ Outcome EvaluateThree(std::span<const std::string_view> texts) {
                              FormatResult(a + b, ResultFormat::Fixed3),
                              FormatResult(a - b, ResultFormat::Fixed2)});
 }
-Outcome EvaluateUnownedMessage(std::span<const std::string_view>) {
-    static const Message message{"Error", "Zadána iracionální hodnota", MessageIcon::Exclamation,
-                                 MessageOwner::None};
-    return Outcome::Fail(message);
-}
-
 FormDefinition BaseForm(std::string_view slug, std::vector<ControlDefinition> controls) {
     FormDefinition definition;
     definition.slug = slug;
@@ -161,23 +155,6 @@ const FormDefinition& LensLikeForm() {
     return definition;
 }
 
-// Widens the main window while open; its messages have no owner.
-const FormDefinition& WideningForm() {
-    static const FormDefinition definition = [] {
-        FormDefinition s = BaseForm("widening", {{-1, ControlKind::Label, "Kolik litrů", 16, 46, 111, 21},
-                                                 {1202, ControlKind::Edit, "", 40, 72, 60, 15,
-                                                  kClientEdge | kLeftAligned | kNoAutoScroll},
-                                                 {1, ControlKind::PushButton, "OK", 40, 225, 60, 15},
-                                                 {2, ControlKind::PushButton, "Storono", 150, 225, 60, 15}});
-        s.inputs = {{1202, 0}};
-        s.behaviours = kWidensMainWindow;
-        s.evaluate = EvaluateUnownedMessage;
-        s.focusId = 1202;
-        return s;
-    }();
-    return definition;
-}
-
 // A link label below the buttons and a picture; Help shows the picture the opener stored.
 const FormDefinition& LinkForm(bool articleLink) {
     static const auto make = [](bool link) {
@@ -201,9 +178,8 @@ const FormDefinition& LinkForm(bool articleLink) {
 
 // The program of these tests holds the made-up forms alone, in this order of slots.
 std::span<const FormDefinition* const> VariantForms() {
-    static const std::array<const FormDefinition*, 7> forms{&CombosForm(),   &LearningForm(), &ResultsForm(),
-                                                            &LensLikeForm(), &WideningForm(), &LinkForm(true),
-                                                            &LinkForm(false)};
+    static const std::array<const FormDefinition*, 6> forms{
+        &CombosForm(), &LearningForm(), &ResultsForm(), &LensLikeForm(), &LinkForm(true), &LinkForm(false)};
     return forms;
 }
 
@@ -453,38 +429,6 @@ TEST(PicturePath, NamesAndIds) {
     EXPECT_EQ(PicturePath("2009"), resources::HelpPicturePath(2009));
     EXPECT_EQ(PicturePath("OTHER"), QString());
     EXPECT_EQ(PicturePath("12x"), QString());
-}
-
-TEST_F(FormVariantsTest, WideningFormWidensTheMainWindowAndStornoRestoresIt) {
-    window->setGeometry(100, 80, 580, 600);
-    const QRect before = window->frameGeometry();
-    const QRect beforeInner = window->geometry();
-    Open(WideningForm());
-    const QRect widened = window->frameGeometry();
-    EXPECT_EQ(widened, QRect(before.x(), before.y(), 660, before.y() + before.height() - 40));
-    EXPECT_EQ(form_->geometry(), QRect(190, 43, client().width() - 190, client().height() - 60));
-
-    QTest::keyClicks(Ctl("ctl1202"), "5");
-    Press(Qt::Key_Return);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_FALSE(boxes[0].hadOwner);
-    EXPECT_EQ(boxes[0].caption, "Error");
-    EXPECT_EQ(boxes[0].icon, MessageIcon::Exclamation);
-
-    Press(Qt::Key_Escape);
-    EXPECT_FALSE(form_->isVisible());
-    EXPECT_EQ(window->frameGeometry(), before);
-    EXPECT_EQ(window->geometry(), beforeInner);
-}
-
-TEST_F(FormVariantsTest, DestroyingTheWideningFormKeepsTheMainWindowWide) {
-    window->setGeometry(100, 80, 580, 600);
-    Open(WideningForm());
-    QPointer<QWidget> widening = form_;
-    const QRect widened = window->frameGeometry();
-    Open(ResultsForm());
-    EXPECT_TRUE(widening.isNull());
-    EXPECT_EQ(window->frameGeometry(), widened);
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 // The menu and toolbar commands: switching fields, the help texts and pages, outside programs,
 // the About box and ending the program.
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
@@ -13,30 +12,13 @@
 
 #include "calc/catalogue.h"
 #include "config/contact_addresses.h"
-#include "qt/forms/calculator_form.h"
+#include "desktop_fakes.h"
 #include "main_window_fixture.h"
 #include "model/shell_data.h"
+#include "qt/forms/calculator_form.h"
 #include "qt/panels/topic_panel.h"
 
 namespace kalvora::testing {
-
-// Counts the pages and links the program asks the desktop to open.
-class UrlRecorder : public QObject {
-    Q_OBJECT
-
-public:
-    UrlRecorder() {
-        for (const char* scheme : {"file", "mailto", "http", "https"})
-            QDesktopServices::setUrlHandler(scheme, this, "Open");
-    }
-    ~UrlRecorder() override {
-        for (const char* scheme : {"file", "mailto", "http", "https"})
-            QDesktopServices::unsetUrlHandler(scheme);
-    }
-    Q_INVOKABLE void Open(const QUrl& url) { urls.append(url); }
-
-    QList<QUrl> urls;
-};
 
 namespace {
 
@@ -152,30 +134,30 @@ TEST_F(MainWindowTest, OnlineHelpOpensTheHelpPageFromTheDataFolder) {
     ASSERT_TRUE(page.open(QIODevice::WriteOnly));
     page.write("<html></html>");
     page.close();
-    UrlRecorder recorder;
+    testing_support::UrlRecorder recorder;
     Show();
     ClickToolbarButton(1607);
-    ASSERT_EQ(recorder.urls.size(), 1);
+    ASSERT_EQ(recorder.urls.size(), 1u);
     EXPECT_EQ(recorder.urls[0], QUrl::fromLocalFile(QFileInfo(page).absoluteFilePath()));
 
     // Without the page nothing opens and nothing is reported.
     ASSERT_TRUE(page.remove());
     ClickToolbarButton(1607);
-    EXPECT_EQ(recorder.urls.size(), 1);
+    EXPECT_EQ(recorder.urls.size(), 1u);
     EXPECT_TRUE(boxes.empty());
 }
 
 TEST_F(MainWindowTest, MailButtonOpensANewMessageToTheAuthor) {
-    UrlRecorder recorder;
+    testing_support::UrlRecorder recorder;
     Show();
     ClickToolbarButton(1610);
-    ASSERT_EQ(recorder.urls.size(), 1);
+    ASSERT_EQ(recorder.urls.size(), 1u);
     EXPECT_EQ(recorder.urls[0].scheme(), "mailto");
     EXPECT_EQ(recorder.urls[0], QUrl(QString::fromUtf8(config::kAuthorMailUrl)));
 }
 
 TEST_F(MainWindowTest, EveryCommandRefreshesTheMemoryTexts) {
-    UrlRecorder recorder;
+    testing_support::UrlRecorder recorder;
     Show();
     auto* total = window->findChild<QLabel*>("statusTotalMemory");
     auto* available = window->findChild<QLabel*>("statusAvailableMemory");
@@ -188,31 +170,9 @@ TEST_F(MainWindowTest, EveryCommandRefreshesTheMemoryTexts) {
     }
 }
 
-// Puts fake programs on an otherwise empty search path; each records that it ran in a file.
 class FakeProgramsTest : public MainWindowTest {
 protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        savedPath_ = qgetenv("PATH");
-        qputenv("PATH", bin.path().toLocal8Bit());
-    }
-    void TearDown() override {
-        qputenv("PATH", savedPath_);
-        MainWindowTest::TearDown();
-    }
-    void AddProgram(const QString& name) {
-        QFile script(QDir(bin.path()).filePath(name));
-        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-        script.write(QStringLiteral("#!/bin/sh\necho started > '%1'\n").arg(Marker(name)).toUtf8());
-        script.close();
-        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-    QString Marker(const QString& name) const { return QDir(bin.path()).filePath(name + ".ran"); }
-
-    QTemporaryDir bin;
-
-private:
-    QByteArray savedPath_;
+    testing_support::FakePrograms programs;
 };
 
 #if defined(Q_OS_LINUX)
@@ -224,10 +184,10 @@ TEST_F(FakeProgramsTest, EditorAndCalculatorButtonsStartTheInstalledPrograms) {
     };
     for (const Row& row : {Row{"text editor", 1608, "mousepad"}, Row{"calculator", 1609, "galculator"}}) {
         SCOPED_TRACE(row.name);
-        AddProgram(row.program);
+        programs.Add(row.program);
         Show();
         ClickToolbarButton(row.id);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(Marker(row.program)); }, 5000));
+        EXPECT_TRUE(programs.WaitUntilRan(row.program));
         window.reset();
     }
 }
@@ -304,5 +264,3 @@ TEST_F(MainWindowTest, ClosingAsksAndOnlyYesEnds) {
 
 }  // namespace
 }  // namespace kalvora::testing
-
-#include "main_window_commands_test.moc"

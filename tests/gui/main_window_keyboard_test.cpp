@@ -2,50 +2,20 @@
 // The program used with the keyboard alone: the field menu, the topic menu with its shortcuts,
 // typing into the opened form and reading its result.
 #include <QApplication>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 
 #include "config/contact_addresses.h"
+#include "desktop_fakes.h"
+#include "golden_examples.h"
 #include "main_window_fixture.h"
+#include "model/panel_data.h"
+#include "model/shell_data.h"
 
 namespace kalvora::testing {
 namespace {
-
-// The topic panel of each field as the menu lists it: topics first, then the links.
-struct FieldTopics {
-    const char* name;
-    int menuId;
-    std::vector<const char*> topics;
-    std::vector<const char*> links;
-};
-
-const std::vector<FieldTopics>& AllFieldTopics() {
-    static const std::vector<FieldTopics> fields{
-        {"Electrical",
-         209,
-         {"Proud", "Napětí", "Odpor", "Cívka", "Kondenzátor", "Transformátor", "Odpor vodiče",
-          "Zářivka za žárovku", "Světelný tok", "Příkon spotřebiče", "Činný výkon", "Úbytek napětí"},
-         {"Další programy", "kalvora@example.org"}},
-        {"Thermal", 177, {"Tep.odpor stěny"}, {}},
-        {"Mechanics", 211, {"Gravitační zákon", "Gravitační zrychlení", "Volný pád"}, {}},
-        {"Optics", 223, {"Opt.mohutnost čočky"}, {}},
-        {"GasesAndLiquids", 237, {"Aerodyn.odporová síla", "Archimédův zákon", "Mísení kapalin"}, {}},
-        {"Antenna", 257, {"Půlvlnový dipol", "Koaxiální kabel"}, {}},
-    };
-    return fields;
-}
-
-// Takes the addresses the program hands to the desktop.
-class UrlSink : public QObject {
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-    Q_INVOKABLE void Open(const QUrl& url) { urls.append(url); }
-};
 
 class KeyboardTest : public MainWindowTest {
 protected:
@@ -69,51 +39,36 @@ protected:
     }
 };
 
+// The menu shows the model's topic items of the field on screen: text, separator, shortcut.
 TEST_F(KeyboardTest, TopicMenuListsTheOpenFieldsLabelsAfterEverySwitch) {
     Show();
-    for (const FieldTopics& field : AllFieldTopics()) {
-        SCOPED_TRACE(field.name);
+    for (const FieldCommand& field : kFieldCommands) {
+        SCOPED_TRACE(std::string(field.name));
         window->RunCommand(field.menuId);
-        QStringList texts, shortcuts;
-        int separators = 0;
-        for (QAction* action : TopicMenu()->actions()) {
-            if (action->isSeparator()) {
-                ++separators;
-                EXPECT_EQ(texts.size(), qsizetype(field.topics.size())) << "the links follow the topics";
-                continue;
-            }
-            texts << action->text();
-            shortcuts << action->shortcut().toString(QKeySequence::PortableText);
+        QStringList shown, expected;
+        for (QAction* action : TopicMenu()->actions())
+            shown << (action->isSeparator()
+                          ? QStringLiteral("-")
+                          : action->text() + u'\t' + action->shortcut().toString(QKeySequence::PortableText));
+        for (const TopicMenuItem& item : TopicMenuItems(PanelFor(field.field))) {
+            if (item.separatorBefore) expected << QStringLiteral("-");
+            expected << QString::fromStdString(item.text) + u'\t' +
+                            (item.shortcutDigit ? QStringLiteral("Ctrl+%1").arg(*item.shortcutDigit)
+                                                : QString());
         }
-        QStringList expectedTexts, expectedShortcuts;
-        for (std::size_t i = 0; i < field.topics.size(); ++i) {
-            expectedTexts << QString::fromUtf8(field.topics[i]);
-            expectedShortcuts << (i < 10 ? QStringLiteral("Ctrl+%1").arg((i + 1) % 10) : QString());
-        }
-        for (const char* link : field.links)
-            expectedTexts << QString::fromUtf8(link), expectedShortcuts << QString();
-        EXPECT_EQ(texts, expectedTexts);
-        EXPECT_EQ(shortcuts, expectedShortcuts);
-        EXPECT_EQ(separators, field.links.empty() ? 0 : 1);
+        EXPECT_EQ(shown, expected);
     }
 }
 
 // Every topic item does what a click on its label does: the same form, the same help picture.
 TEST_F(KeyboardTest, EveryTopicItemDoesWhatItsLabelClickDoes) {
     Show();
-    for (const FieldTopics& field : AllFieldTopics()) {
+    for (const FieldCommand& field : kFieldCommands) {
         window->RunCommand(field.menuId);
-        for (std::size_t i = 0; i < field.topics.size(); ++i) {
-            SCOPED_TRACE(field.topics[i]);
-            QWidget* panel = OpenPanel();
-            QLabel* label = nullptr;
-            for (QLabel* candidate : panel->findChildren<QLabel*>())
-                if (candidate->text() == QString::fromUtf8(field.topics[i]) ||
-                    candidate->text().trimmed() == QString::fromUtf8(field.topics[i]))
-                    label = candidate;
-            ASSERT_NE(label, nullptr);
-
-            QTest::mouseClick(label, Qt::LeftButton);
+        const std::vector<PanelLabel>& labels = PanelFor(field.field).labels;
+        for (std::size_t i = 0; i < labels.size() && labels[i].action == LabelAction::OpenForm; ++i) {
+            SCOPED_TRACE(labels[i].id);
+            ClickPanelLabel(labels[i].id);
             const QString clickedForm = ActiveForm()->objectName();
             const int clickedPicture = HelpPicture();
             window->RunCommand(field.menuId);  // the field afresh, as before the click
@@ -130,8 +85,7 @@ TEST_F(KeyboardTest, EveryTopicItemDoesWhatItsLabelClickDoes) {
 // The panel's links in the menu open their addresses, as their labels do, and leave the form.
 TEST_F(KeyboardTest, LinkItemsOpenTheirAddressesAndLeaveTheForm) {
     Show();
-    UrlSink sink;
-    for (const char* scheme : {"https", "mailto"}) QDesktopServices::setUrlHandler(scheme, &sink, "Open");
+    testing_support::UrlRecorder sink;
     QPointer<QWidget> form = ActiveForm();
     for (const char* name : {"actionTopic202", "actionTopic203"}) {
         QAction* item = window->findChild<QAction*>(name);
@@ -139,9 +93,8 @@ TEST_F(KeyboardTest, LinkItemsOpenTheirAddressesAndLeaveTheForm) {
         EXPECT_TRUE(item->shortcut().isEmpty()) << name;
         item->trigger();
     }
-    for (const char* scheme : {"https", "mailto"}) QDesktopServices::unsetUrlHandler(scheme);
-    EXPECT_EQ(sink.urls, QList<QUrl>({QUrl(QString::fromUtf8(config::kOtherProgramsUrl)),
-                                      QUrl(QString::fromUtf8(config::kAuthorMailUrl))}));
+    EXPECT_EQ(sink.urls, std::vector<QUrl>({QUrl(QString::fromUtf8(config::kOtherProgramsUrl)),
+                                            QUrl(QString::fromUtf8(config::kAuthorMailUrl))}));
     EXPECT_FALSE(form.isNull());
     EXPECT_EQ(ActiveForm(), form);
 }
@@ -161,11 +114,14 @@ TEST_F(KeyboardTest, AltVMechanicsCtrl2TypeEnterGivesTheAcceleration) {
 
     ASSERT_NE(Focus(), nullptr);
     EXPECT_TRUE(ActiveForm()->isAncestorOf(Focus())) << "typing starts in the form";
-    QTest::keyClicks(Focus(), "6e24");
+    const testing_support::WorkedExample example =
+        testing_support::FirstExample("gravitational-acceleration");
+    ASSERT_EQ(example.texts.size(), 2);
+    QTest::keyClicks(Focus(), example.texts[0]);
     QTest::keyClick(Focus(), Qt::Key_Tab);
-    QTest::keyClicks(Focus(), "6.378e6");
+    QTest::keyClicks(Focus(), example.texts[1]);
     QTest::keyClick(Focus(), Qt::Key_Return);
-    EXPECT_EQ(ResultText(), "9.83803");
+    EXPECT_EQ(ResultText(), example.results.value(0));
 }
 
 // The fluorescent-lamp form sets no focus when it opens; Tab then reaches its one input.
@@ -179,9 +135,10 @@ TEST_F(KeyboardTest, FormWithoutFocusAtOpenIsReachedWithTab) {
 
     QTest::keyClick(Focus() ? Focus() : window.get(), Qt::Key_Tab);
     EXPECT_EQ(Focus(), form->findChild<QLineEdit*>("ctl107"));
-    QTest::keyClicks(Focus(), "60");
+    const testing_support::WorkedExample example = testing_support::FirstExample("fluorescent-for-bulb");
+    QTest::keyClicks(Focus(), example.texts.value(0));
     QTest::keyClick(Focus(), Qt::Key_Return);
-    EXPECT_EQ(ResultText(), "16.21");
+    EXPECT_EQ(ResultText(), example.results.value(0));
 
     // Esc right after opening is the form's Storno too.
     QTest::keyClick(window.get(), Qt::Key_8, Qt::ControlModifier);
@@ -209,14 +166,14 @@ TEST_F(KeyboardTest, TopicMenuReachesTheLastTopicWithArrowKeys) {
     // Tab goes to the first input in the form's own order; the worked example then computes.
     QTest::keyClick(Focus() ? Focus() : window.get(), Qt::Key_Tab);
     EXPECT_EQ(Focus(), ActiveForm()->findChild<QLineEdit*>("ctl107"));
-    QTest::keyClicks(Focus(), "2");
+    const testing_support::WorkedExample example = testing_support::FirstExample("voltage-drop");
+    ASSERT_EQ(example.texts.size(), 2);
+    QTest::keyClicks(Focus(), example.texts[0]);
     QTest::keyClick(Focus(), Qt::Key_Tab);
-    QTest::keyClicks(Focus(), "0.35");
+    QTest::keyClicks(Focus(), example.texts[1]);
     QTest::keyClick(Focus(), Qt::Key_Return);
-    EXPECT_EQ(ResultText(), "0.70");
+    EXPECT_EQ(ResultText(), example.results.value(0));
 }
 
 }  // namespace
 }  // namespace kalvora::testing
-
-#include "main_window_keyboard_test.moc"

@@ -2,14 +2,16 @@
 // The toolbar: its buttons, tooltips, separators and pictures, and the missing-picture message.
 #include <QAction>
 #include <QHelpEvent>
+#include <QSignalSpy>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QToolTip>
 
-#include "qt/app/toolbar.h"
-#include "qt/forms/qt_text.h"
 #include "main_window_fixture.h"
 #include "model/shell_data.h"
+#include "qt/app/toolbar.h"
+#include "qt/forms/qt_text.h"
 
 namespace kalvora::testing {
 namespace {
@@ -17,28 +19,14 @@ namespace {
 const char kMissingStripText[] =
     "Není ve složce programu toolbarXXX.bmp\nNinstalujte orginal i s toolbar bitmapou";
 
-// What stands at one place of the toolbar, left to right: a button (id and tooltip) or a separator.
-struct Place {
-    int commandId;  // 0: separator
-    const char* toolTip;
-};
-
-const Place kExpectedPlaces[] = {
-    {1600, "Elektro výpočty"},
-    {1601, "Termo výpočty"},
-    {1602, "Mechanika"},
-    {1603, "Optika"},
-    {1604, "Mechanika plynů a kapalin"},
-    {1605, "Antény"},
-    {0, nullptr},
-    {1606, "Help"},
-    {1607, "Online nápověda"},
-    {0, nullptr},
-    {1608, "Poznámkový blok"},
-    {1609, "Kalkulator"},
-    {0, nullptr},
-    {1610, "Mail to me"},
-};
+// What stands at the places of the toolbar, left to right: the buttons in strip order, with the
+// separators inserted one after another at their positions; nullptr for a separator.
+std::vector<const ToolbarButton*> ExpectedPlaces() {
+    std::vector<const ToolbarButton*> places;
+    for (const ToolbarButton& button : kToolbarButtons) places.push_back(&button);
+    for (int position : kSeparatorPositions) places.insert(places.begin() + position, nullptr);
+    return places;
+}
 
 // The tooltip the toolbar shows when the pointer rests on `widget`, or an empty text.
 QString ShownToolTip(QWidget* widget) {
@@ -55,21 +43,22 @@ QString ShownToolTip(QWidget* widget) {
 TEST_F(MainWindowTest, ToolbarHasElevenButtonsAndThreeSeparatorsWithTheirTooltips) {
     Show();
     const QList<QAction*> actions = Toolbar()->actions();
-    ASSERT_EQ(actions.size(), qsizetype(std::size(kExpectedPlaces)));
+    const std::vector<const ToolbarButton*> places = ExpectedPlaces();
+    ASSERT_EQ(actions.size(), qsizetype(places.size()));
     for (qsizetype i = 0; i < actions.size(); ++i) {
-        const Place& place = kExpectedPlaces[i];
+        const ToolbarButton* place = places[std::size_t(i)];
         SCOPED_TRACE("place " + std::to_string(i));
         QWidget* widget = Toolbar()->widgetForAction(actions[i]);
         ASSERT_NE(widget, nullptr);
-        if (place.commandId == 0) {
+        if (!place) {
             EXPECT_TRUE(actions[i]->isSeparator());
             EXPECT_EQ(ShownToolTip(widget), QString());
             continue;
         }
         EXPECT_FALSE(actions[i]->isSeparator());
-        EXPECT_EQ(actions[i]->data().toInt(), place.commandId);
-        EXPECT_EQ(ShownToolTip(widget), QString::fromUtf8(place.toolTip));
-        EXPECT_EQ(widget->accessibleName(), QString::fromUtf8(place.toolTip));
+        EXPECT_EQ(actions[i]->data().toInt(), place->commandId);
+        EXPECT_EQ(ShownToolTip(widget), ToQString(place->toolTip));
+        EXPECT_EQ(widget->accessibleName(), ToQString(place->toolTip));
         EXPECT_FALSE(widget->objectName().isEmpty());
     }
 }
@@ -172,7 +161,10 @@ TEST_F(MainWindowTest, MissingStripIsReportedOnceBeforeTheWindowAppears) {
         }
         boxes.clear();
         Show({folder.path()});
-        QTest::qWait(700);         // a timer tick and a command must not repeat the message
+        // A timer tick and a command must not repeat the message.
+        QSignalSpy ticks(window->findChild<QTimer*>("memoryTimer"), &QTimer::timeout);
+        ASSERT_TRUE(ticks.isValid());
+        ASSERT_TRUE(ticks.wait(5000));
         window->RunCommand(4242);  // an id no command has
 
         ASSERT_EQ(boxes.size(), 1u);

@@ -2,11 +2,7 @@
 // Starting outside programs: the first one installed, detached, with its arguments, no shell.
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QTest>
-
+#include "desktop_fakes.h"
 #include "qt/platform/launcher.h"
 
 namespace kalvora::platform {
@@ -15,46 +11,20 @@ namespace {
 #if defined(Q_OS_UNIX)
 class LauncherTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(bin.isValid());
-        savedPath_ = qgetenv("PATH");
-        qputenv("PATH", bin.path().toLocal8Bit());
-    }
-    void TearDown() override { qputenv("PATH", savedPath_); }
-
-    // A program that writes its arguments into <name>.ran.
-    void AddProgram(const QString& name) {
-        QFile script(QDir(bin.path()).filePath(name));
-        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-        script.write(QStringLiteral("#!/bin/sh\necho \"$@\" > '%1.tmp' && /bin/mv '%1.tmp' '%1'\n")
-                         .arg(Marker(name))
-                         .toUtf8());
-        script.close();
-        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-    QString Marker(const QString& name) const { return QDir(bin.path()).filePath(name + ".ran"); }
-    QString Ran(const QString& name) const {
-        QFile marker(Marker(name));
-        return marker.open(QIODevice::ReadOnly) ? QString::fromUtf8(marker.readAll()).trimmed() : QString();
-    }
-
-    QTemporaryDir bin;
-
-private:
-    QByteArray savedPath_;
+    testing_support::FakePrograms programs;
 };
 
 TEST_F(LauncherTest, StartsTheFirstInstalledChoiceWithItsArguments) {
-    AddProgram("second");
-    AddProgram("third");
+    for (const char* name : {"second", "third", "afterwards"}) programs.Add(name);
     const std::vector<ProgramChoice> choices{
         {"first", {}}, {"second", {"-a", "two words", "$HOME;true"}}, {"third", {}}};
     EXPECT_TRUE(StartFirstAvailable(choices));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(Marker("second")); }, 5000));
+    // A program started once the list has returned: when it has run, what the list started has run.
+    EXPECT_TRUE(StartFirstAvailable(std::vector<ProgramChoice>{{"afterwards", {}}}));
+    ASSERT_TRUE(programs.WaitUntilRan("afterwards"));
+    EXPECT_EQ(programs.Ran(), QStringList({"second", "afterwards"}));
     // Arguments reach the program as they are: no shell splits or expands them.
-    EXPECT_EQ(Ran("second"), "-a two words $HOME;true");
-    QTest::qWait(200);
-    EXPECT_FALSE(QFile::exists(Marker("third")));
+    EXPECT_EQ(programs.Arguments("second"), "-a two words $HOME;true");
 }
 
 TEST_F(LauncherTest, NothingInstalledStartsNothing) {
@@ -68,9 +38,9 @@ TEST_F(LauncherTest, EveryDesktopProgramOfTheListsIsFoundOnThePath) {
         ASSERT_FALSE(list->empty());
         // Only the last choice installed: the search walks the whole list to reach it.
         const QString last = list->back().program;
-        AddProgram(last);
+        programs.Add(last);
         EXPECT_TRUE(StartFirstAvailable(*list));
-        EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(Marker(last)); }, 5000)) << last.toStdString();
+        EXPECT_TRUE(programs.WaitUntilRan(last)) << last.toStdString();
     }
 }
 #endif

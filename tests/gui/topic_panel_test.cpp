@@ -6,82 +6,20 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
-#include <ostream>
 
 #include "config/contact_addresses.h"
 #include "form_panel_fixture.h"
-#include "qt/forms/static_cursor.h"
+#include "model/panel_data.h"
 #include "model/shell_data.h"
+#include "qt/forms/static_cursor.h"
 
 namespace kalvora {
 namespace {
 
 using testing_support::ClientAreaTest;
 
-struct LabelRow {
-    int id;
-    const char* text;
-};
-
-struct PanelCase {
-    const char* name;
-    int menuId;
-    Field field;
-    QColor background;
-    QColor text;
-    std::vector<LabelRow> labels;
-
-    friend void PrintTo(const PanelCase& c, std::ostream* os) { *os << c.name; }
-};
-
-const std::vector<PanelCase>& PanelCases() {
-    static const std::vector<PanelCase> cases{
-        {"Electrical",
-         209,
-         Field::Electrical,
-         QColor(255, 0, 0),
-         QColor(255, 255, 0),
-         {{150, "Proud"},
-          {198, "Napětí"},
-          {199, "Odpor"},
-          {151, "Cívka"},
-          {152, "Kondenzátor"},
-          {153, "Transformátor"},
-          {157, "Odpor vodiče"},
-          {155, "Zářivka za žárovku"},
-          {159, "Světelný tok"},
-          {160, "Příkon spotřebiče"},
-          {161, "Činný výkon "},
-          {169, "Úbytek napětí"},
-          {202, "Další programy"},
-          {203, config::kAuthorMail}}},
-        {"Thermal", 177, Field::Thermal, QColor(0, 160, 160), QColor(0, 255, 0), {{207, "Tep.odpor stěny"}}},
-        {"Mechanics",
-         211,
-         Field::Mechanics,
-         QColor(54, 139, 235),
-         QColor(0, 255, 0),
-         {{214, "Gravitační zákon"}, {229, "Gravitační zrychlení"}, {235, "Volný pád"}}},
-        {"Optics",
-         223,
-         Field::Optics,
-         QColor(238, 246, 255),
-         QColor(255, 0, 0),
-         {{299, "Opt.mohutnost čočky"}}},
-        {"GasesAndLiquids",
-         237,
-         Field::GasesAndLiquids,
-         QColor(255, 255, 0),
-         QColor(255, 0, 0),
-         {{248, "Aerodyn.odporová síla"}, {246, "Archimédův zákon"}, {258, "Mísení kapalin"}}},
-        {"Antenna",
-         257,
-         Field::Antenna,
-         QColor(255, 217, 179),
-         QColor(0, 0, 255),
-         {{252, "Půlvlnový dipol"}, {254, "Koaxiální kabel"}}},
-    };
-    return cases;
+QColor Colour(const Rgb& rgb) {
+    return QColor(rgb.r, rgb.g, rgb.b);
 }
 
 class TopicPanelTest : public ClientAreaTest {
@@ -114,35 +52,38 @@ protected:
     }
 };
 
-class PanelContentsTest : public TopicPanelTest, public ::testing::WithParamInterface<PanelCase> {};
+class PanelContentsTest : public TopicPanelTest, public ::testing::WithParamInterface<FieldCommand> {};
 
 TEST_P(PanelContentsTest, LabelsTextsColoursAndFonts) {
-    const PanelCase& c = GetParam();
-    QWidget* panel = OpenField(c.menuId);
+    const FieldCommand& command = GetParam();
+    const PanelData& data = PanelFor(command.field);
+    const QColor background = Colour(data.background);
+    QWidget* panel = OpenField(command.menuId);
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(panel->parentWidget(), &client());
     EXPECT_EQ(panel->geometry(), QRect(0, 43, 170, client().height() - 60));
     EXPECT_TRUE(panel->isVisible());
-    EXPECT_EQ(window->State().panel->field, c.field);
+    EXPECT_EQ(window->State().panel->field, command.field);
 
     const auto labels = panel->findChildren<QLabel*>();
-    ASSERT_EQ(labels.size(), qsizetype(c.labels.size()));
+    ASSERT_EQ(labels.size(), qsizetype(data.labels.size()));
     int previousY = -1;
-    for (const LabelRow& row : c.labels) {
+    for (const PanelLabel& row : data.labels) {
         QLabel* label = Label(panel, row.id);
         ASSERT_NE(label, nullptr);
-        EXPECT_EQ(label->text(), QString::fromUtf8(row.text)) << row.id;
-        EXPECT_EQ(label->accessibleName(), QString::fromUtf8(row.text)) << row.id;
+        const QString text = QString::fromUtf8(row.text.data(), qsizetype(row.text.size()));
+        EXPECT_EQ(label->text(), text) << row.id;
+        EXPECT_EQ(label->accessibleName(), text) << row.id;
         EXPECT_GT(label->y(), previousY) << row.id << " lies below the label before it";
         previousY = label->y();
-        EXPECT_EQ(label->palette().color(QPalette::WindowText), c.text) << row.id;
-        EXPECT_EQ(label->palette().color(QPalette::Window), c.background) << row.id;
+        EXPECT_EQ(label->palette().color(QPalette::WindowText), Colour(data.labelText)) << row.id;
+        EXPECT_EQ(label->palette().color(QPalette::Window), background) << row.id;
         EXPECT_TRUE(label->autoFillBackground()) << row.id;
         EXPECT_EQ(label->cursor().shape(), StaticControlCursor().shape()) << row.id;
         EXPECT_GE(label->height(), label->fontMetrics().height())
             << row.id << " shows accents and descenders";
         const QFont font = label->font();
-        if (row.id == 203) {
+        if (row.panelFont) {
             EXPECT_FALSE(font.underline());
             EXPECT_EQ(font.pointSize(), 9);
         } else {
@@ -152,7 +93,7 @@ TEST_P(PanelContentsTest, LabelsTextsColoursAndFonts) {
             EXPECT_TRUE(font.underline()) << row.id;
         }
     }
-    EXPECT_EQ(Label(panel, c.labels.front().id)->y(), 0);
+    EXPECT_EQ(Label(panel, data.labels.front().id)->y(), 0);
 
     // The labels stand in the client area inside the sizing frame, which keeps the system's colours.
     const QRect client = panel->contentsRect();
@@ -163,21 +104,21 @@ TEST_P(PanelContentsTest, LabelsTextsColoursAndFonts) {
               panel->palette().color(QPalette::Shadow).rgb());
     EXPECT_EQ(image.pixel(image.width() / 2, image.height() - 1),
               panel->palette().color(QPalette::Shadow).rgb());
-    for (const LabelRow& row : c.labels) {
+    for (const PanelLabel& row : data.labels) {
         const QRect label = Label(panel, row.id)->geometry().translated(client.topLeft());
         EXPECT_TRUE(client.contains(label.topLeft())) << row.id;
-        EXPECT_EQ(image.pixelColor(label.left(), label.top() + 1), c.background)
+        EXPECT_EQ(image.pixelColor(label.left(), label.top() + 1), background)
             << row.id << " is drawn inside the frame";
     }
-    if (c.field != Field::Electrical) {
+    if (!data.gradient) {
         // The whole client area stands in the panel's background colour: below the last label,
         // and between the letters of a label.
-        EXPECT_EQ(image.pixelColor(160, client.bottom() - 1), c.background);
-        EXPECT_EQ(image.pixelColor(160, client.top() + 2), c.background);
+        EXPECT_EQ(image.pixelColor(160, client.bottom() - 1), background);
+        EXPECT_EQ(image.pixelColor(160, client.top() + 2), background);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllFields, PanelContentsTest, ::testing::ValuesIn(PanelCases()),
+INSTANTIATE_TEST_SUITE_P(AllFields, PanelContentsTest, ::testing::ValuesIn(kFieldCommands),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TopicPanelTest, ElectricalGradientRepeatsEvery512Rows) {
@@ -193,13 +134,8 @@ TEST_F(TopicPanelTest, ElectricalGradientRepeatsEvery512Rows) {
     ASSERT_EQ(client, QPoint(4, 4));
     const QWidget* lastLabel = Label(panel, 203);
     ASSERT_LT(lastLabel->geometry().bottom(), 500);
-    struct Row {
-        int y;
-        int red;
-    };
-    for (const Row row : {Row{0, 255}, Row{500, 5}, Row{509, 1}, Row{510, 0}, Row{511, 0}, Row{512, 255},
-                          Row{513, 255}, Row{514, 254}, Row{631, 196}})
-        EXPECT_EQ(image.pixelColor(160, client.y() + row.y), QColor(row.red, 0, 0)) << "row " << row.y;
+    for (const int row : {0, 500, 509, 510, 511, 512, 513, 514, 631})
+        EXPECT_EQ(image.pixelColor(160, client.y() + row), QColor(GradientRed(row), 0, 0)) << "row " << row;
     // The frame runs round the gradient on every side.
     EXPECT_NE(image.pixelColor(160, 0).green(), 0);
     EXPECT_NE(image.pixelColor(160, 639).green(), 0);
@@ -207,7 +143,7 @@ TEST_F(TopicPanelTest, ElectricalGradientRepeatsEvery512Rows) {
     // Between two labels the gradient shows too: label 0 ends above the row where label 1 begins.
     const int gap = Label(panel, 150)->geometry().bottom() + 1;
     ASSERT_LT(gap, Label(panel, 198)->y());
-    EXPECT_EQ(image.pixelColor(160, client.y() + gap), QColor(255 - gap / 2, 0, 0));
+    EXPECT_EQ(image.pixelColor(160, client.y() + gap), QColor(GradientRed(gap), 0, 0));
     // The labels' rectangles are filled with the panel's red brush over the gradient.
     EXPECT_EQ(image.pixelColor(160, client.y() + Label(panel, 169)->y() + 1), QColor(255, 0, 0));
 }

@@ -48,7 +48,9 @@ CalculatorForm::CalculatorForm(const FormInstance& form, QWidget* parent)
 void CalculatorForm::Build(const FormInstance& form) {
     const auto& controls = definition_.dialog.controls;
     const QFont link = platform::FontForRole(FontRole::Link);
-    ControlMetrics metrics{platform::MeasureFont(font()), platform::MeasureFont(link), 0, QFontMetrics(font()).height()};
+    // A dropped-down list starts empty: its rows are as high as a line of the form's font.
+    ControlMetrics metrics{platform::MeasureFont(font()), platform::MeasureFont(link), 0,
+                           QFontMetrics(font()).height()};
     std::vector<QString> texts;
     std::vector<int> widths;
     for (std::size_t i = 0; i < controls.size(); ++i) {

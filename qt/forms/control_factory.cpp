@@ -56,8 +56,8 @@ ResultBox* ResultField(const QString& text, const ControlPresentation& shown, QW
 }
 
 // A read-only edit showing a result: left-aligned, with the edge of its template.
-ResultBox* ReadOnlyEdit(const ControlDefinition& control, const QString& text, const ControlPresentation& shown,
-                        QWidget* parent) {
+ResultBox* ReadOnlyEdit(const ControlDefinition& control, const QString& text,
+                        const ControlPresentation& shown, QWidget* parent) {
     const WindowEdge edge = Has(control, kDialogFrame)  ? WindowEdge(edges::kDialogFrameAndClientEdge)
                             : Has(control, kClientEdge) ? WindowEdge(edges::kClientEdge)
                                                         : WindowEdge(edges::kBorder);
@@ -149,8 +149,8 @@ QString PicturePath(std::string_view name) {
     return {};
 }
 
-QWidget* CreateControl(const ControlDefinition& control, const QString& text, const ControlPresentation& shown,
-                       QWidget* parent) {
+QWidget* CreateControl(const ControlDefinition& control, const QString& text,
+                       const ControlPresentation& shown, QWidget* parent) {
     QWidget* widget = Realise(control, text, shown, parent);
     if (shown.font != FontRole::Dialog && shown.font != FontRole::System) SetOwnFont(*widget, shown.font);
     widget->setGeometry(ToQRect(shown.rect));

@@ -17,8 +17,8 @@ namespace kalvora {
 // focus). Kinds map to widgets as follows: static texts and pictures are labels, result fields
 // and read-only edits ResultBox, group boxes QGroupBox, edits QLineEdit, combo boxes editable
 // QComboBox, buttons QPushButton, the link label a NotifyLabel.
-QWidget* CreateControl(const ControlDefinition& control, const QString& text, const ControlPresentation& shown,
-                       QWidget* parent);
+QWidget* CreateControl(const ControlDefinition& control, const QString& text,
+                       const ControlPresentation& shown, QWidget* parent);
 
 // The file of the picture a picture control names by its text ("MYBMP" or a help picture id),
 // or an empty path when the name is unknown.

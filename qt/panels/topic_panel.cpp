@@ -33,7 +33,8 @@ TopicPanel::TopicPanel(const PanelData& data, QWidget* parent) : FramedWindow(pa
         setAutoFillBackground(true);
 
     const QFont labelFont = platform::FontForRole(FontRole::PanelLabel);
-    const PanelPresentation shown = PresentPanel(data, platform::MeasureFont(font()), platform::MeasureFont(labelFont));
+    const PanelPresentation shown =
+        PresentPanel(data, platform::MeasureFont(font()), platform::MeasureFont(labelFont));
     for (std::size_t i = 0; i < data.labels.size(); ++i) {
         const PanelLabel& label = data.labels[i];
         auto* widget = new NotifyLabel(ToQString(label.text), Client());

@@ -13,7 +13,9 @@ FontMetrics MeasureFont(const QFont& font) {
     return {metrics.horizontalAdvance(alphabet), metrics.height(), metrics.averageCharWidth()};
 }
 
-BaseUnits DialogBaseUnits(const QFont& font) { return BaseUnitsOf(MeasureFont(font)); }
+BaseUnits DialogBaseUnits(const QFont& font) {
+    return BaseUnitsOf(MeasureFont(font));
+}
 
 QString DialogFontFamily() {
 #if defined(Q_OS_WIN)

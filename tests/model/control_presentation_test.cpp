@@ -39,10 +39,19 @@ TEST(ControlPresentation, ACentredTextWiderThanItsRoomShowsItsStart) {
     for (int width : {60, 90, 400}) {
         const std::vector<int> widths{width, 0};
         const ControlPresentation shown = PresentControls(dialog, kMetrics, widths).front();
-        EXPECT_EQ(shown.alignment, width > shown.rect.width() ? HorizontalAlignment::Left : HorizontalAlignment::Centre)
+        EXPECT_EQ(shown.alignment,
+                  width > shown.rect.width() ? HorizontalAlignment::Left : HorizontalAlignment::Centre)
             << width;
         EXPECT_GE(shown.rect.width(), std::min(width, 70)) << width;
     }
+}
+
+TEST(ControlPresentation, TwoTextsNeverTakeTheSameRoom) {
+    const ControlDefinition left{-1, ControlKind::CentredLabel, "", 40, 0, 40, 8};    // x 70 to 140
+    const ControlDefinition right{-1, ControlKind::CentredLabel, "", 100, 0, 40, 8};  // x 175 to 245
+    const std::vector<int> widths{300, 300};
+    const auto shown = PresentControls({1, 200, 200, DialogFont::Dialog9pt, {left, right}}, kMetrics, widths);
+    EXPECT_LT(shown[0].rect.right, shown[1].rect.left);
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ TEST(DialogUnits, RoundLikeMulDiv) {
         BaseUnits base;
         int x, y;  // the pixels for `units` taken horizontally and vertically
     };
-    for (const Case& c : {Case{0, {7, 14}, 0, 0}, Case{8, {7, 14}, 14, 14},  // 56/4, 112/8
+    for (const Case& c : {Case{0, {7, 14}, 0, 0}, Case{8, {7, 14}, 14, 14},   // 56/4, 112/8
                           Case{157, {7, 14}, 275, 275},                       // 274.75: rounds down
                           Case{25, {7, 14}, 44, 44},                          // 43.75: rounds up
                           Case{1, {6, 12}, 2, 2}, Case{-1, {6, 12}, -2, -2},  // halves away from zero

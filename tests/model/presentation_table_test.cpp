@@ -21,7 +21,8 @@ namespace {
 FontMetrics At(int dpi, FontMetrics font) {
     return {Scaled(font.alphabetWidth, dpi), Scaled(font.height, dpi), Scaled(font.averageCharWidth, dpi)};
 }
-const FontMetrics kDialog{364, 14, 7}, kTitle{546, 20, 10}, kLink{616, 25, 12}, kLabel{435, 15, 8}, kHelp{394, 15, 8};
+const FontMetrics kDialog{364, 14, 7}, kTitle{546, 20, 10}, kLink{616, 25, 12}, kLabel{435, 15, 8},
+    kHelp{394, 15, 8};
 
 // A text's width: its characters (an accented letter counts once) at five sixths of the average
 // letter, as captions of mostly small letters, blanks and digits measure.
@@ -37,16 +38,20 @@ bool Contains(const Rect& outer, const Rect& inner) {
     return outer.left <= inner.left && inner.right <= outer.right && outer.top <= inner.top &&
            inner.bottom <= outer.bottom;
 }
-Rect Units(const ControlDefinition& c) { return Rect::FromSize(c.x, c.y, c.cx, c.cy); }
+Rect Units(const ControlDefinition& c) {
+    return Rect::FromSize(c.x, c.y, c.cx, c.cy);
+}
 
 // A form's client area when the main window opens (widened for the form that widens it): its
 // column inside a frame of 8 pixels a side with 43 for caption and menu, between a toolbar of
 // 40 and a status bar of 22, less the form's own sizing frame of 4.
 Rect FormClient(int dpi, bool widened) {
-    const Rect start = StartWindowRect(0, 0, 1920, dpi), outer = widened ? WidenedWindowRect(start, dpi) : start;
+    const Rect start = StartWindowRect(0, 0, 1920, dpi),
+               outer = widened ? WidenedWindowRect(start, dpi) : start;
     const int frame = Scaled(8, dpi), sizing = Scaled(4, dpi);
     const Rect column = ResizeLayout(outer.width() - 2 * frame, outer.height() - 2 * frame - Scaled(43, dpi),
-                                     Scaled(40, dpi), Scaled(22, dpi), dpi).form;
+                                     Scaled(40, dpi), Scaled(22, dpi), dpi)
+                            .form;
     return Rect::FromSize(0, 0, column.width() - 2 * sizing, column.height() - 2 * sizing);
 }
 
@@ -60,21 +65,26 @@ TEST_P(PresentationTable, FormsKeepTheirTemplatesArrangement) {
         const auto& controls = form->dialog.controls;
         std::vector<int> widths;
         for (const ControlDefinition& c : controls)
-            widths.push_back(Width(form->InitialText(c), c.kind == ControlKind::LinkLabel ? metrics.link : metrics.font));
+            widths.push_back(
+                Width(form->InitialText(c), c.kind == ControlKind::LinkLabel ? metrics.link : metrics.font));
         const FontMetrics title = At(dpi, kTitle);
-        const FormPresentation shown = PresentForm(*form, metrics, widths, {Width(form->title, title), title.height}, dpi);
+        const FormPresentation shown =
+            PresentForm(*form, metrics, widths, {Width(form->title, title), title.height}, dpi);
         const Rect client = FormClient(dpi, (form->behaviours & kWidensMainWindow) != 0);
         EXPECT_TRUE(Contains(client, shown.title));
         for (std::size_t i = 0; i < controls.size(); ++i) {
             SCOPED_TRACE("control " + std::to_string(i));
             const Rect& rect = shown.controls[i].rect;
             EXPECT_TRUE(Contains(client, rect));
-            EXPECT_GE(rect.width(), TakesTextRoom(controls[i].kind) && !shown.controls[i].wraps ? widths[i] : 0);
+            EXPECT_GE(rect.width(),
+                      TakesTextRoom(controls[i].kind) && !shown.controls[i].wraps ? widths[i] : 0);
             for (std::size_t j = i + 1; j < controls.size(); ++j) {
                 const Rect& other = shown.controls[j].rect;
-                const bool holds = controls[i].kind == ControlKind::GroupBox && Contains(Units(controls[i]), Units(controls[j]));
+                const bool holds = controls[i].kind == ControlKind::GroupBox &&
+                                   Contains(Units(controls[i]), Units(controls[j]));
                 EXPECT_TRUE(!holds || Contains(rect, other)) << "holds " << j;
-                EXPECT_TRUE(holds || Overlap(Units(controls[i]), Units(controls[j])) || !Overlap(rect, other)) << j;
+                EXPECT_TRUE(holds || Overlap(Units(controls[i]), Units(controls[j])) || !Overlap(rect, other))
+                    << j;
             }
         }
     }
@@ -82,14 +92,15 @@ TEST_P(PresentationTable, FormsKeepTheirTemplatesArrangement) {
 
 TEST_P(PresentationTable, PanelLabelsStandApartInsideThePanel) {
     const FontMetrics panelFont = At(GetParam(), kDialog), labelFont = At(GetParam(), kLabel);
-    for (Field field : {Field::Electrical, Field::Thermal, Field::Mechanics, Field::Optics, Field::GasesAndLiquids,
-                        Field::Antenna}) {
+    for (Field field : {Field::Electrical, Field::Thermal, Field::Mechanics, Field::Optics,
+                        Field::GasesAndLiquids, Field::Antenna}) {
         const PanelData& panel = PanelFor(field);
         const PanelPresentation shown = PresentPanel(panel, panelFont, labelFont);
         ASSERT_EQ(shown.labels.size(), panel.labels.size());
         for (std::size_t i = 0; i < shown.labels.size(); ++i) {
             const Rect& rect = shown.labels[i].rect;
-            EXPECT_TRUE(shown.window.top <= rect.top && rect.bottom <= shown.window.bottom) << panel.labels[i].text;
+            EXPECT_TRUE(shown.window.top <= rect.top && rect.bottom <= shown.window.bottom)
+                << panel.labels[i].text;
             EXPECT_GE(rect.height(), panel.labels[i].panelFont ? panelFont.height : labelFont.height);
             EXPECT_LE(i > 0 ? shown.labels[i - 1].rect.bottom : 0, rect.top) << panel.labels[i].text;
         }

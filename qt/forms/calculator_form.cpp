@@ -47,16 +47,19 @@ CalculatorForm::CalculatorForm(const FormInstance& form, QWidget* parent)
 
 void CalculatorForm::Build(const FormInstance& form) {
     const auto& controls = definition_.dialog.controls;
-    const QFont link = platform::FontForRole(FontRole::Link);
-    // A dropped-down list starts empty: its rows are as high as a line of the form's font.
-    ControlMetrics metrics{platform::MeasureFont(font()), platform::MeasureFont(link), 0,
-                           QFontMetrics(font()).height()};
+    // A dropped-down list starts empty: its rows are as high as a line of the form's font. The
+    // link's font and the drop-down field are measured only where the form has them.
+    ControlMetrics metrics{platform::MeasureFont(font()), {}, 0, QFontMetrics(font()).height()};
     std::vector<QString> texts;
     std::vector<int> widths;
     for (std::size_t i = 0; i < controls.size(); ++i) {
         texts.push_back(i < form.controls.size() ? ToQString(form.controls[i].text) : QString());
-        const bool linkFont = controls[i].kind == ControlKind::LinkLabel;
-        widths.push_back(QFontMetrics(linkFont ? link : font()).horizontalAdvance(texts.back()));
+        QFont textFont = font();
+        if (controls[i].kind == ControlKind::LinkLabel) {
+            textFont = platform::FontForRole(FontRole::Link);
+            metrics.link = platform::MeasureFont(textFont);
+        }
+        widths.push_back(QFontMetrics(textFont).horizontalAdvance(texts.back()));
         if (controls[i].kind == ControlKind::ComboBox && metrics.comboFieldHeight == 0)
             metrics.comboFieldHeight = ComboFieldHeight(font());
     }

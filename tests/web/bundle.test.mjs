@@ -14,7 +14,7 @@ const bundleOf = (modules) => bundle('/site/js/main.js', (file) => modules[file]
 test('the bundle runs as the modules did', async () => {
   const { code } = bundleOf({
     '/site/js/main.js': "import { twice, count as counted } from './shared.js';\nimport makeName, { where } from '../loader.js';\n"
-      + "import * as shared from './shared.js';\nglobalThis.bundled = [twice(21), counted, makeName(), where, shared.twice(2), globalThis.order];",
+      + "import * as shared from \"./shared.js\";\nglobalThis.bundled = [twice(21), counted, makeName(), where, shared.twice(2), globalThis.order];",
     '/site/js/shared.js': "globalThis.order = ['shared'];\nexport const count = globalThis.order.length;\nexport function twice(x) { return 2 * x; }",
     '/site/loader.js': "import { twice } from './js/shared.js';\nglobalThis.order.push('loader');\n"
       + 'export const where = import.meta.url;\nvar makeName = () => `m${twice(3)}`;\nexport default makeName;',

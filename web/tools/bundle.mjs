@@ -7,7 +7,7 @@
 import { readFileSync } from 'node:fs';
 import { dirname, relative, resolve } from 'node:path';
 
-const importStatement = /^import\s+(?:([^'";]*?)\s+from\s+)?'([^']+)';?[ \t]*$/gm;
+const importStatement = /^import\s+(?:([^'";]*?)\s+from\s+)?(['"])([^'"]+)\2;?[ \t]*$/gm;
 const exportDeclaration = /^export\s+(default\s+)?(async\s+function\*?|function\*?|class|const|let|var)?\s*([\w$]+|[{[])?/gm;
 const exportList = /^export\s*\{([^}]*)\}\s*(from\s*'[^']*')?;?[ \t]*$/gm;
 
@@ -22,7 +22,7 @@ const namePairs = (list) => list.split(',').map((part) => part.trim()).filter(Bo
 // One module: its imports (specifier, what it binds), its exports and its code without either.
 function parse(file, source) {
   const imports = [];
-  let code = source.replace(importStatement, (statement, clause, specifier) => {
+  let code = source.replace(importStatement, (statement, clause, _quote, specifier) => {
     if (!specifier.startsWith('.')) fail(file, `imports "${specifier}", not a file of the site`);
     const bindings = { default: null, namespace: null, named: [] };
     const [, defaultName, rest] = (clause ?? '').match(/^([\w$]+)?\s*,?\s*(.*)$/s);

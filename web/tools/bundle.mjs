@@ -9,7 +9,7 @@ import { dirname, relative, resolve } from 'node:path';
 
 const importStatement = /^import\s+(?:([^'";]*?)\s+from\s+)?(['"])([^'"]+)\2;?[ \t]*$/gm;
 const exportDeclaration = /^export\s+(default\s+)?(async\s+function\*?|function\*?|class|const|let|var)?\s*([\w$]+|[{[])?/gm;
-const exportList = /^export\s*\{([^}]*)\}\s*(from\s*'[^']*')?;?[ \t]*$/gm;
+const exportList = /^export\s*\{([^}]*)\}\s*(from\s*['"][^'"]*['"])?;?[ \t]*$/gm;
 
 function fail(file, message) {
   throw new Error(`bundle: ${file}: ${message}`);

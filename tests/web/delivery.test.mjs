@@ -41,14 +41,14 @@ for (const engine of engines) {
       assert.deepEqual(browser.errors, []);
     }));
 
-    // What fails: the WebAssembly module, a module of the page, the program while it starts.
+    // What fails: the WebAssembly module, the page's script, the program while it starts.
     // WebKitGTK keeps a module that failed to load in memory across the reload (the server is not
     // asked again), and its probe-driven error does not reach the page in time: there the .wasm
     // case stands for all three.
     const webkitOnlyWasm = engine === 'webkit' && 'WebKitGTK reuses a failed module across reloads';
     for (const { what, missing, beforeLoad, skip } of [
       { what: 'without the WebAssembly module', missing: '/kalvora-wasm.wasm' },
-      { what: 'without a module of the page', missing: '/js/form.js', skip: webkitOnlyWasm },
+      { what: 'without the page\'s script', missing: '/js/main.js', skip: webkitOnlyWasm },
       { what: 'when the program throws', skip: webkitOnlyWasm, beforeLoad: () => {
         const parse = JSON.parse;
         JSON.parse = (text, ...rest) => parse(text.includes('"panels"') ? '{' : text, ...rest);

@@ -50,7 +50,8 @@ self.addEventListener('fetch', (event) => {
   if (event.request.method !== 'GET') return;
   const file = fileOf(new URL(event.request.url));
   if (!file) return;
-  event.respondWith(caches.open(cacheName)
-    .then((cache) => cache.match(file))
-    .then((cached) => cached ?? fetch(event.request)));
+  // caches.match with the cache's name never creates it again (caches.open would, after the next
+  // version's worker deleted it); an answer the cache cannot give comes from the network.
+  event.respondWith(caches.match(file, { cacheName })
+    .then((cached) => cached ?? fetch(event.request), () => fetch(event.request)));
 });

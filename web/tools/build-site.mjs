@@ -6,6 +6,7 @@
 import { createHash } from 'node:crypto';
 import { cpSync, mkdirSync, readFileSync, readdirSync, rmSync, statSync, writeFileSync } from 'node:fs';
 import { join, relative } from 'node:path';
+import { bundle } from './bundle.mjs';
 import { policyMeta } from './csp.mjs';
 import { decodeBmp, decodePng, encodePng } from './png.mjs';
 import { prerender } from './prerender.mjs';
@@ -81,15 +82,28 @@ writeFileSync(join(out, 'favicon.ico'), Buffer.concat([ico, iconPng]));
   writeFileSync(join(out, 'kalvora-napoveda.html'), page);
 }
 
-// Both pages carry the policy; the page preloads every module it imports, so that none waits
-// for the one that imports it.
+// The page's modules and the WebAssembly module's loader become one script, js/main.js: the page
+// asks for one file instead of a chain of a dozen, and nothing else competes with its first paint.
+{
+  const { code, files: bundled } = bundle(join(out, 'js', 'main.js'));
+  writeFileSync(join(out, 'js', 'main.js'), code);
+  bundled.slice(1).forEach((file) => rmSync(file));
+}
+
+// Both pages carry the policy.
 const edit = (file, change) => writeFileSync(join(out, file), change(readFileSync(join(out, file), 'utf8')));
 for (const page of ['index.html', 'kalvora-napoveda.html'])
-  edit(page, (html) => html.replace('<meta charset="utf-8">', `<meta charset="utf-8">\n${policyMeta}`));
-const modules = readdirSync(join(out, 'js')).filter((file) => file.endsWith('.js') && !['main.js', 'start_guard.js'].includes(file)).sort();
-edit('index.html', (html) => html.replace('<link rel="modulepreload" href="kalvora-wasm.js">',
-  ['kalvora-wasm.js', ...modules.map((file) => `js/${file}`)].map((file) => `<link rel="modulepreload" href="${file}">`).join('\n')));
+  edit(page, (html) => html.replace('<meta charset="utf-8">', `<meta charset="utf-8">\n${policyMeta()}`));
 await prerender(out);
+// The page's style sheet, with the start state's rules, goes into the page itself: the first
+// paint then waits for no other file. The page's policy allows that one sheet by its digest.
+{
+  const sheet = `\n${readFileSync(join(out, 'kalvora.css'), 'utf8')}`;
+  const digest = createHash('sha256').update(sheet).digest('base64');
+  edit('index.html', (html) => html.replace(policyMeta(), policyMeta([digest]))
+    .replace('<link rel="stylesheet" href="kalvora.css">', () => `<style>${sheet}</style>`));
+  rmSync(join(out, 'kalvora.css'));
+}
 // A browser may keep a style sheet in memory by its address and use it for the next page without
 // asking the service worker: each page asks for its style sheets by their digest, so a new
 // version's page never gets an older sheet.
@@ -97,14 +111,12 @@ const digestOf = (file) => createHash('sha256').update(readFileSync(join(out, fi
 for (const page of ['index.html', 'kalvora-napoveda.html'])
   edit(page, (html) => html.replace(/href="([\w-]+\.css)"/g, (_, sheet) => `href="${sheet}?v=${digestOf(sheet)}"`));
 // The same holds for scripts and the WebAssembly module (WebKit keeps modules in memory by their
-// address): every script of the page, every import and the module's fetch name one token that
-// changes with any of them, so a page never runs modules of two versions.
-const scripts = ['kalvora-wasm.js', 'kalvora-wasm.wasm', ...readdirSync(join(out, 'js')).sort().map((file) => `js/${file}`)];
+// address): the page's scripts and the module's fetch name one token that changes with any of
+// them, so a page never runs a script of one version with the WebAssembly module of another.
+const scripts = ['kalvora-wasm.wasm', ...readdirSync(join(out, 'js')).sort().map((file) => `js/${file}`)];
 const token = createHash('sha256').update(scripts.map(digestOf).join()).digest('hex').slice(0, 16);
-for (const file of scripts.filter((name) => name.startsWith('js/')))
-  edit(file, (code) => code.replace(/(from\s+'\.{1,2}\/[\w/-]+\.js)'/g, `$1?v=${token}'`)
-    .replace("createKalvora()", `createKalvora({ locateFile: (name) => \`\${name}?v=${token}\` })`));
-edit('index.html', (html) => html.replace(/((?:src|href)="(?:js\/[\w-]+\.js|kalvora-wasm\.js|kalvora-wasm\.wasm))"/g, `$1?v=${token}"`));
+edit('js/main.js', (code) => code.replace("createKalvora()", `createKalvora({ locateFile: (name) => \`\${name}?v=${token}\` })`));
+edit('index.html', (html) => html.replace(/((?:src|href)="(?:js\/[\w-]+\.js|kalvora-wasm\.wasm))"/g, `$1?v=${token}"`));
 
 // The service worker keeps every file of the site, each with its digest; its version changes
 // with their contents.

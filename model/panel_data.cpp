@@ -4,6 +4,7 @@
 #include <array>
 
 #include "config/contact_addresses.h"
+#include "model/menu_text.h"
 
 namespace kalvora {
 namespace {
@@ -97,8 +98,9 @@ std::vector<TopicMenuItem> TopicMenuItems(const PanelData& panel) {
         TopicMenuItem item;
         item.labelId = label.id;
         // '&' would mark a mnemonic, and the panel's trailing blanks mean nothing in a menu.
-        for (char c : label.text) item.text += c == '&' ? std::string("&&") : std::string(1, c);
-        while (!item.text.empty() && item.text.back() == ' ') item.text.pop_back();
+        std::string_view text = label.text;
+        while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+        item.text = MarkMenuText(text);
         item.separatorBefore = label.action == LabelAction::OpenUrl && !linksStarted;
         linksStarted = linksStarted || label.action == LabelAction::OpenUrl;
         item.shortcutDigit = TopicShortcutDigit(panel, i);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "calc/catalogue.h"
+#include "model/dialog_keys.h"
 #include "model/effect.h"
 #include "model/memory_status.h"
 #include "model/program_state.h"
@@ -57,6 +58,10 @@ public:
     void OpenFormSlot(int slot);
     // The help window was closed by its OK, Enter or its close box.
     void CloseHelpWindow();
+    // A key in the help window: Enter closes it as its OK does, Esc leaves it open.
+    void PressKeyInHelpWindow(DialogKey key);
+    // Esc in the box with this id: the answer of EscapeAnswer, where there is one.
+    void PressEscapeInBox(int boxId);
     // The window's close box, Alt+F4 or END(&X): asks whether to end.
     void RequestClose();
     // The user's answer to the box with this id.

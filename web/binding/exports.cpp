@@ -8,9 +8,12 @@
 #include <utility>
 
 #include "calc/catalogue.h"
+#include "model/effect_order.h"
 #include "model/geometry.h"
 #include "model/panel_data.h"
 #include "model/program.h"
+#include "model/toolbar_strip.h"
+#include "web/binding/changes_json.h"
 #include "web/binding/deep_link.h"
 #include "web/binding/json_writer.h"
 #include "web/binding/program_json.h"
@@ -20,6 +23,11 @@ namespace {
 kalvora::Program& TheProgram() {
     static kalvora::Program program;
     return program;
+}
+
+kalvora::web::ShownOnPage& Shown() {
+    static kalvora::web::ShownOnPage shown;
+    return shown;
 }
 
 const char* Returned(std::string text) {
@@ -82,6 +90,13 @@ EMSCRIPTEN_KEEPALIVE void kalvora_activate_form(int slot) {
 EMSCRIPTEN_KEEPALIVE void kalvora_close_help_window() {
     TheProgram().CloseHelpWindow();
 }
+// A key in the help window: 0 Enter, 1 Esc.
+EMSCRIPTEN_KEEPALIVE void kalvora_press_key_in_help_window(int key) {
+    TheProgram().PressKeyInHelpWindow(key == 1 ? kalvora::DialogKey::Escape : kalvora::DialogKey::Enter);
+}
+EMSCRIPTEN_KEEPALIVE void kalvora_press_escape_in_box(int boxId) {
+    TheProgram().PressEscapeInBox(boxId);
+}
 EMSCRIPTEN_KEEPALIVE void kalvora_request_close() {
     TheProgram().RequestClose();
 }
@@ -115,8 +130,18 @@ EMSCRIPTEN_KEEPALIVE const char* kalvora_link_to_active_form() {
 EMSCRIPTEN_KEEPALIVE const char* kalvora_state() {
     return Returned(kalvora::web::StateJson(TheProgram().State(), TheProgram().Forms()));
 }
+// The windows and boxes to change on the page since the last call; the page carries them out.
+EMSCRIPTEN_KEEPALIVE const char* kalvora_changes() {
+    return Returned(Shown().Changes(TheProgram().State()));
+}
+// The effects the page carries out, once it has drawn the state.
 EMSCRIPTEN_KEEPALIVE const char* kalvora_take_effects() {
-    return Returned(kalvora::web::EffectsJson(TheProgram().TakeEffects()));
+    kalvora::Program& program = TheProgram();
+    return Returned(kalvora::web::EffectsJson(kalvora::EffectsToCarryOut(program.TakeEffects(), program.State())));
+}
+// Whether a picture of this size can serve as the toolbar strip.
+EMSCRIPTEN_KEEPALIVE int kalvora_usable_toolbar_strip(int width, int height) {
+    return kalvora::IsUsableToolbarStrip({width, height}) ? 1 : 0;
 }
 
 // The columns of the client area: when the windows are created (resized 0) and after the main

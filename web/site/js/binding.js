@@ -23,6 +23,9 @@ export async function loadModel() {
     chooseItem: (slot, id, index) => call('kalvora_choose_item', slot, id, index),
     activateForm: (slot) => call('kalvora_activate_form', slot),
     closeHelpWindow: () => call('kalvora_close_help_window'),
+    // A key in the help window: 'Enter' or 'Escape'; the model decides what it does.
+    pressKeyInHelpWindow: (key) => call('kalvora_press_key_in_help_window', key === 'Escape' ? 1 : 0),
+    pressEscapeInBox: (boxId) => call('kalvora_press_escape_in_box', boxId),
     requestClose: () => call('kalvora_request_close'),
     answer: (boxId, answer) => call('kalvora_answer', boxId, answer),
     // The browser tells no memory figures.
@@ -30,6 +33,10 @@ export async function loadModel() {
     memory: () => json('kalvora_memory'),
     state: () => json('kalvora_state'),
     takeEffects: () => json('kalvora_take_effects'),
+    // The windows and boxes to destroy, create, show, hide, close and open since the last call.
+    changes: () => json('kalvora_changes'),
+    usableToolbarStrip: (width, height) =>
+      module.ccall('kalvora_usable_toolbar_strip', 'number', ['number', 'number'], [width, height]) === 1,
     layout: (resized, width, height, toolbar, statusBar) =>
       json('kalvora_layout', resized ? 1 : 0, width, height, toolbar, statusBar),
     // A link to one calculation, "SLUG/TEXT/..." (percent-encoded): true when it named a form.

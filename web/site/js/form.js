@@ -44,7 +44,7 @@ export function createForm(definition, slot, base, events) {
   title.textContent = definition.title;
   title.style.setProperty('--y', `${definition.titleY}px`);
   section.setAttribute('aria-labelledby', title.id);
-  section.hidden = true;  // until the model shows it: update() tells when it comes into sight
+  section.hidden = true;  // until the model shows it
   section.append(title);
 
   const inputCaption = new Map(definition.inputs.map((input) => [input.id, input.caption]));
@@ -192,14 +192,12 @@ export function createForm(definition, slot, base, events) {
 
   return {
     element: section,
-    serial: 0,
     controls,
     // The first control with this id, as the model addresses controls.
     byId(id) { return controls.find((entry) => entry.control.id === id); },
-    // Shows the model's texts; true when the form has just come into sight.
+    show(visible) { section.hidden = !visible; },
+    // Shows the model's texts.
     update(formState) {
-      const shown = section.hidden && formState.visible;
-      section.hidden = !formState.visible;
       formState.controls.forEach((state, index) => {
         const entry = controls[index];
         if (!entry) return;
@@ -218,7 +216,6 @@ export function createForm(definition, slot, base, events) {
           entry.element.textContent = state.text;
         }
       });
-      return shown;
     },
   };
 }

@@ -68,5 +68,5 @@ export function createPanel(data, base, events) {
     }
     context.putImageData(image, 0, 0);
   };
-  return { element: panel, serial: 0, paint };
+  return { element: panel, paint };
 }

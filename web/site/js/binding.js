@@ -42,6 +42,11 @@ export async function loadModel() {
     // A link to one calculation, "SLUG/TEXT/..." (percent-encoded): true when it named a form.
     openLink: (link) => module.ccall('kalvora_open_link', 'number', ['string'], [link]) === 1,
     linkToActiveForm: () => text('kalvora_link_to_active_form'),
+    // The page's measured fonts (dialog_units.js), then each form's and panel's layout from them.
+    measured: (numbers) => call('kalvora_measured', ...numbers),
+    presentForm: (slot, widths) =>
+      JSON.parse(module.ccall('kalvora_present_form', 'string', ['number', 'string'], [slot, widths])),
+    presentPanel: (field) => json('kalvora_present_panel', field),
     gradientRed: (row) => module.ccall('kalvora_gradient_red', 'number', ['number'], [row]),
     stretchedGradientRed: (row, height) => module.ccall('kalvora_stretched_gradient_red', 'number', ['number', 'number'], [row, height]),
   };

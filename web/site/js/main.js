@@ -3,7 +3,7 @@
 // it (at build time); this module replaces that picture with the live window in the same place.
 import { Answer, loadModel } from './binding.js';
 import { createHelpWindow, showAbout, showLink, showMessageBox } from './dialogs.js';
-import { measureBaseUnits } from './dialog_units.js';
+import { measureFonts, textWidths } from './dialog_units.js';
 import { createForm, place } from './form.js';
 import { createMenuBar } from './menu_bar.js';
 import { createPanel } from './panel.js';
@@ -33,7 +33,7 @@ function startFailed(error) {
 const [model, strip] = await Promise.all([loadModel(), stripSize]).catch(startFailed);
 const toolbarPictures = strip !== null && model.usableToolbarStrip(strip.width, strip.height);
 const data = model.staticData();
-const base = measureBaseUnits();
+model.measured(measureFonts());
 
 let state = null;
 let panel = null;
@@ -170,11 +170,12 @@ function changeWindows(changes) {
     helpWindow = null;
   }
   if (changes.createPanel) {
-    panel = createPanel(data.panels.find((p) => p.field === state.panel.field), base, events);
+    panel = createPanel(data.panels.find((p) => p.field === state.panel.field), model.presentPanel(state.panel.field), events);
     panelHost.append(panel.element);
   }
   for (const slot of changes.createForms) {
-    const form = createForm(data.forms[slot], slot, base, events);
+    const definition = data.forms[slot];
+    const form = createForm(definition, slot, model.presentForm(slot, textWidths(definition.controls)), events);
     forms.set(slot, form);
     formHost.append(form.element);
   }

@@ -34,15 +34,10 @@ export const fieldButtons = (data) => data.menu.find((popup) => popup.name === '
 export const calc = (slug, ...texts) =>
   execFileSync(join(nativeBuild, 'bin', 'kalvora-calc'), [slug, ...texts], { encoding: 'utf8' }).trim().split('\n');
 
-// Presses a key and waits until the page has seen it (the page's own handlers run in the same
-// dispatch), so that a check that the key changed nothing comes after its handling.
+// Presses a key and waits until the page has seen it (its handlers run in the same dispatch), so
+// that a check that the key changed nothing comes after its handling.
 export async function pressSeen(page, key) {
-  await page.evaluate(() => {
-    window.keysSeen ??= 0;
-    if (!window.countingKeys) addEventListener('keydown', () => { window.keysSeen += 1; }, true);
-    window.countingKeys = true;
-  });
-  const before = await page.evaluate(() => window.keysSeen);
+  const seen = await page.evaluate(() => (window.keysSeen ??= (addEventListener('keydown', () => { window.keysSeen += 1; }, true), 0)));
   await page.press(key);
-  await page.waitFor((count) => window.keysSeen > count, before);
+  await page.waitFor((count) => window.keysSeen > count, seen);
 }

@@ -256,9 +256,12 @@ for (const engine of engines) {
       assert.equal(await visibleSlug(page), [...topics.keys()].find((slug) => topics.get(slug).label === `ctl${panel.menu[1].id}`));
     });
 
-    test('drop-down lists keep the model\'s order and choose by keys', async () => {
+    test('drop-down lists keep the model\'s order, choose by keys and take Tab as the model says', async () => {
       await openForm(page, topics, 'conductor-resistance');
       const field = `${form} [role=combobox]`;
+      const { slot, controls } = data.forms.find((f) => f.slug === 'conductor-resistance');
+      const focus = await page.evaluate((s, i) => window.modelCopy.presentForm(s, '').controls[i].focus, slot, controls.findIndex((c) => c.kind === 'ComboBox'));
+      assert.equal(await page.evaluate((f) => document.querySelector(f).tabIndex, field), focus === 'tabStop' ? 0 : -1);
       await page.focus(field);
       await page.press('Alt+ArrowDown');
       const items = await page.evaluate((f) => [...document.querySelectorAll(`${f} [role=option]`)].map((o) => o.textContent), form);

@@ -214,7 +214,8 @@ for (const engine of engines) {
       assert.deepEqual(await results(page), calc(definition.slug, '12', '1.5'));
       // The result puts the focus back on the first input; Tab follows the template's order.
       assert.equal(await focusedInput(page), '0');
-      const names = definition.controls.filter((c) => c.tabStop && /Edit|ComboBox|PushButton/.test(c.kind))
+      const { controls } = await page.evaluate((slot) => window.modelCopy.presentForm(slot, ''), definition.slot);
+      const names = definition.controls.filter((c, i) => controls[i].focus === 'tabStop' && /Edit|ComboBox|PushButton/.test(c.kind))
         .map((c) => { const i = definition.inputs.findIndex((input) => input.id === c.id); return i < 0 ? c.text : String(i); });
       const order = [];
       for (let i = 1; i < names.length; ++i) {

@@ -20,8 +20,8 @@ constexpr std::array<std::string_view, 12> kKindNames{
     "Label",        "CentredLabel", "SunkenLabel", "GroupBox",          "ResultField", "Edit",
     "ReadOnlyEdit", "ComboBox",     "PushButton",  "DefaultPushButton", "Picture",     "LinkLabel"};
 
-constexpr std::array<std::string_view, 4> kFlagNames{"leftAligned", "clientEdge", "dialogFrame", "flat"};
-constexpr std::array<ControlFlag, 4> kFlags{kLeftAligned, kClientEdge, kDialogFrame, kFlat};
+constexpr std::array<std::string_view, 3> kFlagNames{"clientEdge", "dialogFrame", "flat"};
+constexpr std::array<ControlFlag, 3> kFlags{kClientEdge, kDialogFrame, kFlat};
 
 // A menu text as shown, with the place of its mnemonic (UTF-16 index, -1: none).
 void MenuText(JsonWriter& json, std::string_view marked) {
@@ -47,9 +47,7 @@ void Control(JsonWriter& json, const FormDefinition& form, const ControlDefiniti
         .Member("x", control.x)
         .Member("y", control.y)
         .Member("cx", control.cx)
-        .Member("cy", control.cy)
-        .Member("tabStop", TakesTabStop(control))
-        .Member("noAutoScroll", (control.flags & kNoAutoScroll) != 0);
+        .Member("cy", control.cy);
     for (std::size_t i = 0; i < kFlags.size(); ++i)
         if (control.flags & kFlags[i]) json.Member(kFlagNames[i], true);
     if (const std::string_view address = LinkAddress(form, control); !address.empty()) json.Member("address", address);

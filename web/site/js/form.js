@@ -132,7 +132,7 @@ export function createForm(definition, slot, presentation, events) {
         element = document.createElement('div');
     }
     element.classList.add('control', `kind-${control.kind}`);
-    for (const flag of ['leftAligned', 'clientEdge', 'dialogFrame', 'flat']) if (control[flag]) element.classList.add(flag);
+    for (const flag of ['clientEdge', 'dialogFrame', 'flat']) if (control[flag]) element.classList.add(flag);
     element.id = controlId(index);
     element.dataset.controlId = String(control.id);
     place(element, pixels(shown.rect));

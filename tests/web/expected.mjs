@@ -1,10 +1,12 @@
 // What the browser tests expect, from the golden file and the model itself: a second copy of the
 // binding loaded into the page under test beside the page's own (its own WebAssembly instance, so
-// the page's program is not touched), and the native kalvora-calc for result texts.
+// the page's program is not touched; served by the test server), and the native kalvora-calc for
+// result texts.
 import { execFileSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { nativeBuild, repoRoot } from './paths.mjs';
+import { modelCopyPath } from './server.mjs';
 
 // The worked examples of the golden file, each with the native program's answer: { slug, texts,
 // answer: ['ok', results...] or ['error', caption, text] }.
@@ -15,14 +17,14 @@ export const examples = golden('examples.tsv').map(([slug, ...texts], i) => ({ s
 // Loads the copy once per page as window.modelCopy, started as the page starts its program, and
 // returns the model's fixed data.
 export async function modelData(page) {
-  return page.evaluate(async () => {
+  return page.evaluate(async (path) => {
     if (!window.modelCopy) {
-      const { loadModel } = await import(new URL('js/binding.js', document.baseURI).href);
+      const { loadModel } = await import(new URL(path, document.baseURI).href);
       window.modelCopy = await loadModel();
       window.modelCopy.start(document.documentElement.clientWidth, true);
     }
     return window.modelCopy.staticData();
-  });
+  }, modelCopyPath);
 }
 
 // The toolbar buttons of the six fields, in the order of the menu "Výpočty" (an item "actionX"

@@ -50,7 +50,7 @@ ControlPresentation PresentControl(const ControlDefinition& control, BaseUnits b
     ControlPresentation shown;
     shown.rect = DialogRectToPixels(control.x, control.y, control.cx, control.cy, base);
     shown.alignment = AlignmentOf(control);
-    shown.wraps = IsStaticText(control.kind) && shown.rect.height() >= 2 * metrics.font.height;
+    shown.wraps = IsStaticText(control.kind) && shown.rect.height() >= 2 * std::max(1, metrics.font.height);
     shown.stopsAtWidth =
         (control.kind == ControlKind::Edit || control.kind == ControlKind::ComboBox) && Has(control, kNoAutoScroll);
     shown.cursor = CursorOf(control.kind);

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: MIT
+// A control's widget takes what the model presents (the rules are tested in the model): one check
+// per attribute the view carries over.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "qt/forms/control_factory.h"
+#include "qt/forms/qt_rect.h"
+#include "qt/forms/static_cursor.h"
+
+namespace kalvora {
+namespace {
+
+TEST(ControlRealisation, WidgetsTakePlaceAlignmentWrappingCursorFocusLimitRowsAndFont) {
+    QWidget form;
+    ControlPresentation shown;
+    shown.rect = Rect::FromSize(3, 7, 60, 30);
+    shown.alignment = HorizontalAlignment::Centre;
+    shown.wraps = true;
+    shown.cursor = CursorRole::Static;
+    auto* label = qobject_cast<QLabel*>(CreateControl({-1, ControlKind::CentredLabel, ""}, "a", shown, &form));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->geometry(), ToQRect(shown.rect));
+    EXPECT_EQ(label->alignment(), Qt::AlignHCenter | Qt::AlignTop);
+    EXPECT_TRUE(label->wordWrap() && label->cursor().shape() == StaticControlCursor().shape());
+
+    shown.alignment = HorizontalAlignment::Left;
+    shown.focus = FocusKind::ClickOnly;
+    shown.stopsAtWidth = true;
+    auto* edit = qobject_cast<QLineEdit*>(CreateControl({7, ControlKind::Edit, ""}, "", shown, &form));
+    ASSERT_NE(edit, nullptr);
+    EXPECT_TRUE(edit->alignment() & Qt::AlignLeft && edit->validator() && edit->focusPolicy() == Qt::ClickFocus);
+
+    shown.focus = FocusKind::TabStop;
+    shown.stopsAtWidth = false;
+    shown.listRows = 3;
+    auto* combo = qobject_cast<QComboBox*>(CreateControl({5, ControlKind::ComboBox, ""}, "", shown, &form));
+    ASSERT_NE(combo, nullptr);
+    EXPECT_EQ(combo->maxVisibleItems(), shown.listRows);
+    EXPECT_TRUE(!combo->lineEdit()->validator() && combo->focusPolicy() == Qt::StrongFocus);
+
+    shown.font = FontRole::Link;
+    shown.cursor = CursorRole::Arrow;
+    QWidget* link = CreateControl({9, ControlKind::LinkLabel, ""}, "b", shown, &form);
+    const Rgb red = *FontFor(FontRole::Link).colour;
+    EXPECT_EQ(link->font().pixelSize(), FontFor(FontRole::Link).pixels);
+    EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(red.r, red.g, red.b));
+    EXPECT_EQ(link->cursor().shape(), Qt::ArrowCursor);
+
+    shown.behind = true;
+    QWidget* group = CreateControl({116, ControlKind::GroupBox, ""}, "c", shown, &form);
+    EXPECT_EQ(form.children().first(), group) << "kept behind the controls created before it";
+}
+
+}  // namespace
+}  // namespace kalvora

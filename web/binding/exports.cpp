@@ -115,7 +115,7 @@ EMSCRIPTEN_KEEPALIVE void kalvora_close_help_window() {
 }
 // A key in the help window: 0 Enter, 1 Esc.
 EMSCRIPTEN_KEEPALIVE void kalvora_press_key_in_help_window(int key) {
-    TheProgram().PressKeyInHelpWindow(key == 1 ? kalvora::DialogKey::Escape : kalvora::DialogKey::Enter);
+    TheProgram().PressKeyInHelpWindow(key == 1 ? kalvora::HelpWindowKey::Escape : kalvora::HelpWindowKey::Enter);
 }
 EMSCRIPTEN_KEEPALIVE void kalvora_press_escape_in_box(int boxId) {
     TheProgram().PressEscapeInBox(boxId);

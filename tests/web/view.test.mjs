@@ -111,10 +111,9 @@ for (const engine of engines) {
     });
 
     test('one computation per field shows the native program\'s result texts', async () => {
+      // Each field's first worked example (set in reverse, so the first one stays).
       const fieldOf = new Map(data.forms.map((f) => [f.slug, f.field]));
-      const chosen = new Map();
-      for (const example of examples)
-        if (example.answer[0] === 'ok' && !chosen.has(fieldOf.get(example.slug))) chosen.set(fieldOf.get(example.slug), example);
+      const chosen = new Map(examples.filter((e) => e.answer[0] === 'ok').reverse().map((e) => [fieldOf.get(e.slug), e]));
       assert.equal(chosen.size, data.panels.length);
       for (const { slug, texts, answer } of chosen.values()) {
         await openForm(page, topics, slug);
@@ -154,7 +153,6 @@ for (const engine of engines) {
       }, event, args);
       const help = data.toolbar.buttons.find((button) => button.name === 'toolbarHelp');
       const expected = await boxAfter('command', help.id);
-      assert.equal(expected.modal, false);
       await page.click('#toolbarHelp');
       const box = 'dialog.message-box[open]';
       assert.equal(await page.text(`${box} p`), expected.text);

@@ -62,7 +62,6 @@ void Form(JsonWriter& json, const FormDefinition& form, std::size_t slot) {
         .Member("templateId", form.dialog.id)
         .Member("systemFont", form.dialog.font == DialogFont::System)
         .Member("title", form.title)
-        .Member("titleY", form.titleY)
         .Member("okId", form.okId)
         .Member("focusId", form.focusId);
     json.Key("controls").BeginArray();

@@ -1,6 +1,6 @@
 // The fonts the page draws its forms and panels in, measured as numbers for the model, which lays
 // out every control from them (dialog units to pixels, as the desktop views do).
-export const dialogFont = '12px "Liberation Sans", Arimo, Arial, Helvetica, sans-serif';
+const dialogFont = '12px "Liberation Sans", Arimo, Arial, Helvetica, sans-serif';
 const labelFont = '600 14px "Times New Roman", "Liberation Serif", Tinos, Times, serif';
 const linkFont = 'italic 22px "Times New Roman", "Liberation Serif", Tinos, serif';
 const alphabet = 'ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz';

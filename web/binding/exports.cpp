@@ -193,14 +193,16 @@ EMSCRIPTEN_KEEPALIVE const char* kalvora_layout(int resized, int clientWidth, in
 // The fonts the page measured, each as the alphabet's width, the line height and the average
 // character width, and the one-line drop-down field's and one list row's heights.
 EMSCRIPTEN_KEEPALIVE void kalvora_measured(int dialogAlphabet, int dialogHeight, int dialogAverage, int labelAlphabet,
-                                           int labelHeight, int linkAlphabet, int linkHeight, int linkAverage,
-                                           int comboFieldHeight, int listRowHeight) {
+                                           int labelHeight, int comboFieldHeight, int listRowHeight) {
     kalvora::web::PageMetrics& metrics = Measured();
     metrics.controls.font = {dialogAlphabet, dialogHeight, dialogAverage};
-    metrics.controls.link = {linkAlphabet, linkHeight, linkAverage};
     metrics.controls.comboFieldHeight = comboFieldHeight;
     metrics.controls.listRowHeight = listRowHeight;
     metrics.label = {labelAlphabet, labelHeight, 0};
+}
+// The link label's font, measured when a form with a link is first made.
+EMSCRIPTEN_KEEPALIVE void kalvora_measured_link(int alphabet, int height, int average) {
+    Measured().controls.link = {alphabet, height, average};
 }
 // The form in `slot` laid out at the measured fonts; textWidths: each control's text width in
 // its font, in template order, separated by commas.

@@ -44,6 +44,7 @@ export async function loadModel() {
     linkToActiveForm: () => text('kalvora_link_to_active_form'),
     // The page's measured fonts (dialog_units.js), then each form's and panel's layout from them.
     measured: (numbers) => call('kalvora_measured', ...numbers),
+    measuredLink: (numbers) => call('kalvora_measured_link', ...numbers),
     presentForm: (slot, widths) =>
       JSON.parse(module.ccall('kalvora_present_form', 'string', ['number', 'string'], [slot, widths])),
     presentPanel: (field) => json('kalvora_present_panel', field),

@@ -40,14 +40,17 @@ function fontExtent(font) {
   return [base - box.top, box.bottom - base];
 }
 
-// Everything the model needs, in the order the binding takes it: the dialog, label and link
-// fonts, then a one-line drop-down field (one and a half lines of the dialog font) and one row of
-// its list (a line and its padding).
+// What the model needs for every form and panel, in the order the binding takes it: the dialog
+// and label fonts, then a one-line drop-down field (one and a half lines of the dialog font) and
+// one row of its list (a line and its padding).
 export function measureFonts() {
   const dialog = measure(dialogFont);
   const height = dialog[1];
-  return [...dialog, ...measure(labelFont).slice(0, 2), ...measure(linkFont), Math.round(1.5 * height), height + 2];
+  return [...dialog, ...measure(labelFont).slice(0, 2), Math.round(1.5 * height), height + 2];
 }
+
+// The link label's font, measured only when a form with a link is made (it is not needed at the start).
+export const measureLinkFont = () => measure(linkFont);
 
 // Each control's text width in its font, for the room a one-line text takes beside it.
 export const textWidths = (controls) =>

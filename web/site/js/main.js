@@ -3,7 +3,7 @@
 // it (at build time); this module replaces that picture with the live window in the same place.
 import { Answer, loadModel } from './binding.js';
 import { createHelpWindow, showAbout, showLink, showMessageBox } from './dialogs.js';
-import { measureFonts, textWidths } from './dialog_units.js';
+import { measureFonts, measureLinkFont, textWidths } from './dialog_units.js';
 import { createForm, place } from './form.js';
 import { createMenuBar } from './menu_bar.js';
 import { createPanel } from './panel.js';
@@ -34,6 +34,7 @@ const [model, strip] = await Promise.all([loadModel(), stripSize]).catch(startFa
 const toolbarPictures = strip !== null && model.usableToolbarStrip(strip.width, strip.height);
 const data = model.staticData();
 model.measured(measureFonts());
+let linkMeasured = false;
 
 let state = null;
 let panel = null;
@@ -175,6 +176,10 @@ function changeWindows(changes) {
   }
   for (const slot of changes.createForms) {
     const definition = data.forms[slot];
+    if (!linkMeasured && definition.controls.some((c) => c.kind === 'LinkLabel')) {
+      model.measuredLink(measureLinkFont());
+      linkMeasured = true;
+    }
     const form = createForm(definition, slot, model.presentForm(slot, textWidths(definition.controls)), events);
     forms.set(slot, form);
     formHost.append(form.element);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
 
 #include "calc/catalogue.h"
 #include "model/panel_data.h"
@@ -37,6 +38,15 @@ TEST(HelpPictureTexts, EveryStoredPictureHasATextAndEveryTextAStoredPicture) {
     }
     EXPECT_EQ(described, stored);
     EXPECT_TRUE(HelpPictureTextOf(0).empty());
+}
+
+// Each text says what its picture shows: no two pictures the same, none named by its number.
+TEST(HelpPictureTexts, TellPicturesApartByWhatTheyShow) {
+    std::set<std::string_view> texts;
+    for (const HelpPictureText& entry : HelpPictureTexts()) {
+        EXPECT_TRUE(texts.insert(entry.text).second) << entry.id;
+        EXPECT_EQ(entry.text.find(std::to_string(entry.id)), std::string_view::npos) << entry.id;
+    }
 }
 
 }  // namespace

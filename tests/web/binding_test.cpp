@@ -9,6 +9,7 @@
 #include "model/help_pictures.h"
 #include "model/program.h"
 #include "model/result_caption.h"
+#include "web/binding/changes_json.h"
 #include "web/binding/json_writer.h"
 #include "web/binding/program_json.h"
 
@@ -76,26 +77,43 @@ bool Contains(const std::string& text, std::string_view part) {
     return text.find(part) != std::string::npos;
 }
 
-TEST(ProgramJson, StateShowsResultsBoxesAndUnknownMemory) {
+TEST(ProgramJson, StateShowsResultsAndUnknownMemory) {
     Program program;
     program.Start({});
     const int slot = program.SlotOf("current");
     program.EditText(slot, 107, "12");
     program.EditText(slot, 106, "3");
     program.PressButton(slot, 1);
-    std::string state = StateJson(program.State(), program.Forms());
+    const std::string state = StateJson(program.State(), program.Forms());
     EXPECT_TRUE(Contains(state, R"({"text":"12"})")) << state;
     EXPECT_TRUE(Contains(state, R"({"text":"3"})")) << state;
     EXPECT_TRUE(Contains(state, R"({"text":"4.00000"})")) << state;
     EXPECT_TRUE(
         Contains(state, R"("totalMemoryText":"RAM CELKEM = ? KB","availableMemoryText":"VOLNE =? KB")"))
         << state;
-    EXPECT_TRUE(Contains(state, R"("boxes":[])"));
+}
+
+// The page is told each change once: the windows of the start, a form's box to open over the
+// window, then to close once answered.
+TEST(ShownOnPageTest, TellsEachChangeOnce) {
+    Program program;
+    program.Start({});
+    ShownOnPage page;
+    const int slot = program.SlotOf("current");
+    const std::string start = page.Changes(program.State());
+    EXPECT_TRUE(Contains(start, R"("createPanel":true)")) << start;
+    EXPECT_TRUE(Contains(start, R"("showForms":[)" + std::to_string(slot) + "]")) << start;
+    EXPECT_FALSE(Contains(page.Changes(program.State()), "true")) << "nothing changed";
 
     program.EditText(slot, 106, "0");
     program.PressButton(slot, 1);
-    state = StateJson(program.State(), program.Forms());
-    EXPECT_TRUE(Contains(state, R"("caption":"chyba","text":"Zadejte do pole číslici")")) << state;
+    const int box = program.State().boxes.at(0).id;
+    const std::string opened = page.Changes(program.State());
+    EXPECT_TRUE(Contains(opened, R"("caption":"chyba","text":"Zadejte do pole číslici")")) << opened;
+    EXPECT_TRUE(Contains(opened, R"("modal":true)")) << opened;
+    EXPECT_FALSE(Contains(page.Changes(program.State()), "chyba")) << "opened once";
+    program.Answer(box, BoxAnswer::Ok);
+    EXPECT_TRUE(Contains(page.Changes(program.State()), R"("closeBoxes":[)" + std::to_string(box) + "]"));
 }
 
 TEST(ProgramJson, EffectsCarryTheirDetails) {

@@ -3,14 +3,10 @@
 // computes, and the copy command copies it; the page keeps its security policy.
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { readFileSync } from 'node:fs';
-import { join } from 'node:path';
-import { repoRoot } from './paths.mjs';
 import { engines, startBrowser } from './browser.mjs';
+import { examples } from './expected.mjs';
 import { installed, ready, waitAcrossNavigation } from './site_helpers.mjs';
 
-const lines = (file) => readFileSync(join(repoRoot, 'tests', 'cli', 'golden', file), 'utf8').split('\n').filter(Boolean).map((l) => l.split('\t'));
-const examples = lines('examples.tsv').map(([slug, ...texts], i) => ({ slug, texts, answer: lines('expected.tsv')[i] }));
 const linkOf = ({ slug, texts }) => [slug, ...texts].map(encodeURIComponent).join('/');
 const current = examples.find((e) => e.slug === 'current' && e.texts.join() === '12,3');
 const gravitation = examples.find((e) => e.slug === 'gravitation-law');

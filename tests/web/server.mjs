@@ -7,6 +7,7 @@ import { createServer } from 'node:http';
 import { readFile, stat } from 'node:fs/promises';
 import { extname, join, normalize, resolve, sep } from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { webBuild } from './paths.mjs';
 
 const types = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript; charset=utf-8', '.mjs': 'text/javascript; charset=utf-8',
@@ -19,6 +20,14 @@ export const probePath = '/__test/probe.js';
 // The accessibility checker (axe-core from npm), for a page to load from its own origin.
 export const axePath = '/__test/axe.min.js';
 const axeFile = fileURLToPath(new URL('../../node_modules/axe-core/axe.min.js', import.meta.url));
+// A second copy of the page's model for the tests' expectations (expected.mjs): the binding and
+// the WebAssembly module as the build made them, whatever the site joins into one script.
+export const modelCopyPath = '/__test/js/binding.js';
+const modelCopyFiles = new Map([
+  [modelCopyPath, fileURLToPath(new URL('../../web/site/js/binding.js', import.meta.url))],
+  ['/__test/kalvora-wasm.js', join(webBuild, 'web', 'kalvora-wasm.js')],
+  ['/__test/kalvora-wasm.wasm', join(webBuild, 'web', 'kalvora-wasm.wasm')],
+]);
 
 // root: the folder; headers: extra response headers; status(path): a status to answer instead
 // of the file (or undefined); probe: the text of a script for the top of every HTML page's head;
@@ -41,6 +50,7 @@ export async function startServer({ root, headers = {}, status = () => undefined
     }
     if (probe !== null && path === probePath) return answer(200, types['.js'], probe);
     if (path === axePath) return answer(200, types['.js'], await readFile(axeFile));
+    if (modelCopyFiles.has(path)) return answer(200, types[extname(path)], await readFile(modelCopyFiles.get(path)));
     const chosen = status(path);
     if (chosen !== undefined) return answer(chosen, 'text/plain; charset=utf-8', String(chosen));
     try {

@@ -4,15 +4,23 @@
 // returns one.
 #include <emscripten/emscripten.h>
 
+#include <charconv>
 #include <string>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 #include "calc/catalogue.h"
+#include "model/effect_order.h"
 #include "model/geometry.h"
 #include "model/panel_data.h"
 #include "model/program.h"
+#include "model/shell_data.h"
+#include "model/toolbar_strip.h"
+#include "web/binding/changes_json.h"
 #include "web/binding/deep_link.h"
 #include "web/binding/json_writer.h"
+#include "web/binding/presentation_json.h"
 #include "web/binding/program_json.h"
 
 namespace {
@@ -20,6 +28,29 @@ namespace {
 kalvora::Program& TheProgram() {
     static kalvora::Program program;
     return program;
+}
+
+kalvora::web::ShownOnPage& Shown() {
+    static kalvora::web::ShownOnPage shown;
+    return shown;
+}
+
+kalvora::web::PageMetrics& Measured() {
+    static kalvora::web::PageMetrics metrics;
+    return metrics;
+}
+
+// Numbers written one after another with commas between them.
+std::vector<int> Numbers(std::string_view text) {
+    std::vector<int> numbers;
+    while (!text.empty()) {
+        int value = 0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+        numbers.push_back(error == std::errc() ? value : 0);
+        const std::size_t comma = text.find(',', std::size_t(end - text.data()));
+        text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
+    }
+    return numbers;
 }
 
 const char* Returned(std::string text) {
@@ -82,6 +113,13 @@ EMSCRIPTEN_KEEPALIVE void kalvora_activate_form(int slot) {
 EMSCRIPTEN_KEEPALIVE void kalvora_close_help_window() {
     TheProgram().CloseHelpWindow();
 }
+// A key in the help window: 0 Enter, 1 Esc.
+EMSCRIPTEN_KEEPALIVE void kalvora_press_key_in_help_window(int key) {
+    TheProgram().PressKeyInHelpWindow(key == 1 ? kalvora::HelpWindowKey::Escape : kalvora::HelpWindowKey::Enter);
+}
+EMSCRIPTEN_KEEPALIVE void kalvora_press_escape_in_box(int boxId) {
+    TheProgram().PressEscapeInBox(boxId);
+}
 EMSCRIPTEN_KEEPALIVE void kalvora_request_close() {
     TheProgram().RequestClose();
 }
@@ -115,8 +153,18 @@ EMSCRIPTEN_KEEPALIVE const char* kalvora_link_to_active_form() {
 EMSCRIPTEN_KEEPALIVE const char* kalvora_state() {
     return Returned(kalvora::web::StateJson(TheProgram().State(), TheProgram().Forms()));
 }
+// The windows and boxes to change on the page since the last call; the page carries them out.
+EMSCRIPTEN_KEEPALIVE const char* kalvora_changes() {
+    return Returned(Shown().Changes(TheProgram().State()));
+}
+// The effects the page carries out, once it has drawn the state.
 EMSCRIPTEN_KEEPALIVE const char* kalvora_take_effects() {
-    return Returned(kalvora::web::EffectsJson(TheProgram().TakeEffects()));
+    kalvora::Program& program = TheProgram();
+    return Returned(kalvora::web::EffectsJson(kalvora::EffectsToCarryOut(program.TakeEffects(), program.State())));
+}
+// Whether a picture of this size can serve as the toolbar strip.
+EMSCRIPTEN_KEEPALIVE int kalvora_usable_toolbar_strip(int width, int height) {
+    return kalvora::IsUsableToolbarStrip({width, height}) ? 1 : 0;
 }
 
 // The columns of the client area: when the windows are created (resized 0) and after the main
@@ -140,6 +188,32 @@ EMSCRIPTEN_KEEPALIVE const char* kalvora_layout(int resized, int clientWidth, in
             .EndArray();
     json.EndObject();
     return Returned(json.Text());
+}
+
+// The fonts the page measured, each as the alphabet's width, the line height and the average
+// character width, and the one-line drop-down field's and one list row's heights.
+EMSCRIPTEN_KEEPALIVE void kalvora_measured(int dialogAlphabet, int dialogHeight, int dialogAverage, int labelAlphabet,
+                                           int labelHeight, int comboFieldHeight, int listRowHeight) {
+    kalvora::web::PageMetrics& metrics = Measured();
+    metrics.controls.font = {dialogAlphabet, dialogHeight, dialogAverage};
+    metrics.controls.comboFieldHeight = comboFieldHeight;
+    metrics.controls.listRowHeight = listRowHeight;
+    metrics.label = {labelAlphabet, labelHeight, 0};
+}
+// The link label's font, measured when a form with a link is first made.
+EMSCRIPTEN_KEEPALIVE void kalvora_measured_link(int alphabet, int height, int average) {
+    Measured().controls.link = {alphabet, height, average};
+}
+// The form in `slot` laid out at the measured fonts; textWidths: each control's text width in
+// its font, in template order, separated by commas.
+EMSCRIPTEN_KEEPALIVE const char* kalvora_present_form(int slot, const char* textWidths) {
+    const auto forms = TheProgram().Forms();
+    if (slot < 0 || std::size_t(slot) >= forms.size()) return Returned("null");
+    return Returned(kalvora::web::FormPresentationJson(*forms[std::size_t(slot)], Measured(), Numbers(textWidths)));
+}
+EMSCRIPTEN_KEEPALIVE const char* kalvora_present_panel(int field) {
+    if (field < 0 || std::size_t(field) >= kalvora::kFieldCommands.size()) return Returned("[]");
+    return Returned(kalvora::web::PanelPresentationJson(kalvora::PanelFor(kalvora::Field(field)), Measured()));
 }
 
 EMSCRIPTEN_KEEPALIVE int kalvora_gradient_red(int row) {

@@ -7,8 +7,6 @@
 namespace kalvora::web {
 namespace {
 
-constexpr std::array<std::string_view, 4> kIconNames{"none", "information", "exclamation", "question"};
-constexpr std::array<std::string_view, 3> kOwnerNames{"mainWindow", "form", "none"};
 constexpr std::array<std::string_view, 10> kEffectNames{
     "openAddress", "openHelpPage",   "startTextEditor", "startCalculator", "showAbout",
     "focus",       "moveMainWindow", "raiseHelpWindow", "refreshMemory",   "quit"};
@@ -19,7 +17,7 @@ void RectMember(JsonWriter& json, std::string_view name, const Rect& rect) {
 }
 
 void Form(JsonWriter& json, const FormInstance& form, int slot) {
-    json.BeginObject().Member("slot", slot).Member("serial", form.serial).Member("visible", form.visible);
+    json.BeginObject().Member("slot", slot);
     json.Key("controls").BeginArray();
     for (const ControlState& control : form.controls) {
         json.BeginObject().Member("text", control.text);
@@ -33,17 +31,6 @@ void Form(JsonWriter& json, const FormInstance& form, int slot) {
     json.EndArray().EndObject();
 }
 
-void Box(JsonWriter& json, const WaitingBox& box) {
-    json.BeginObject()
-        .Member("id", box.id)
-        .Member("caption", box.caption)
-        .Member("text", box.text)
-        .Member("icon", kIconNames.at(std::size_t(box.icon)))
-        .Member("yesNo", box.buttons == BoxButtons::YesNo)
-        .Member("owner", kOwnerNames.at(std::size_t(box.owner)))
-        .EndObject();
-}
-
 }  // namespace
 
 std::string StateJson(const ProgramState& state, std::span<const FormDefinition* const> forms) {
@@ -52,10 +39,7 @@ std::string StateJson(const ProgramState& state, std::span<const FormDefinition*
     RectMember(json, "mainWindow", state.mainWindow);
     json.Key("panel");
     if (state.panel)
-        json.BeginObject()
-            .Member("field", state.panel->field)
-            .Member("serial", state.panel->serial)
-            .EndObject();
+        json.BeginObject().Member("field", state.panel->field).EndObject();
     else
         json.Null();
     // Only the slots that hold a form; a slot missing here is empty.
@@ -65,12 +49,7 @@ std::string StateJson(const ProgramState& state, std::span<const FormDefinition*
     json.EndArray();
     json.Member("activeForm", state.activeForm)
         .Member("helpBitmapId", state.HelpBitmapId)
-        .Member("helpWindowOpen", state.helpWindowOpen)
-        .Member("helpWindowSerial", state.helpWindowSerial);
-    json.Key("boxes").BeginArray();
-    for (const WaitingBox& box : state.boxes) Box(json, box);
-    json.EndArray();
-    json.Member("totalMemoryText", state.totalMemoryText)
+        .Member("totalMemoryText", state.totalMemoryText)
         .Member("availableMemoryText", state.availableMemoryText)
         .Member("gaugePosition", state.gaugePosition)
         .EndObject();

@@ -5,9 +5,11 @@
 
 #include "model/help_pictures.h"
 #include "model/link_address.h"
+#include "model/menu_text.h"
 #include "model/panel_data.h"
 #include "model/result_caption.h"
 #include "model/shell_data.h"
+#include "model/status_bar.h"
 #include "web/binding/json_writer.h"
 #include "web/binding/program_json.h"
 
@@ -18,8 +20,14 @@ constexpr std::array<std::string_view, 12> kKindNames{
     "Label",        "CentredLabel", "SunkenLabel", "GroupBox",          "ResultField", "Edit",
     "ReadOnlyEdit", "ComboBox",     "PushButton",  "DefaultPushButton", "Picture",     "LinkLabel"};
 
-constexpr std::array<std::string_view, 4> kFlagNames{"leftAligned", "clientEdge", "dialogFrame", "flat"};
-constexpr std::array<ControlFlag, 4> kFlags{kLeftAligned, kClientEdge, kDialogFrame, kFlat};
+constexpr std::array<std::string_view, 3> kFlagNames{"clientEdge", "dialogFrame", "flat"};
+constexpr std::array<ControlFlag, 3> kFlags{kClientEdge, kDialogFrame, kFlat};
+
+// A menu text as shown, with the place of its mnemonic (UTF-16 index, -1: none).
+void MenuText(JsonWriter& json, std::string_view marked) {
+    const MenuLabel label = ReadMenuText(marked);
+    json.Member("text", label.text).Member("mnemonic", label.mnemonic);
+}
 
 void Colour(JsonWriter& json, std::string_view name, Rgb rgb) {
     json.Key(name).BeginArray().Int(rgb.r).Int(rgb.g).Int(rgb.b).EndArray();
@@ -39,9 +47,7 @@ void Control(JsonWriter& json, const FormDefinition& form, const ControlDefiniti
         .Member("x", control.x)
         .Member("y", control.y)
         .Member("cx", control.cx)
-        .Member("cy", control.cy)
-        .Member("tabStop", TakesTabStop(control))
-        .Member("noAutoScroll", (control.flags & kNoAutoScroll) != 0);
+        .Member("cy", control.cy);
     for (std::size_t i = 0; i < kFlags.size(); ++i)
         if (control.flags & kFlags[i]) json.Member(kFlagNames[i], true);
     if (const std::string_view address = LinkAddress(form, control); !address.empty()) json.Member("address", address);
@@ -56,7 +62,6 @@ void Form(JsonWriter& json, const FormDefinition& form, std::size_t slot) {
         .Member("templateId", form.dialog.id)
         .Member("systemFont", form.dialog.font == DialogFont::System)
         .Member("title", form.title)
-        .Member("titleY", form.titleY)
         .Member("okId", form.okId)
         .Member("focusId", form.focusId);
     json.Key("controls").BeginArray();
@@ -97,12 +102,10 @@ void Panel(JsonWriter& json, const PanelData& panel) {
             .EndObject();
     }
     json.EndArray().Key("menu").BeginArray();
-    for (const TopicMenuItem& item : TopicMenuItems(panel))
-        json.BeginObject()
-            .Member("id", item.labelId)
-            .Member("text", item.text)
-            .Member("separatorBefore", item.separatorBefore)
-            .EndObject();
+    for (const TopicMenuItem& item : TopicMenuItems(panel)) {
+        MenuText(json.BeginObject().Member("id", item.labelId), item.text);
+        json.Member("separatorBefore", item.separatorBefore).EndObject();
+    }
     json.EndArray().EndObject();
 }
 
@@ -114,6 +117,7 @@ void Shell(JsonWriter& json) {
         .Member("aboutCredit", text::kAboutCredit)
         .Member("helpPage", text::kHelpPageFileName)
         .EndObject();
+    json.Member("tickInterval", kMemoryTickIntervalMs).Member("statusFirstPart", StatusPartEdges()[0]);
     json.Key("toolbar").BeginObject().Key("buttons").BeginArray();
     for (const ToolbarButton& button : kToolbarButtons)
         json.BeginObject()
@@ -127,17 +131,13 @@ void Shell(JsonWriter& json) {
     json.EndArray().EndObject();
     json.Key("menu").BeginArray();
     for (const MenuPopup& popup : MainMenu()) {
-        json.BeginObject()
-            .Member("title", popup.title)
-            .Member("name", popup.name)
-            .Member("topics", popup.topics);
+        MenuText(json.BeginObject(), popup.title);
+        json.Member("name", popup.name).Member("topics", popup.topics);
         json.Key("items").BeginArray();
-        for (const MenuItem& item : popup.items)
-            json.BeginObject()
-                .Member("id", item.id)
-                .Member("text", item.text)
-                .Member("name", item.name)
-                .EndObject();
+        for (const MenuItem& item : popup.items) {
+            MenuText(json.BeginObject().Member("id", item.id), item.text);
+            json.Member("name", item.name).EndObject();
+        }
         json.EndArray().EndObject();
     }
     json.EndArray();

@@ -23,6 +23,9 @@ export async function loadModel() {
     chooseItem: (slot, id, index) => call('kalvora_choose_item', slot, id, index),
     activateForm: (slot) => call('kalvora_activate_form', slot),
     closeHelpWindow: () => call('kalvora_close_help_window'),
+    // A key in the help window: 'Enter' or 'Escape'; the model decides what it does.
+    pressKeyInHelpWindow: (key) => call('kalvora_press_key_in_help_window', key === 'Escape' ? 1 : 0),
+    pressEscapeInBox: (boxId) => call('kalvora_press_escape_in_box', boxId),
     requestClose: () => call('kalvora_request_close'),
     answer: (boxId, answer) => call('kalvora_answer', boxId, answer),
     // The browser tells no memory figures.
@@ -30,11 +33,21 @@ export async function loadModel() {
     memory: () => json('kalvora_memory'),
     state: () => json('kalvora_state'),
     takeEffects: () => json('kalvora_take_effects'),
+    // The windows and boxes to destroy, create, show, hide, close and open since the last call.
+    changes: () => json('kalvora_changes'),
+    usableToolbarStrip: (width, height) =>
+      module.ccall('kalvora_usable_toolbar_strip', 'number', ['number', 'number'], [width, height]) === 1,
     layout: (resized, width, height, toolbar, statusBar) =>
       json('kalvora_layout', resized ? 1 : 0, width, height, toolbar, statusBar),
     // A link to one calculation, "SLUG/TEXT/..." (percent-encoded): true when it named a form.
     openLink: (link) => module.ccall('kalvora_open_link', 'number', ['string'], [link]) === 1,
     linkToActiveForm: () => text('kalvora_link_to_active_form'),
+    // The page's measured fonts (dialog_units.js), then each form's and panel's layout from them.
+    measured: (numbers) => call('kalvora_measured', ...numbers),
+    measuredLink: (numbers) => call('kalvora_measured_link', ...numbers),
+    presentForm: (slot, widths) =>
+      JSON.parse(module.ccall('kalvora_present_form', 'string', ['number', 'string'], [slot, widths])),
+    presentPanel: (field) => json('kalvora_present_panel', field),
     gradientRed: (row) => module.ccall('kalvora_gradient_red', 'number', ['number'], [row]),
     stretchedGradientRed: (row, height) => module.ccall('kalvora_stretched_gradient_red', 'number', ['number', 'number'], [row, height]),
   };

@@ -82,6 +82,8 @@ export function createComboBox({ onChoose }) {
   return {
     element: box,
     input,
+    // The dropped-down list shows as many rows as the model gives it (and its border).
+    setListHeight(height) { list.style.maxHeight = `${height + 2}px`; },
     setItems(next) {
       if (next.length === items.length && next.every((item, i) => item === items[i])) return;
       items = [...next];

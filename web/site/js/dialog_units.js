@@ -1,15 +1,24 @@
-// Dialog units to CSS pixels by the base units of the dialog font, as the desktop views compute
-// them: x = average width of A-Z a-z, rounded as (width / 26 + 1) / 2; y = the font's height.
-export const dialogFont = '12px "Liberation Sans", Arimo, Arial, Helvetica, sans-serif';
+// The fonts the page draws its forms and panels in, measured as numbers for the model, which lays
+// out every control from them (dialog units to pixels, as the desktop views do).
+const dialogFont = '12px "Liberation Sans", Arimo, Arial, Helvetica, sans-serif';
+const labelFont = '600 14px "Times New Roman", "Liberation Serif", Tinos, Times, serif';
+const linkFont = 'italic 22px "Times New Roman", "Liberation Serif", Tinos, serif';
+const alphabet = 'ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz';
 
-export function measureBaseUnits(font = dialogFont) {
-  const context = document.createElement('canvas').getContext('2d');
+const context = document.createElement('canvas').getContext('2d');
+const widthIn = (font, text) => {
   context.font = font;
-  const metrics = context.measureText('ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz');
-  const width = Math.round(metrics.width);
+  return Math.round(context.measureText(text).width);
+};
+
+// A font as the model takes it: the alphabet's width, the line height, the average character
+// width (that of an "x").
+function measure(font) {
+  context.font = font;
+  const metrics = context.measureText(alphabet);
   const [ascent, descent] = 'fontBoundingBoxAscent' in metrics
     ? [metrics.fontBoundingBoxAscent, metrics.fontBoundingBoxDescent] : fontExtent(font);
-  return { x: Math.trunc((Math.trunc(width / 26) + 1) / 2), y: Math.round(ascent) + Math.round(descent) };
+  return [Math.round(metrics.width), Math.round(ascent) + Math.round(descent), widthIn(font, 'x')];
 }
 
 // The font's ascent and descent where the canvas does not tell them (Firefox before 116): an
@@ -31,18 +40,18 @@ function fontExtent(font) {
   return [base - box.top, box.bottom - base];
 }
 
-// a * b / c rounded half away from zero, as MulDiv does.
-function mulDiv(a, b, c) {
-  const product = a * b;
-  const half = Math.trunc(c / 2);
-  return product >= 0 ? Math.trunc((product + half) / c) : Math.trunc((product - half) / c);
+// What the model needs for every form and panel, in the order the binding takes it: the dialog
+// and label fonts, then a one-line drop-down field (one and a half lines of the dialog font) and
+// one row of its list (a line and its padding).
+export function measureFonts() {
+  const dialog = measure(dialogFont);
+  const height = dialog[1];
+  return [...dialog, ...measure(labelFont).slice(0, 2), Math.round(1.5 * height), height + 2];
 }
 
-export function toPixels(control, base) {
-  return {
-    x: mulDiv(control.x, base.x, 4),
-    y: mulDiv(control.y, base.y, 8),
-    width: mulDiv(control.cx, base.x, 4),
-    height: mulDiv(control.cy, base.y, 8),
-  };
-}
+// The link label's font, measured only when a form with a link is made (it is not needed at the start).
+export const measureLinkFont = () => measure(linkFont);
+
+// Each control's text width in its font, for the room a one-line text takes beside it.
+export const textWidths = (controls) =>
+  controls.map((control) => widthIn(control.kind === 'LinkLabel' ? linkFont : dialogFont, control.text)).join(',');

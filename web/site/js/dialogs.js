@@ -37,8 +37,9 @@ function open(dialog, modal) {
   dialog.querySelector('.box-buttons button')?.focus();
 }
 
-// A waiting box of the model: caption, icon, text, and "OK" or "Ano" / "Ne".
-export function showMessageBox(box, onAnswer) {
+// A box the model opens: caption, icon, text, and "OK" or "Ano" / "Ne"; modal where the model
+// says so. Esc goes to the model, which answers it or leaves it waiting.
+export function showMessageBox(box, onAnswer, onEscape) {
   const { dialog, body, buttons, id } = dialogFrame(box.caption, 'message-box');
   dialog.dataset.boxId = String(box.id);
   if (box.icon !== 'none') {
@@ -59,16 +60,15 @@ export function showMessageBox(box, onAnswer) {
   } else {
     buttons.append(button('OK', () => onAnswer('ok')));
   }
-  // Esc answers a box with only OK; a Yes/No question needs one of its buttons.
   dialog.addEventListener('cancel', (event) => {
     event.preventDefault();
-    if (!box.yesNo) onAnswer('ok');
+    onEscape();
   });
   dialog.addEventListener('keydown', (event) => {
-    if (event.key === 'Escape' && !box.yesNo) { event.preventDefault(); onAnswer('ok'); }
+    if (event.key === 'Escape') { event.preventDefault(); onEscape(); }
     event.stopPropagation();
   });
-  open(dialog, box.owner !== 'none');
+  open(dialog, box.modal);
   return dialog;
 }
 
@@ -94,9 +94,9 @@ export function showAbout(texts) {
 }
 
 // The help window "Nápověda k tématu": the picture of the topic in a sunken frame and OK. Enter
-// closes it, Esc does not. An id without a picture leaves the frame empty. Each picture's
-// alternative text is what the model says it shows (its formulas).
-export function createHelpWindow(title, pictureIds, pictureTexts, onClose) {
+// and Esc go to the model (Enter closes it, Esc does not). An id without a picture leaves the
+// frame empty. Each picture's alternative text is what the model says it shows (its formulas).
+export function createHelpWindow(title, pictureIds, pictureTexts, onClose, onKey) {
   const { dialog, body, buttons } = dialogFrame(title, 'help-window');
   dialog.id = 'helpWindow';
   const frame = document.createElement('div');
@@ -105,13 +105,11 @@ export function createHelpWindow(title, pictureIds, pictureTexts, onClose) {
   buttons.append(button('OK', onClose));
   dialog.addEventListener('cancel', (event) => event.preventDefault());
   dialog.addEventListener('keydown', (event) => {
-    if (event.key === 'Enter') { event.preventDefault(); onClose(); }
-    if (event.key === 'Escape') event.preventDefault();
+    if (event.key === 'Enter' || event.key === 'Escape') { event.preventDefault(); onKey(event.key); }
     event.stopPropagation();
   });
   return {
     element: dialog,
-    serial: 0,
     show(pictureId) {
       if (pictureIds.includes(pictureId)) {
         const picture = frame.querySelector('img') ?? document.createElement('img');

@@ -1,8 +1,8 @@
-// One generic frame that realises any form from its template data: every control at its place in
-// dialog units, captions as the labels of their inputs, results as <output> elements named by
-// their captions. Events go to the model; update() shows the model's texts.
+// One generic frame that realises any form from its template data: every control where the
+// model lays it out and behaving as the model says, captions as the labels of their inputs,
+// results as <output> elements named by their captions. Events go to the model; update() shows
+// the model's texts.
 import { createComboBox } from './combo_box.js';
-import { toPixels } from './dialog_units.js';
 
 const staticKinds = new Set(['Label', 'CentredLabel', 'SunkenLabel']);
 
@@ -20,7 +20,7 @@ function fitResult(output) {
   output.title = wide ? output.value : '';
 }
 
-// Typing stops at the field's width where the template says so.
+// Typing stops at the field's width where the model says so.
 function keepWithinWidth(input, previous) {
   if (input.scrollWidth > input.clientWidth + 1) {
     const caret = Math.max(0, input.selectionStart - (input.value.length - previous.length));
@@ -31,7 +31,10 @@ function keepWithinWidth(input, previous) {
   return true;
 }
 
-export function createForm(definition, slot, base, events) {
+const pixels = ([x, y, width, height]) => ({ x, y, width, height });
+
+// presentation: the model's layout of the form (binding.js presentForm).
+export function createForm(definition, slot, presentation, events) {
   const section = document.createElement('section');
   section.className = 'form';
   section.dataset.slot = String(slot);
@@ -42,9 +45,10 @@ export function createForm(definition, slot, base, events) {
   title.className = 'form-title';
   title.id = `${prefix}-title`;
   title.textContent = definition.title;
-  title.style.setProperty('--y', `${definition.titleY}px`);
+  const [titleX, titleY] = presentation.title;
+  place(title, { x: titleX, y: titleY });
   section.setAttribute('aria-labelledby', title.id);
-  section.hidden = true;  // until the model shows it: update() tells when it comes into sight
+  section.hidden = true;  // until the model shows it
   section.append(title);
 
   const inputCaption = new Map(definition.inputs.map((input) => [input.id, input.caption]));
@@ -53,7 +57,7 @@ export function createForm(definition, slot, base, events) {
   const controlId = (index) => `${prefix}-${index}`;
 
   const controls = definition.controls.map((control, index) => {
-    const pixels = toPixels(control, base);
+    const shown = presentation.controls[index];
     const entry = { control, index };
     let element;
     const caption = inputCaption.get(control.id);
@@ -62,8 +66,9 @@ export function createForm(definition, slot, base, events) {
       case 'Label': case 'CentredLabel': case 'SunkenLabel': {
         element = document.createElement(captionIndexes.has(index) ? 'label' : 'div');
         element.textContent = control.text;
-        // A text starts at the top of its rectangle and wraps only where there is room for two lines.
-        if (pixels.height >= 2 * base.y) element.classList.add('wrap');
+        // A text starts at the top of its rectangle and wraps where the model says so.
+        if (shown.wraps) element.classList.add('wrap');
+        else if (shown.align === 'left' && control.kind === 'CentredLabel') element.style.textAlign = 'left';  // too wide to centre
         break;
       }
       case 'GroupBox': {
@@ -90,10 +95,9 @@ export function createForm(definition, slot, base, events) {
       case 'ComboBox': {
         const combo = createComboBox({ onChoose: (item) => events.chooseItem(slot, control.id, item) });
         element = combo.element;
+        combo.setListHeight(shown.listHeight);
         entry.combo = combo;
         entry.input = combo.input;
-        // The field is one line high; the rest of the template's height is the dropped-down list.
-        pixels.height = Math.min(pixels.height, Math.round(1.5 * base.y));
         break;
       }
       case 'PushButton': case 'DefaultPushButton': {
@@ -120,6 +124,7 @@ export function createForm(definition, slot, base, events) {
         element.target = '_blank';
         element.rel = 'noopener';
         element.textContent = control.text;
+        if (shown.align === 'left') element.style.textAlign = 'left';
         element.addEventListener('click', (event) => events.followLink(event, () => events.pressButton(slot, control.id)));
         break;
       }
@@ -127,10 +132,10 @@ export function createForm(definition, slot, base, events) {
         element = document.createElement('div');
     }
     element.classList.add('control', `kind-${control.kind}`);
-    for (const flag of ['leftAligned', 'clientEdge', 'dialogFrame', 'flat']) if (control[flag]) element.classList.add(flag);
+    for (const flag of ['clientEdge', 'dialogFrame', 'flat']) if (control[flag]) element.classList.add(flag);
     element.id = controlId(index);
     element.dataset.controlId = String(control.id);
-    place(element, pixels);
+    place(element, pixels(shown.rect));
     if (entry.input) {
       const input = entry.input;
       input.id = entry.combo ? `${controlId(index)}-field` : controlId(index);
@@ -141,20 +146,18 @@ export function createForm(definition, slot, base, events) {
       input.setAttribute('autocapitalize', 'off');
       // A phone's Enter key computes, as Enter does: it is labelled as finishing the input.
       input.setAttribute('enterkeyhint', 'done');
-      if (control.kind === 'Edit' && !control.leftAligned) input.classList.add('centred');
+      if (control.kind === 'Edit' && shown.align === 'centre') input.classList.add('centred');
       let previous = input.value;
       input.addEventListener('input', () => {
-        if (control.noAutoScroll && !keepWithinWidth(input, previous)) return;
+        if (shown.stopsAtWidth && !keepWithinWidth(input, previous)) return;
         previous = input.value;
         events.editText(slot, control.id, input.value);
       });
       entry.setPrevious = (value) => { previous = value; };
     }
-    if (entry.input || entry.button) {
-      const focusable = entry.input ?? entry.button;
-      // Tab passes over controls without a tab stop; the mouse still reaches them.
-      if (!control.tabStop) focusable.tabIndex = -1;
-    }
+    // Tab passes over controls the model gives no tab stop; the mouse still reaches them.
+    const focusable = entry.input ?? entry.button ?? entry.output;
+    if (focusable && shown.focus === 'clickOnly') focusable.tabIndex = -1;
     section.append(element);
     entry.element = element;
     return entry;
@@ -192,14 +195,12 @@ export function createForm(definition, slot, base, events) {
 
   return {
     element: section,
-    serial: 0,
     controls,
     // The first control with this id, as the model addresses controls.
     byId(id) { return controls.find((entry) => entry.control.id === id); },
-    // Shows the model's texts; true when the form has just come into sight.
+    show(visible) { section.hidden = !visible; },
+    // Shows the model's texts.
     update(formState) {
-      const shown = section.hidden && formState.visible;
-      section.hidden = !formState.visible;
       formState.controls.forEach((state, index) => {
         const entry = controls[index];
         if (!entry) return;
@@ -218,7 +219,6 @@ export function createForm(definition, slot, base, events) {
           entry.element.textContent = state.text;
         }
       });
-      return shown;
     },
   };
 }

@@ -3,7 +3,7 @@
 // it (at build time); this module replaces that picture with the live window in the same place.
 import { Answer, loadModel } from './binding.js';
 import { createHelpWindow, showAbout, showLink, showMessageBox } from './dialogs.js';
-import { measureBaseUnits } from './dialog_units.js';
+import { measureFonts, measureLinkFont, textWidths } from './dialog_units.js';
 import { createForm, place } from './form.js';
 import { createMenuBar } from './menu_bar.js';
 import { createPanel } from './panel.js';
@@ -17,10 +17,11 @@ const client = $('client');
 const formHost = $('formHost');
 const panelHost = $('panelHost');
 
-const stripFound = new Promise((resolve) => {
+// The strip's size once it has loaded (null: it did not); the model says whether it serves.
+const stripSize = new Promise((resolve) => {
   const strip = new Image();
-  strip.onload = () => resolve(strip.naturalWidth >= 11);
-  strip.onerror = () => resolve(false);
+  strip.onload = () => resolve({ width: strip.naturalWidth, height: strip.naturalHeight });
+  strip.onerror = () => resolve(null);
   strip.src = 'pictures/toolbar508.png';
 });
 // A module that cannot be loaded or started: the page says so (js/start_guard.js) and stops here.
@@ -29,15 +30,17 @@ function startFailed(error) {
   window.dispatchEvent(new CustomEvent('kalvora-start-failed'));
   return new Promise(() => {});
 }
-const [model, toolbarPictures] = await Promise.all([loadModel(), stripFound]).catch(startFailed);
+const [model, strip] = await Promise.all([loadModel(), stripSize]).catch(startFailed);
+const toolbarPictures = strip !== null && model.usableToolbarStrip(strip.width, strip.height);
 const data = model.staticData();
-const base = measureBaseUnits();
+model.measured(measureFonts());
+let linkMeasured = false;
 
 let state = null;
 let panel = null;
 let resized = false;  // the main window was resized: the columns follow the resize layout
 const forms = new Map();  // slot -> realised form
-const boxes = new Map();  // box id -> <dialog>
+const boxes = new Map();  // box id -> <dialog>, as the model opened and closed them
 let helpWindow = null;
 let followingLink = false;
 let started = false;  // a link the user clicked opens its own address
@@ -123,7 +126,7 @@ async function copyLink() {
 // The page's own command in the Program menu, before END.
 const programMenu = data.menu.find((popup) => popup.name === 'menuProgram');
 programMenu?.items.forEach((item) => { item.separatorBefore = true; });
-programMenu?.items.unshift({ id: 0, text: 'Kopírovat odkaz na výpočet(&K)', name: 'actionCopyLink', page: copyLink });
+programMenu?.items.unshift({ id: 0, text: 'Kopírovat odkaz na výpočet', mnemonic: 0, name: 'actionCopyLink', page: copyLink });
 
 const menuBar = createMenuBar(data.menu, {
   onCommand: (item) => {
@@ -140,6 +143,7 @@ for (const host of [$('menuBar'), panelHost, formHost]) host.replaceChildren();
 $('menuBar').append(menuBar.element);
 const toolbar = createToolbar($('toolbar'), data.toolbar, toolbarPictures, (id) => dispatch(() => model.command(id)));
 $('closeBox').addEventListener('click', () => dispatch(() => model.requestClose()));
+$('statusTotal').style.setProperty('--part-width', `${data.statusFirstPart}px`);
 $('restart').addEventListener('click', () => location.reload());
 
 function layoutColumns() {
@@ -151,38 +155,39 @@ function layoutColumns() {
   for (const form of forms.values()) place(form.element, rect(layout.form));
 }
 
-function renderPanel() {
-  if (panel && (!state.panel || panel.serial !== state.panel.serial)) {
-    panel.element.remove();
+// The windows the model destroys and creates (by serial), and the forms it shows and hides; the
+// forms that came into sight in this render.
+function changeWindows(changes) {
+  for (const slot of changes.destroyForms) {
+    forms.get(slot)?.element.remove();
+    forms.delete(slot);
+  }
+  if (changes.destroyPanel) {
+    panel?.element.remove();
     panel = null;
   }
-  if (!panel && state.panel) {
-    panel = createPanel(data.panels.find((p) => p.field === state.panel.field), base, events);
-    panel.serial = state.panel.serial;
+  if (changes.destroyHelp) {
+    helpWindow?.close();
+    helpWindow = null;
+  }
+  if (changes.createPanel) {
+    panel = createPanel(data.panels.find((p) => p.field === state.panel.field), model.presentPanel(state.panel.field), events);
     panelHost.append(panel.element);
   }
-}
-
-// The forms that came into sight in this render.
-function renderForms() {
-  const shown = [];
-  const live = new Map(state.forms.map((form) => [form.slot, form]));
-  for (const [slot, form] of forms) {
-    if (live.get(slot)?.serial !== form.serial) {
-      form.element.remove();
-      forms.delete(slot);
+  for (const slot of changes.createForms) {
+    const definition = data.forms[slot];
+    if (!linkMeasured && definition.controls.some((c) => c.kind === 'LinkLabel')) {
+      model.measuredLink(measureLinkFont());
+      linkMeasured = true;
     }
+    const form = createForm(definition, slot, model.presentForm(slot, textWidths(definition.controls)), events);
+    forms.set(slot, form);
+    formHost.append(form.element);
   }
-  for (const [slot, formState] of live) {
-    let form = forms.get(slot);
-    if (!form) {
-      form = createForm(data.forms[slot], slot, base, events);
-      form.serial = formState.serial;
-      forms.set(slot, form);
-      formHost.append(form.element);
-    }
-    if (form.update(formState)) shown.push(form);
-  }
+  for (const slot of changes.hideForms) forms.get(slot)?.show(false);
+  const shown = changes.showForms.map((slot) => forms.get(slot)).filter(Boolean);
+  shown.forEach((form) => form.show(true));
+  for (const formState of state.forms) forms.get(formState.slot)?.update(formState);
   return shown;
 }
 
@@ -193,33 +198,22 @@ function bringIntoView(form) {
   if (top < 0 || top > window.innerHeight - 80) form.element.scrollIntoView({ block: 'start' });
 }
 
-function renderBoxes() {
-  const waiting = new Set(state.boxes.map((box) => box.id));
-  for (const [id, dialog] of boxes) {
-    if (waiting.has(id)) continue;
-    dialog?.close();
-    dialog?.remove();
+function changeBoxes(changes) {
+  for (const id of changes.closeBoxes) {
+    boxes.get(id)?.close();
+    boxes.get(id)?.remove();
     boxes.delete(id);
   }
-  for (const box of state.boxes) {
-    if (boxes.has(box.id)) continue;
-    // Marked as shown before it is shown, so that a render during its opening shows it once.
-    boxes.set(box.id, null);
-    boxes.set(box.id, showMessageBox(box, (answer) => dispatch(() => model.answer(box.id, Answer[answer]))));
+  for (const box of changes.openBoxes) {
+    boxes.set(box.id, showMessageBox(box, (answer) => dispatch(() => model.answer(box.id, Answer[answer])),
+      () => dispatch(() => model.pressEscapeInBox(box.id))));
   }
 }
 
-function renderHelpWindow() {
-  if (helpWindow && (!state.helpWindowOpen || helpWindow.serial !== state.helpWindowSerial)) {
-    helpWindow.close();
-    helpWindow = null;
-  }
-  if (!helpWindow && state.helpWindowOpen) {
-    helpWindow = createHelpWindow(data.texts.helpWindowTitle, helpPictures, data.helpPictureTexts,
-      () => dispatch(() => model.closeHelpWindow()));
-    helpWindow.serial = state.helpWindowSerial;
-    helpWindow.show(state.helpBitmapId);
-  }
+function openHelpWindow() {
+  helpWindow = createHelpWindow(data.texts.helpWindowTitle, helpPictures, data.helpPictureTexts,
+    () => dispatch(() => model.closeHelpWindow()), (key) => dispatch(() => model.pressKeyInHelpWindow(key)));
+  helpWindow.show(state.helpBitmapId);
 }
 
 function renderStatus(current) {
@@ -231,16 +225,16 @@ function renderStatus(current) {
 
 function render() {
   if (state.ended) return;
+  const changes = model.changes();
   const { left, top, right, bottom } = state.mainWindow;
   place(windowElement, { x: left, y: top, width: right - left, height: bottom - top });
-  renderPanel();
-  const shown = renderForms();
+  const shown = changeWindows(changes);
   layoutColumns();
   panel?.paint();
   if (started) shown.forEach(bringIntoView);
   renderStatus(state);
-  renderHelpWindow();
-  renderBoxes();
+  if (changes.createHelp) openHelpWindow();
+  changeBoxes(changes);
 }
 
 function end() {
@@ -291,7 +285,7 @@ dispatch(() => model.start(document.documentElement.clientWidth, toolbarPictures
 started = true;
 openLink();
 window.addEventListener('hashchange', openLink);
-const timer = setInterval(() => { model.tick(); renderStatus(model.memory()); }, 500);
+const timer = setInterval(() => { model.tick(); renderStatus(model.memory()); }, data.tickInterval);
 $('mainWindow').inert = false;
 document.documentElement.classList.add('ready');
 performance.mark('kalvora-usable');

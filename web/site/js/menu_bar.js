@@ -1,22 +1,16 @@
-// The menu bar: popups with their items from the model's menu table; '&' marks the mnemonic.
+// The menu bar: popups with their items from the model's menu table, each text with its mnemonic.
 // Keyboard: F10 or Alt+letter opens it, the arrows move, Enter chooses, Esc closes.
-function withMnemonic(element, text) {
-  // A single '&' marks the mnemonic letter; '&&' stands for the sign itself.
-  let at = -1;
-  for (let i = 0; i < text.length && at < 0; ++i) {
-    if (text[i] !== '&') continue;
-    if (text[i + 1] === '&') ++i;
-    else at = i;
-  }
-  const plain = (part) => part.replaceAll('&&', '&');
-  if (at < 0 || at + 1 >= text.length) {
-    element.textContent = plain(text);
+
+// A menu text as the model reads it: the text and the place of its mnemonic letter, underlined.
+function withMnemonic(element, { text, mnemonic }) {
+  if (mnemonic < 0) {
+    element.textContent = text;
     return '';
   }
   const letter = document.createElement('u');
-  letter.textContent = text[at + 1];
-  element.append(plain(text.slice(0, at)), letter, plain(text.slice(at + 2)));
-  return text[at + 1].toLowerCase();
+  letter.textContent = text[mnemonic];
+  element.append(text.slice(0, mnemonic), letter, text.slice(mnemonic + 1));
+  return text[mnemonic].toLowerCase();
 }
 
 export function createMenuBar(menu, { onCommand, topicItems }) {
@@ -45,7 +39,7 @@ export function createMenuBar(menu, { onCommand, topicItems }) {
       entry.setAttribute('role', 'menuitem');
       entry.tabIndex = -1;
       if (item.name) entry.id = item.name;
-      withMnemonic(entry, item.text);
+      withMnemonic(entry, item);
       entry.addEventListener('click', () => { close(false); onCommand(item); });
       li.append(entry);
       if (!item.separatorBefore) return [li];
@@ -76,7 +70,7 @@ export function createMenuBar(menu, { onCommand, topicItems }) {
     button.setAttribute('aria-haspopup', 'menu');
     button.setAttribute('aria-expanded', 'false');
     button.tabIndex = index === 0 ? 0 : -1;
-    const mnemonic = withMnemonic(button, popupData.title);
+    const mnemonic = withMnemonic(button, popupData);
     const popup = document.createElement('ul');
     popup.setAttribute('role', 'menu');
     popup.setAttribute('aria-labelledby', button.id);

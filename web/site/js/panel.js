@@ -1,11 +1,12 @@
-// A topic panel: its labels one every 15 dialog units in the label font, on the panel's colour or,
-// in the electrical panel, on the painted red gradient. Topics are buttons, links are links.
-import { toPixels } from './dialog_units.js';
+// A topic panel: its labels where the model lays them out, in the label font, on the panel's
+// colour or, in the electrical panel, on the painted red gradient. Topics are buttons, links are
+// links.
 import { place } from './form.js';
 
 const rgb = ([r, g, b]) => `rgb(${r}, ${g}, ${b})`;
 
-export function createPanel(data, base, events) {
+// labels: the model's rectangle of each label (binding.js presentPanel).
+export function createPanel(data, labels, events) {
   const panel = document.createElement('nav');
   panel.className = 'panel';
   panel.id = `panel${data.templateId}`;
@@ -41,8 +42,8 @@ export function createPanel(data, base, events) {
     element.id = `ctl${label.id}`;
     element.className = label.panelFont ? 'label panel-font' : 'label';
     element.textContent = label.text;
-    const pixels = toPixels({ x: 1, y: 15 * i, cx: 157, cy: 8 }, base);
-    place(item, { x: pixels.x, y: pixels.y, width: pixels.width });
+    const [x, y, width] = labels[i];
+    place(item, { x, y, width });
     item.append(element);
     list.append(item);
   });
@@ -68,5 +69,5 @@ export function createPanel(data, base, events) {
     }
     context.putImageData(image, 0, 0);
   };
-  return { element: panel, serial: 0, paint };
+  return { element: panel, paint };
 }

@@ -17,8 +17,10 @@
 #include "model/geometry.h"
 #include "model/panel_data.h"
 #include "model/shell_data.h"
-#include "program_driver.h"
 #include "tests/model/program_fixture.h"
+#include "topics.h"
+#include "view.h"
+#include "wide_text.h"
 
 namespace kalvora::win32::test {
 namespace {
@@ -28,12 +30,6 @@ int ScreenDpi() {
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
     return dpi;
-}
-
-std::wstring Wide(std::string_view text) {
-    std::wstring wide(text.size() + 1, L'\0');
-    wide.resize(std::size_t(MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), wide.data(), int(wide.size()))));
-    return wide;
 }
 
 RECT ClientOnScreen(HWND window) {
@@ -81,11 +77,6 @@ RECT DrawnSpan(HWND window, COLORREF background) {
     return span;
 }
 
-const FormDefinition* FormWhere(const std::function<bool(const FormDefinition&)>& wanted) {
-    const auto found = std::find_if(Catalogue().begin(), Catalogue().end(), [&](auto* form) { return wanted(*form); });
-    return found != Catalogue().end() ? *found : nullptr;
-}
-
 TEST(Scale, MainWindowColumnsAndStatusBarFollowTheDisplayScale) {
     const int dpi = ScreenDpi();
     RunningProgram program;
@@ -121,7 +112,7 @@ TEST(Scale, EveryPanelLabelAndEveryFormControlIsInsideTheMainWindow) {
             if (label.action != LabelAction::OpenForm) continue;
             HWND oldForm = program.VisibleForm(), form = nullptr;
             program.Click(labelWindow);
-            ASSERT_TRUE(WaitFor([&] { return (form = program.FindChild(Wide(label.target))) && form != oldForm; }))
+            ASSERT_TRUE(WaitFor([&] { return (form = program.FindChild(Widen(label.target))) && form != oldForm; }))
                 << label.target;
             // Read after the form opened: the liquid-mixing form widens the window.
             RECT usable = ClientOnScreen(main);
@@ -137,9 +128,8 @@ TEST(Scale, EveryPanelLabelAndEveryFormControlIsInsideTheMainWindow) {
 // The help picture is drawn at the display's scale, centred in its frame and cut to it.
 TEST(Scale, TheHelpPictureIsScaledAndCentredInItsFrame) {
     const int dpi = ScreenDpi();
-    const FormDefinition* current =
-        FormWhere([](const FormDefinition& f) { return f.slug == kFieldCommands[0].firstFormSlug; });
-    ASSERT_TRUE(current && current->help == HelpAction::StorePicture);
+    const FormDefinition* current = &StartForm();
+    ASSERT_EQ(current->help, HelpAction::StorePicture);
     HMODULE exe = LoadLibraryExW((BuildFolder() + L"\\kalvora.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     HBITMAP bitmap = LoadEmbeddedPicture(exe, MAKEINTRESOURCEW(current->helpBitmapId));
     BITMAP picture{};
@@ -149,7 +139,7 @@ TEST(Scale, TheHelpPictureIsScaledAndCentredInItsFrame) {
 
     RunningProgram program;
     ASSERT_NE(program.VisibleForm(), nullptr);
-    program.Click(Control(program.VisibleForm(), 230));
+    program.Click(Control(program.VisibleForm(), HelpButtonOf(*current)));
     HWND help = nullptr;
     ASSERT_TRUE(WaitFor([&] {
         for (HWND window : program.OtherTopLevelWindows())
@@ -179,9 +169,8 @@ TEST(Scale, TheHelpPictureIsScaledAndCentredInItsFrame) {
 // form made anew keeps what the user typed.
 TEST(Scale, AMoveToADisplayOfAnotherScaleLaysTheWindowOutAgain) {
     const int dpi = ScreenDpi(), newDpi = dpi == 144 ? 96 : 144;
-    const FormDefinition* current =
-        FormWhere([](const FormDefinition& f) { return f.slug == kFieldCommands[0].firstFormSlug; });
-    ASSERT_TRUE(current && !current->inputs.empty());
+    const FormDefinition* current = &StartForm();
+    ASSERT_FALSE(current->inputs.empty());
     RunningProgram program;
     HWND main = program.MainWindow();
     program.SetText(Control(program.VisibleForm(), current->inputs.front().controlId), L"12");
@@ -190,14 +179,14 @@ TEST(Scale, AMoveToADisplayOfAnotherScaleLaysTheWindowOutAgain) {
     RECT suggested{target.left, target.top, target.right, target.bottom};
     RemoteCall(program.ProcessId(), main, WM_DPICHANGED, MAKEWPARAM(newDpi, newDpi), &suggested, sizeof suggested);
     EXPECT_TRUE(WaitFor([&] { return AsRect(WindowRectOf(main)) == target; }));
-    HWND form = program.WaitForChild(Wide(current->title));
+    HWND form = program.WaitForChild(Widen(current->title));
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(TextOf(Control(form, current->inputs.front().controlId)), L"12");
     EXPECT_EQ(StatusFirstEdge(program), StatusFirstPartEdge(newDpi));
     const RECT client = ClientRectOf(main);
     const auto heightOf = [](HWND window) { return AsRect(WindowRectOf(window)).height(); };
     const ColumnLayout columns =
-        ResizeLayout(client.right, client.bottom, heightOf(GetDlgItem(main, 179)),
+        ResizeLayout(client.right, client.bottom, heightOf(GetDlgItem(main, kToolbarId)),
                      heightOf(FindWindowExW(main, nullptr, STATUSCLASSNAMEW, nullptr)), newDpi);
     EXPECT_EQ(InClient(main, program.Panel()), columns.panel);
     // The form made anew stands where a new form stands.

@@ -12,8 +12,8 @@ std::optional<BoxAnswer> EscapeAnswer(BoxButtons buttons) {
     return std::nullopt;
 }
 
-bool HelpWindowClosesOn(DialogKey key) {
-    return key == DialogKey::Enter;
+bool HelpWindowClosesOn(HelpWindowKey key) {
+    return key == HelpWindowKey::Enter;
 }
 
 void Program::PressEscapeInBox(int boxId) {
@@ -23,7 +23,7 @@ void Program::PressEscapeInBox(int boxId) {
     if (const std::optional<BoxAnswer> answer = EscapeAnswer(box->buttons)) Answer(boxId, *answer);
 }
 
-void Program::PressKeyInHelpWindow(DialogKey key) {
+void Program::PressKeyInHelpWindow(HelpWindowKey key) {
     if (state_.helpWindowOpen && HelpWindowClosesOn(key)) CloseHelpWindow();
 }
 

@@ -8,7 +8,7 @@
 
 namespace kalvora {
 
-enum class DialogKey { Enter, Escape };
+enum class HelpWindowKey { Enter, Escape };
 
 // What Esc answers in a message box: OK in a box with OK alone; a Yes/No question wants one of
 // its buttons, so Esc leaves it waiting. (Enter presses the focused button, which the view knows.)
@@ -16,6 +16,6 @@ std::optional<BoxAnswer> EscapeAnswer(BoxButtons buttons);
 
 // Whether a key closes the help window: Enter presses its OK, its only button; Esc does not
 // close it (the window has no cancel button).
-bool HelpWindowClosesOn(DialogKey key);
+bool HelpWindowClosesOn(HelpWindowKey key);
 
 }  // namespace kalvora

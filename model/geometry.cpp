@@ -16,14 +16,13 @@ constexpr int kFormX = 190;
 
 constexpr int kStatusFirstPart = 170;
 
-// a * b / c rounded to the nearest integer, halves away from zero, computed without overflow.
+}  // namespace
+
 int MulDivRounded(int a, int b, int c) {
     const long long product = static_cast<long long>(a) * b;
     const long long half = c / 2;
     return static_cast<int>(product >= 0 ? (product + half) / c : (product - half) / c);
 }
-
-}  // namespace
 
 int ValidDpi(int dpi) {
     return dpi > 0 ? std::clamp(dpi, kBaseDpi / 4, 10 * kBaseDpi) : kBaseDpi;

@@ -19,6 +19,10 @@ struct Rect {
 // the display's DPI and return pixels at that scale.
 inline constexpr int kBaseDpi = 96;
 
+// a * b / c rounded to the nearest integer, halves away from zero (as the window system's MulDiv),
+// computed without overflow; c is not zero.
+int MulDivRounded(int a, int b, int c);
+
 // The DPI the geometry works with for a reported one: zero or less counts as 96, and the rest is
 // held between a quarter and ten times that (beyond any display's scale), so that carrying a
 // window of any size in range from one scale to another stays far from overflow.

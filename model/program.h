@@ -59,7 +59,7 @@ public:
     // The help window was closed by its OK, Enter or its close box.
     void CloseHelpWindow();
     // A key in the help window: Enter closes it as its OK does, Esc leaves it open.
-    void PressKeyInHelpWindow(DialogKey key);
+    void PressKeyInHelpWindow(HelpWindowKey key);
     // Esc in the box with this id: the answer of EscapeAnswer, where there is one.
     void PressEscapeInBox(int boxId);
     // The window's close box, Alt+F4 or END(&X): asks whether to end.

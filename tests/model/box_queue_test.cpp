@@ -54,9 +54,9 @@ TEST_F(ProgramTest, EscAnswersAnOkBoxButNotAQuestion) {
 TEST_F(ProgramTest, OnlyEnterClosesTheHelpWindow) {
     program.PressButton(Slot("current"), 230);
     ASSERT_TRUE(program.State().helpWindowOpen);
-    program.PressKeyInHelpWindow(DialogKey::Escape);
+    program.PressKeyInHelpWindow(HelpWindowKey::Escape);
     EXPECT_TRUE(program.State().helpWindowOpen);
-    program.PressKeyInHelpWindow(DialogKey::Enter);
+    program.PressKeyInHelpWindow(HelpWindowKey::Enter);
     EXPECT_FALSE(program.State().helpWindowOpen);
 }
 

@@ -96,44 +96,25 @@ void View::RenderStatus() {
 
 void View::RunEffects() {
     for (const Effect& effect : EffectsToCarryOut(program.TakeEffects(), program.State())) {
-        switch (effect.kind) {
-            case EffectKind::OpenAddress:
-                OpenAddress(effect.address, effect.maximised);
-                break;
-            case EffectKind::OpenHelpPage:
-                OpenHelpPage();
-                break;
-            case EffectKind::StartTextEditor:
-                StartSystemProgram(L"notepad.exe");
-                break;
-            case EffectKind::StartCalculator:
-                StartSystemProgram(L"calc.exe");
-                break;
-            case EffectKind::ShowAbout:
-                ShowAbout(mainWindow);
-                break;
-            case EffectKind::Focus:
-                if (HWND form = forms[std::size_t(effect.form)].window)
-                    if (HWND control = GetDlgItem(form, effect.control)) SetFocus(control);
-                break;
-            case EffectKind::MoveMainWindow: {
-                const Rect& r = effect.rect;
-                MoveWindow(mainWindow, r.left, r.top, r.width(), r.height(), TRUE);
-                // A form that has just opened places itself from the new client area, after the
-                // layout the resize caused.
-                if (HWND form = ActiveForm(); form && IsWindowVisible(form)) PlaceAtCreation(form);
-                break;
-            }
-            case EffectKind::RaiseHelpWindow:
-                if (helpWindow) RaiseHelpWindow(helpWindow);
-                break;
-            case EffectKind::RefreshMemory:
-                program.Tick(ReadMemory());
-                RenderStatus();
-                break;
-            case EffectKind::Quit:
-                Quit();
-                return;
+        if (CarryOutService(effect, mainWindow)) continue;
+        if (effect.kind == EffectKind::Quit) {
+            Quit();
+            return;
+        }
+        if (effect.kind == EffectKind::RefreshMemory) {
+            program.Tick(ReadMemory());
+            RenderStatus();
+        } else if (effect.kind == EffectKind::Focus) {
+            if (HWND form = forms[std::size_t(effect.form)].window)
+                if (HWND control = GetDlgItem(form, effect.control)) SetFocus(control);
+        } else if (effect.kind == EffectKind::RaiseHelpWindow) {
+            if (helpWindow) RaiseHelpWindow(helpWindow);
+        } else if (effect.kind == EffectKind::MoveMainWindow) {
+            const Rect& r = effect.rect;
+            MoveWindow(mainWindow, r.left, r.top, r.width(), r.height(), TRUE);
+            // A form that has just opened places itself from the new client area, after the
+            // layout the resize caused.
+            if (HWND form = ActiveForm(); form && IsWindowVisible(form)) PlaceAtCreation(form);
         }
     }
 }

@@ -36,12 +36,9 @@ DialogItem ItemFor(const FormDefinition& form, const ControlDefinition& control,
     switch (control.kind) {
         case ControlKind::Label:
         case ControlKind::CentredLabel:
-            item.controlClass = ControlClass::Static;
-            style |= staticAlignment;
-            break;
         case ControlKind::SunkenLabel:
             item.controlClass = ControlClass::Static;
-            style |= staticAlignment | SS_SUNKEN;
+            style |= staticAlignment | (control.kind == ControlKind::SunkenLabel ? SS_SUNKEN : 0);
             break;
         case ControlKind::GroupBox:
             item.controlClass = ControlClass::Button;

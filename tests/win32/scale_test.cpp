@@ -14,11 +14,14 @@
 
 #include "calc/catalogue.h"
 #include "embedded_picture.h"
+#include "control_matching.h"
+#include "model/form_presentation.h"
 #include "model/geometry.h"
 #include "model/panel_data.h"
 #include "model/shell_data.h"
 #include "tests/model/program_fixture.h"
 #include "topics.h"
+#include "role_fonts.h"
 #include "view.h"
 #include "wide_text.h"
 
@@ -90,10 +93,61 @@ TEST(Scale, MainWindowColumnsAndStatusBarFollowTheDisplayScale) {
     EXPECT_EQ(StatusFirstEdge(program), StatusFirstPartEdge(dpi));
 }
 
-// Every panel's labels lie inside the panel (their windows are as wide as in the template, and
-// the panel cuts them on the right); every control of every form lies inside the main window's
-// client area above the status bar.
-TEST(Scale, EveryPanelLabelAndEveryFormControlIsInsideTheMainWindow) {
+// A font as the dialog manager makes it from a template's font.
+struct TemplateFont {
+    HFONT font;
+    TemplateFont(const wchar_t* face, int points, int dpi) {
+        LOGFONTW logFont{};
+        logFont.lfHeight = -MulDiv(points, dpi, 72);
+        logFont.lfCharSet = DEFAULT_CHARSET;
+        wcscpy_s(logFont.lfFaceName, face);
+        font = CreateFontIndirectW(&logFont);
+    }
+    explicit TemplateFont(HFONT made) : font(made) {}
+    TemplateFont(const TemplateFont&) = delete;
+    ~TemplateFont() {
+        if (font) DeleteObject(font);
+    }
+};
+
+// The windows of a form's template controls, in template order.
+std::vector<HWND> TemplateWindows(HWND form, const FormDefinition& definition) {
+    std::vector<HWND> children;
+    std::vector<int> ids, templateIds;
+    for (HWND child = GetWindow(form, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        children.push_back(child), ids.push_back(GetDlgCtrlID(child));
+    for (const ControlDefinition& control : definition.dialog.controls) templateIds.push_back(control.id);
+    std::vector<HWND> windows;
+    for (int match : MatchControlsById(templateIds, ids)) windows.push_back(match < 0 ? nullptr : children[std::size_t(match)]);
+    return windows;
+}
+
+// The model's rectangles of a form's controls, from fonts made here as the program makes them and
+// its drop-down fields as they stand.
+std::vector<Rect> ModelRects(const FormDefinition& definition, const std::vector<HWND>& windows, int dpi) {
+    const TemplateFont dialog = definition.dialog.font == DialogFont::System ? TemplateFont(nullptr)
+                                                                             : TemplateFont(L"MS Shell Dlg", 9, dpi);
+    const TemplateFont link(CreateRoleFont(FontRole::Link, dpi));
+    ControlMetrics metrics{MeasureFont(dialog.font), MeasureFont(link.font), 0, 0};
+    std::vector<int> widths;
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+        const ControlKind kind = definition.dialog.controls[i].kind;
+        widths.push_back(TextWidth(kind == ControlKind::LinkLabel ? link.font : dialog.font, TextOf(windows[i])));
+        if (kind != ControlKind::ComboBox) continue;
+        metrics.comboFieldHeight = AsRect(WindowRectOf(windows[i])).height();
+        metrics.listRowHeight = int(SendMessageW(windows[i], CB_GETITEMHEIGHT, 0, 0));
+    }
+    std::vector<Rect> rects;
+    for (const ControlPresentation& control : PresentControls(definition.dialog, metrics, widths))
+        rects.push_back(control.rect);
+    return rects;
+}
+
+// Every panel label and every control of every form stands where the model puts it, and the form
+// column holds the form's controls above the status bar.
+TEST(Scale, EveryPanelLabelAndFormControlStandsWhereTheModelPutsIt) {
+    const int dpi = ScreenDpi();
+    const TemplateFont panelFont(L"MS Shell Dlg", 9, dpi), labelFont(CreateRoleFont(FontRole::PanelLabel, dpi));
     RunningProgram program;
     HWND main = program.MainWindow();
     HWND status = FindWindowExW(main, nullptr, STATUSCLASSNAMEW, nullptr);
@@ -102,25 +156,26 @@ TEST(Scale, EveryPanelLabelAndEveryFormControlIsInsideTheMainWindow) {
         program.Command(field.buttonId);
         ASSERT_TRUE(WaitFor([&] { return !IsWindow(oldPanel) && program.Panel(); })) << field.name;
         HWND panel = program.Panel();
-        const RECT panelArea = ClientOnScreen(panel);
-        for (const PanelLabel& label : PanelFor(field.field).labels) {
-            HWND labelWindow = GetDlgItem(panel, label.id);
-            ASSERT_NE(labelWindow, nullptr) << label.text;
-            RECT labelArea = WindowRectOf(labelWindow);
-            labelArea.right = std::min(labelArea.right, panelArea.right);
-            EXPECT_TRUE(Inside(labelArea, panelArea)) << label.text << " " << Describe(labelArea);
-            if (label.action != LabelAction::OpenForm) continue;
-            HWND oldForm = program.VisibleForm(), form = nullptr;
-            program.Click(labelWindow);
-            ASSERT_TRUE(WaitFor([&] { return (form = program.FindChild(Widen(label.target))) && form != oldForm; }))
-                << label.target;
-            // Read after the form opened: the liquid-mixing form widens the window.
-            RECT usable = ClientOnScreen(main);
-            usable.bottom = WindowRectOf(status).top;
-            for (HWND control = GetWindow(form, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT))
-                EXPECT_TRUE(!IsWindowVisible(control) || Inside(WindowRectOf(control), usable))
-                    << label.target << ": " << ::testing::PrintToString(TextOf(control)) << " "
-                    << Describe(WindowRectOf(control)) << " outside " << Describe(usable);
+        const PanelData& data = PanelFor(field.field);
+        const PanelPresentation shown = PresentPanel(data, MeasureFont(panelFont.font), MeasureFont(labelFont.font));
+        for (std::size_t i = 0; i < data.labels.size(); ++i) {
+            HWND label = GetDlgItem(panel, data.labels[i].id);
+            ASSERT_NE(label, nullptr) << data.labels[i].text;
+            EXPECT_EQ(InClient(panel, label), shown.labels[i].rect) << data.labels[i].text;
+        }
+    }
+    for (const FormDefinition* definition : Catalogue()) {
+        HWND form = OpenForm(program, *definition);
+        ASSERT_NE(form, nullptr) << definition->slug;
+        const std::vector<HWND> windows = TemplateWindows(form, *definition);
+        const std::vector<Rect> expected = ModelRects(*definition, windows, dpi);
+        // Read after the form opened: the liquid-mixing form widens the window.
+        RECT usable = ClientOnScreen(main);
+        usable.bottom = WindowRectOf(status).top;
+        for (std::size_t i = 0; i < windows.size(); ++i) {
+            ASSERT_NE(windows[i], nullptr) << definition->slug << " control " << i;
+            EXPECT_EQ(InClient(form, windows[i]), expected[i]) << definition->slug << " control " << i;
+            EXPECT_TRUE(Inside(WindowRectOf(windows[i]), usable)) << definition->slug << " control " << i;
         }
     }
 }
@@ -147,7 +202,11 @@ TEST(Scale, TheHelpPictureIsScaledAndCentredInItsFrame) {
         return help != nullptr;
     }));
     HWND frame = GetDlgItem(help, kHelpPicture);
-    for (HWND control : {frame, GetDlgItem(help, IDOK)}) EXPECT_TRUE(Inside(WindowRectOf(control), ClientOnScreen(help)));
+    const TemplateFont helpFont(L"MS Sans Serif", 10, dpi);
+    const HelpWindowPresentation shown = PresentHelpWindow(MeasureFont(helpFont.font));
+    EXPECT_EQ(AsRect(ClientRectOf(help)), shown.window);
+    EXPECT_EQ(InClient(help, frame), shown.picture.rect);
+    EXPECT_EQ(InClient(help, GetDlgItem(help, IDOK)), shown.ok.rect);
     const RECT client = ClientRectOf(frame);
     const int width = Scaled(picture.bmWidth, dpi), height = Scaled(picture.bmHeight, dpi);
     const int x = CentredOffset(client.right, width), y = CentredOffset(client.bottom, height);

@@ -172,7 +172,7 @@ INT_PTR ColourStatic(const FormDefinition& definition, HDC dc, HWND control) {
     if (!(definition.behaviours & (kArticleLink | kWidensMainWindow))) return FALSE;
     SetBkMode(dc, TRANSPARENT);
     const ControlDefinition* item = definition.dialog.Find(GetDlgCtrlID(control));
-    if (item && item->kind == ControlKind::LinkLabel) SetTextColor(dc, RoleColour(FontRole::Link, GetTextColor(dc)));
+    if (item && item->kind == ControlKind::LinkLabel) SetTextColor(dc, RoleColour(FontRole::Link, GetSysColor(COLOR_WINDOWTEXT)));
     return INT_PTR(GetSysColorBrush(COLOR_BTNFACE));
 }
 

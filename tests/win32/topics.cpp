@@ -4,12 +4,16 @@
 #include <algorithm>
 #include <sstream>
 
-#include "golden_files.h"
 #include "model/panel_data.h"
 #include "model/shell_data.h"
 #include "wide_text.h"
 
 namespace kalvora::win32::test {
+
+// The command line's golden files, built into the test program (golden_files.cpp.in).
+extern const char kGoldenExamples[];
+extern const char kGoldenExpected[];
+
 namespace {
 
 std::vector<std::string> Split(const std::string& text, char separator) {

@@ -8,21 +8,27 @@
 namespace kalvora {
 namespace {
 
-bool Has(const ControlDefinition& control, ControlFlag flag) { return (control.flags & flag) != 0; }
+bool Has(const ControlDefinition& control, ControlFlag flag) {
+    return (control.flags & flag) != 0;
+}
 
 bool IsStaticText(ControlKind kind) {
-    return kind == ControlKind::Label || kind == ControlKind::CentredLabel || kind == ControlKind::SunkenLabel;
+    return kind == ControlKind::Label || kind == ControlKind::CentredLabel ||
+           kind == ControlKind::SunkenLabel;
 }
 
 HorizontalAlignment AlignmentOf(const ControlDefinition& control) {
     switch (control.kind) {
-    case ControlKind::Label:
-    case ControlKind::SunkenLabel:
-    case ControlKind::GroupBox:
-    case ControlKind::ReadOnlyEdit:
-    case ControlKind::ComboBox: return HorizontalAlignment::Left;
-    case ControlKind::Edit: return Has(control, kLeftAligned) ? HorizontalAlignment::Left : HorizontalAlignment::Centre;
-    default: return HorizontalAlignment::Centre;
+        case ControlKind::Label:
+        case ControlKind::SunkenLabel:
+        case ControlKind::GroupBox:
+        case ControlKind::ReadOnlyEdit:
+        case ControlKind::ComboBox:
+            return HorizontalAlignment::Left;
+        case ControlKind::Edit:
+            return Has(control, kLeftAligned) ? HorizontalAlignment::Left : HorizontalAlignment::Centre;
+        default:
+            return HorizontalAlignment::Centre;
     }
 }
 
@@ -35,13 +41,15 @@ CursorRole CursorOf(ControlKind kind) {
 // Inputs, results and buttons take the focus; Tab reaches those the template gives a tab stop.
 FocusKind FocusOf(const ControlDefinition& control) {
     switch (control.kind) {
-    case ControlKind::Edit:
-    case ControlKind::ReadOnlyEdit:
-    case ControlKind::ResultField:
-    case ControlKind::ComboBox:
-    case ControlKind::PushButton:
-    case ControlKind::DefaultPushButton: return TakesTabStop(control) ? FocusKind::TabStop : FocusKind::ClickOnly;
-    default: return FocusKind::None;
+        case ControlKind::Edit:
+        case ControlKind::ReadOnlyEdit:
+        case ControlKind::ResultField:
+        case ControlKind::ComboBox:
+        case ControlKind::PushButton:
+        case ControlKind::DefaultPushButton:
+            return TakesTabStop(control) ? FocusKind::TabStop : FocusKind::ClickOnly;
+        default:
+            return FocusKind::None;
     }
 }
 
@@ -50,9 +58,9 @@ ControlPresentation PresentControl(const ControlDefinition& control, BaseUnits b
     ControlPresentation shown;
     shown.rect = DialogRectToPixels(control.x, control.y, control.cx, control.cy, base);
     shown.alignment = AlignmentOf(control);
-    shown.wraps = IsStaticText(control.kind) && shown.rect.height() >= 2 * metrics.font.height;
-    shown.stopsAtWidth =
-        (control.kind == ControlKind::Edit || control.kind == ControlKind::ComboBox) && Has(control, kNoAutoScroll);
+    shown.wraps = IsStaticText(control.kind) && shown.rect.height() >= 2 * std::max(1, metrics.font.height);
+    shown.stopsAtWidth = (control.kind == ControlKind::Edit || control.kind == ControlKind::ComboBox) &&
+                         Has(control, kNoAutoScroll);
     shown.cursor = CursorOf(control.kind);
     shown.font = control.kind == ControlKind::LinkLabel ? FontRole::Link : templateFont;
     shown.focus = FocusOf(control);
@@ -76,11 +84,13 @@ std::vector<ControlPresentation> PresentControls(const DialogTemplate& dialog, c
     const BaseUnits base = BaseUnitsOf(metrics.font);
     const FontRole templateFont = TemplateFontRole(dialog.font);
     std::vector<ControlPresentation> shown;
-    // Room is sought among the template rectangles (a drop-down list's with its list).
+    // Room is sought among the controls as they stand (a drop-down list as its field), each text
+    // that took room counting with its new rectangle for the texts after it: two texts never
+    // take the same room.
     std::vector<ControlPlace> places;
     for (const ControlDefinition& control : dialog.controls) {
         shown.push_back(PresentControl(control, base, templateFont, metrics));
-        places.push_back({control.kind, DialogRectToPixels(control.x, control.y, control.cx, control.cy, base)});
+        places.push_back({control.kind, shown.back().rect});
     }
     for (std::size_t i = 0; i < shown.size(); ++i) {
         const ControlKind kind = dialog.controls[i].kind;
@@ -88,7 +98,8 @@ std::vector<ControlPresentation> PresentControls(const DialogTemplate& dialog, c
         const FontMetrics& font = kind == ControlKind::LinkLabel ? metrics.link : metrics.font;
         const int textWidth = i < textWidths.size() ? textWidths[i] : 0;
         const bool centred = shown[i].alignment == HorizontalAlignment::Centre;
-        shown[i].rect = TextRoom(places, i, textWidth, std::max(1, font.averageCharWidth / 2), centred);
+        shown[i].rect = places[i].rect =
+            TextRoom(places, i, textWidth, std::max(1, font.averageCharWidth / 2), centred);
         if (centred && textWidth > shown[i].rect.width()) shown[i].alignment = HorizontalAlignment::Left;
     }
     return shown;

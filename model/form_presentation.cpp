@@ -18,7 +18,8 @@ FormPresentation PresentForm(const FormDefinition& form, const ControlMetrics& m
             PresentControls(form.dialog, metrics, textWidths)};
 }
 
-PanelPresentation PresentPanel(const PanelData& panel, const FontMetrics& panelFont, const FontMetrics& labelFont) {
+PanelPresentation PresentPanel(const PanelData& panel, const FontMetrics& panelFont,
+                               const FontMetrics& labelFont) {
     const BaseUnits base = BaseUnitsOf(panelFont);
     PanelPresentation shown{DialogRectToPixels(0, 0, kPanelCx, kPanelCy, base), {}};
     for (std::size_t i = 0; i < panel.labels.size(); ++i) {

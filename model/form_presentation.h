@@ -43,10 +43,11 @@ struct PanelPresentation {
 // The panel's labels one every 15 dialog units of the panel's 9-point font (`panelFont`), 157
 // wide, each at least one line of its own font high (the label font is taller than the 8 dialog
 // units of the panel's font and would lose its accents and descenders).
-PanelPresentation PresentPanel(const PanelData& panel, const FontMetrics& panelFont, const FontMetrics& labelFont);
+PanelPresentation PresentPanel(const PanelData& panel, const FontMetrics& panelFont,
+                               const FontMetrics& labelFont);
 
 struct HelpWindowPresentation {
-    Rect window;  // the client area at (0, 0)
+    Rect window;                  // the client area at (0, 0)
     ControlPresentation picture;  // a sunken frame the picture is centred in, cut on every side
     ControlPresentation ok;       // the default button, which closes the window
 };

@@ -15,32 +15,27 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "model/effect_order.h"
+#include "model/menu_text.h"
+#include "model/shell_data.h"
+#include "model/status_bar.h"
 #include "qt/app/data_files.h"
 #include "qt/app/outer_size.h"
-#include "qt/forms/qt_rect.h"
 #include "qt/app/toolbar.h"
 #include "qt/forms/calculator_form.h"
 #include "qt/forms/help_window.h"
+#include "qt/forms/qt_rect.h"
 #include "qt/forms/qt_text.h"
-#include "model/shell_data.h"
 #include "qt/panels/topic_panel.h"
 #include "qt/resource_paths.h"
 
 namespace kalvora {
 namespace {
 
-constexpr int kStatusFirstPartWidth = 170;
-constexpr int kMemoryRefreshMs = 500;
-
-// A menu text as a screen reader says it: without the mnemonic marker.
-QString Spoken(const QString& menuText) {
-    return QString(menuText).remove('&');
-}
-
-// The first status part is 170 pixels wide whatever the font; with a wide desktop font its text
-// (up to 99 GB of memory) would be cut off, so the status bar's font shrinks until it fits.
+// The first status part has its fixed width whatever the font; with a wide desktop font its
+// widest text would be cut off, so the status bar's font shrinks until it fits.
 void FitStatusFont(QStatusBar* statusBar, const QLabel* firstPart) {
-    const QString widest = ToQString(TotalMemoryText(MemoryFigures{std::uint64_t(99'999'999) << 10, 0}));
+    const QString widest = ToQString(WidestTotalMemoryText());
     QFont font = statusBar->font();
     const int room = firstPart->contentsRect().width() - 2 * firstPart->margin() - 4;
     while (QFontMetrics(font).horizontalAdvance(widest) > room && font.pointSizeF() > 6)
@@ -86,7 +81,7 @@ MainWindow::MainWindow(MainWindowOptions options) : options_(std::move(options))
 
     memoryTimer_ = new QTimer(this);
     memoryTimer_->setObjectName("memoryTimer");
-    memoryTimer_->setInterval(kMemoryRefreshMs);
+    memoryTimer_->setInterval(kMemoryTickIntervalMs);
     connect(memoryTimer_, &QTimer::timeout, this, &MainWindow::UpdateMemoryStatus);
     memoryTimer_->start();
 
@@ -111,7 +106,7 @@ void MainWindow::BuildMenu() {
     for (const MenuPopup& popup : MainMenu()) {
         QMenu* menu = menuBar()->addMenu(ToQString(popup.title));
         menu->setObjectName(ToQString(popup.name));
-        menu->setAccessibleName(Spoken(menu->title()));
+        menu->setAccessibleName(ToQString(ReadMenuText(popup.title).text));
         // The open panel's topics, for the keyboard; filled whenever a panel opens.
         if (popup.topics) topicMenu_ = menu;
         for (const MenuItem& item : popup.items) {
@@ -132,7 +127,8 @@ void MainWindow::BuildStatusBar() {
     totalLabel_ = new QLabel(statusBar_);
     totalLabel_->setObjectName("statusTotalMemory");
     totalLabel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    totalLabel_->setFixedWidth(kStatusFirstPartWidth);
+    // Qt scales the window by itself: the parts take the lengths of 100 %.
+    totalLabel_->setFixedWidth(StatusPartEdges()[0]);
     availableLabel_ = new QLabel(statusBar_);
     availableLabel_->setObjectName("statusAvailableMemory");
     availableLabel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -167,7 +163,7 @@ void MainWindow::Send(const std::function<void(Program&)>& event) {
     do {
         pending_ = false;
         Reconcile();
-        for (const Effect& effect : program_.TakeEffects()) CarryOut(effect);
+        for (const Effect& effect : EffectsToCarryOut(program_.TakeEffects(), State())) CarryOut(effect);
     } while (pending_);
     processing_ = false;
 }
@@ -189,7 +185,7 @@ QWidget* MainWindow::FormWindow(int slot) const {
     if (slot < 0 || slot >= int(kFormSlotCount)) return nullptr;
     const std::optional<FormInstance>& form = State().forms[std::size_t(slot)];
     // A widget of a form that the program no longer holds is on its way out.
-    return form && formSerials_[std::size_t(slot)] == form->serial ? forms_[std::size_t(slot)] : nullptr;
+    return form && shown_.forms[std::size_t(slot)] == form->serial ? forms_[std::size_t(slot)] : nullptr;
 }
 
 QWidget* MainWindow::ActiveFormWindow() const {

@@ -11,6 +11,7 @@
 
 #include "calc/catalogue.h"
 #include "model/program.h"
+#include "model/window_changes.h"
 #include "qt/platform/memory_info.h"
 
 class QLabel;
@@ -79,12 +80,12 @@ private:
 
     // Drawing the state (main_window_sync.cpp).
     void Reconcile();
-    void RemoveGoneWindows(const ProgramState& state);
+    void RemoveGoneWindows(const WindowChanges& changes);
     void PlaceMainWindow(const Rect& outer);
-    void SyncPanel(const ProgramState& state);
-    void SyncForms(const ProgramState& state);
+    void BuildPanel(const PanelInstance& panel);
+    void SyncForms(const ProgramState& state, const WindowChanges& changes);
     CalculatorForm* BuildForm(int slot, const FormInstance& form);
-    void SyncHelpWindow(const ProgramState& state);
+    void SyncHelpWindow(const ProgramState& state, bool create);
     void SyncStatus(const ProgramState& state);
     void SyncBoxes(const ProgramState& state);
     void OnTopicItem(int labelId);
@@ -111,14 +112,12 @@ private:
     bool layoutArmed_ = false;  // the creation positions hold until the first real resize
 
     // The view's own bookkeeping: which widget shows which part of the state.
+    ShownWindows shown_;  // the serials the windows below were built for
     QPointer<TopicPanel> panel_;
-    int panelSerial_ = 0;
     std::array<QPointer<CalculatorForm>, kFormSlotCount> forms_;
-    std::array<int, kFormSlotCount> formSerials_{};
     QPointer<HelpWindow> help_;
-    int helpSerial_ = 0;
-    int lastShownBox_ = 0;                        // box ids grow: every id up to this one was shown
-    std::map<int, QPointer<QWidget>> openBoxes_;  // boxes on screen by id
+    bool inHelpKey_ = false;                      // a key in the help window is being handled
+    std::map<int, QPointer<QWidget>> openBoxes_;  // boxes on screen (or being shown) by id
     Rect placedRect_;                             // the outer rectangle last placed or reported
     bool placing_ = false;                        // the window is being moved by the program
 };

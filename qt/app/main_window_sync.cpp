@@ -8,13 +8,15 @@
 #include <QProgressBar>
 #include <vector>
 
+#include "model/box_queue.h"
 #include "qt/app/main_window.h"
-#include "qt/forms/qt_rect.h"
 #include "qt/app/topic_menu.h"
 #include "qt/forms/calculator_form.h"
 #include "qt/forms/help_window.h"
+#include "qt/forms/qt_rect.h"
 #include "qt/forms/qt_text.h"
 #include "qt/panels/topic_panel.h"
+#include "qt/platform/dialog_key_filter.h"
 #include "qt/platform/message_box.h"
 
 namespace kalvora {
@@ -25,34 +27,36 @@ void ShowText(QLabel& label, const std::string& text) {
     if (label.text() != shown) label.setText(shown);
 }
 
-bool Waits(const ProgramState& state, int boxId) {
-    for (const WaitingBox& box : state.boxes)
-        if (box.id == boxId) return true;
-    return false;
-}
-
 }  // namespace
 
 void MainWindow::Reconcile() {
     const ProgramState& state = program_.State();
+    const WindowChanges changes = ChangeWindows(shown_, state);
+    shown_ = changes.shown;
     // Gone first: a new window opens at once and must find the screen empty. Then the window's
     // own rectangle, so that new windows take their places in its final client area.
-    RemoveGoneWindows(state);
+    RemoveGoneWindows(changes);
     PlaceMainWindow(state.mainWindow);
-    SyncPanel(state);
-    SyncForms(state);
-    SyncHelpWindow(state);
+    if (!state.panel) topicMenu_->clear();
+    if (changes.createPanel) BuildPanel(*state.panel);
+    SyncForms(state, changes);
+    SyncHelpWindow(state, changes.createHelp);
     SyncStatus(state);
     SyncBoxes(state);
 }
 
-void MainWindow::RemoveGoneWindows(const ProgramState& state) {
-    if (panel_ && (!state.panel || state.panel->serial != panelSerial_)) delete panel_.data();
-    for (std::size_t slot = 0; slot < kFormSlotCount; ++slot) {
-        const std::optional<FormInstance>& form = state.forms[slot];
-        if (forms_[slot] && (!form || form->serial != formSerials_[slot])) delete forms_[slot].data();
+void MainWindow::RemoveGoneWindows(const WindowChanges& changes) {
+    for (int slot : changes.destroyForms) delete forms_[std::size_t(slot)].data();
+    if (changes.destroyPanel) delete panel_.data();
+    if (!changes.destroyHelp || !help_) return;
+    if (!inHelpKey_) {
+        delete help_.data();
+        return;
     }
-    if (help_ && (!state.helpWindowOpen || state.helpWindowSerial != helpSerial_)) delete help_.data();
+    // The key that closes it is still on its way through it: it goes once the key is done.
+    help_->hide();
+    help_->deleteLater();
+    help_ = nullptr;
 }
 
 void MainWindow::PlaceMainWindow(const Rect& outer) {
@@ -69,15 +73,9 @@ void MainWindow::PlaceMainWindow(const Rect& outer) {
     placing_ = false;
 }
 
-void MainWindow::SyncPanel(const ProgramState& state) {
-    if (!state.panel) {
-        topicMenu_->clear();
-        return;
-    }
-    if (panel_) return;
-    const PanelData& data = PanelFor(state.panel->field);
+void MainWindow::BuildPanel(const PanelInstance& panel) {
+    const PanelData& data = PanelFor(panel.field);
     panel_ = new TopicPanel(data, client_);
-    panelSerial_ = state.panel->serial;
     panel_->setGeometry(ToQRect(CreationLayout(client_->width(), client_->height()).panel));
     connect(panel_, &TopicPanel::labelClicked, this,
             [this](int id) { Send([id](Program& program) { program.ClickLabel(id); }); });
@@ -95,18 +93,15 @@ void MainWindow::OnTopicItem(int labelId) {
         form->setFocus(Qt::ShortcutFocusReason);
 }
 
-void MainWindow::SyncForms(const ProgramState& state) {
-    for (std::size_t slot = 0; slot < kFormSlotCount; ++slot) {
-        const std::optional<FormInstance>& form = state.forms[slot];
-        if (!form) continue;
-        if (!forms_[slot]) {
-            forms_[slot] = BuildForm(int(slot), *form);
-            formSerials_[slot] = form->serial;
-        } else {
-            forms_[slot]->ShowState(*form);
-        }
-        forms_[slot]->setVisible(form->visible);
-    }
+void MainWindow::SyncForms(const ProgramState& state, const WindowChanges& changes) {
+    for (int slot : changes.createForms)
+        forms_[std::size_t(slot)] = BuildForm(slot, *state.forms[std::size_t(slot)]);
+    for (std::size_t slot = 0; slot < kFormSlotCount; ++slot)
+        if (state.forms[slot] && forms_[slot]) forms_[slot]->ShowState(*state.forms[slot]);
+    for (int slot : changes.hideForms)
+        if (forms_[std::size_t(slot)]) forms_[std::size_t(slot)]->hide();
+    for (int slot : changes.showForms)
+        if (forms_[std::size_t(slot)]) forms_[std::size_t(slot)]->show();
 }
 
 CalculatorForm* MainWindow::BuildForm(int slot, const FormInstance& form) {
@@ -134,11 +129,19 @@ CalculatorForm* MainWindow::BuildForm(int slot, const FormInstance& form) {
     return widget;
 }
 
-void MainWindow::SyncHelpWindow(const ProgramState& state) {
-    if (!state.helpWindowOpen) return;
-    if (!help_) {
+void MainWindow::SyncHelpWindow(const ProgramState& state, bool create) {
+    if (create) {
         help_ = new HelpWindow(state.HelpBitmapId);
-        helpSerial_ = state.helpWindowSerial;
+        // Enter and Esc are the program's to decide.
+        platform::ForwardWindowKeys(help_, [this](platform::WindowKey key) {
+            inHelpKey_ = true;
+            Send([key](Program& program) {
+                program.PressKeyInHelpWindow(key == platform::WindowKey::Enter ? HelpWindowKey::Enter
+                                                                               : HelpWindowKey::Escape);
+            });
+            inHelpKey_ = false;
+            return true;
+        });
         // Closed by the user: it deletes itself, and the program hears of it.
         connect(help_, &HelpWindow::closing, this, [this, window = help_.data()] {
             if (help_ != window) return;
@@ -147,7 +150,7 @@ void MainWindow::SyncHelpWindow(const ProgramState& state) {
         });
         help_->show();
         help_->activateWindow();
-    } else if (help_->PictureId() != state.HelpBitmapId) {
+    } else if (help_ && help_->PictureId() != state.HelpBitmapId) {
         help_->SetPicture(state.HelpBitmapId);
     }
 }
@@ -159,36 +162,30 @@ void MainWindow::SyncStatus(const ProgramState& state) {
 }
 
 void MainWindow::SyncBoxes(const ProgramState& state) {
+    std::vector<int> shown;
+    for (const auto& [id, box] : openBoxes_) shown.push_back(id);
+    const BoxChanges changes = ChangeBoxes(shown, state);
     // Boxes the program no longer waits for (its end takes them all) close.
-    std::vector<QPointer<QWidget>> gone;
-    for (auto box = openBoxes_.begin(); box != openBoxes_.end();) {
-        if (Waits(state, box->first)) {
-            ++box;
-        } else {
-            gone.push_back(box->second);
-            box = openBoxes_.erase(box);
-        }
-    }
-    for (const QPointer<QWidget>& box : gone)
+    for (int id : changes.close) {
+        const QPointer<QWidget> box = openBoxes_[id];
+        openBoxes_.erase(id);
         if (box) box->close();
-
-    // Each box is shown once. It counts as shown before it shows: a box answered at once (or
-    // one that runs an event loop) may bring the next round of drawing before this one ends.
-    std::vector<WaitingBox> fresh;
-    for (const WaitingBox& box : state.boxes)
-        if (box.id > lastShownBox_) fresh.push_back(box);
-    for (const WaitingBox& box : fresh) {
-        lastShownBox_ = std::max(lastShownBox_, box.id);
+    }
+    for (const BoxToOpen& open : changes.open) {
+        const WaitingBox& box = open.box;
+        // It counts as shown before it shows: a box answered at once (or one that runs an event
+        // loop) may bring the next round of drawing before this one ends.
+        openBoxes_[box.id] = nullptr;
         QWidget* owner = box.owner == BoxOwner::MainWindow ? this
                          : box.owner == BoxOwner::Form     ? FormWindow(box.ownerForm)
                                                            : nullptr;
         const platform::MessageBoxRequest request{owner, ToQString(box.caption), ToQString(box.text),
                                                   box.icon, box.buttons};
-        QWidget* shown = platform::OpenMessageBox(request, [this, id = box.id](BoxAnswer answer) {
+        QWidget* shownBox = platform::OpenMessageBox(request, [this, id = box.id](BoxAnswer answer) {
             openBoxes_.erase(id);
             Send([=](Program& program) { program.Answer(id, answer); });
         });
-        if (shown) openBoxes_[box.id] = shown;
+        if (shownBox && openBoxes_.count(box.id)) openBoxes_[box.id] = shownBox;
     }
 }
 

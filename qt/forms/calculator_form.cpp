@@ -3,24 +3,33 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 
 #include "qt/forms/accessible_names.h"
-#include "qt/forms/caption_room.h"
 #include "qt/forms/control_factory.h"
 #include "qt/forms/control_state.h"
 #include "qt/forms/notify_label.h"
 #include "qt/forms/qt_text.h"
 #include "qt/platform/dialog_units.h"
+#include "model/form_presentation.h"
 
 namespace kalvora {
 namespace {
 
 // Enter with no control focused: no control has this id.
 constexpr int kNoControl = 0;
+
+// The height an editable drop-down field of this font needs on this platform.
+int ComboFieldHeight(const QFont& font) {
+    QComboBox probe;
+    probe.setEditable(true);
+    probe.setFont(font);
+    return probe.sizeHint().height();
+}
 
 }  // namespace
 
@@ -37,23 +46,30 @@ CalculatorForm::CalculatorForm(const FormInstance& form, QWidget* parent)
 }
 
 void CalculatorForm::Build(const FormInstance& form) {
-    const platform::BaseUnits base = platform::DialogBaseUnits(font());
     const auto& controls = definition_.dialog.controls;
-    std::vector<PlacedControl> placed;
-    std::vector<QWidget*> widgets;
+    const QFont link = platform::FontForRole(FontRole::Link);
+    // A dropped-down list starts empty: its rows are as high as a line of the form's font.
+    ControlMetrics metrics{platform::MeasureFont(font()), platform::MeasureFont(link), 0,
+                           QFontMetrics(font()).height()};
+    std::vector<QString> texts;
+    std::vector<int> widths;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        texts.push_back(i < form.controls.size() ? ToQString(form.controls[i].text) : QString());
+        const bool linkFont = controls[i].kind == ControlKind::LinkLabel;
+        widths.push_back(QFontMetrics(linkFont ? link : font()).horizontalAdvance(texts.back()));
+        if (controls[i].kind == ControlKind::ComboBox && metrics.comboFieldHeight == 0)
+            metrics.comboFieldHeight = ComboFieldHeight(font());
+    }
+    const FormPresentation shown = PresentForm(definition_, metrics, widths, {}, kBaseDpi);
+    titleOrigin_ = QPoint(shown.title.left, shown.title.top);
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const ControlDefinition& control = controls[i];
-        const QRect pixels = platform::DialogRectToPixels(control.x, control.y, control.cx, control.cy, base);
-        const QString text = i < form.controls.size() ? ToQString(form.controls[i].text) : QString();
-        QWidget* widget = CreateControl(control, text, pixels, Client());
-        placed.push_back({&control, pixels});
-        widgets.push_back(widget);
+        QWidget* widget = CreateControl(control, texts[i], shown.controls[i], Client());
         widget->setObjectName(ControlObjectName(definition_, i));
         widget->setAccessibleName(ControlAccessibleName(definition_, i));
         Report(control, widget);
         controls_.push_back({widget, TakesTabStop(control)});
     }
-    GiveTextsRoom(placed, widgets);
 }
 
 void CalculatorForm::Report(const ControlDefinition& control, QWidget* widget) {
@@ -105,17 +121,13 @@ int CalculatorForm::FocusedControlId() const {
 
 void CalculatorForm::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    // The stock GUI font of the dialogs, italic and 18 pixels high.
-    QFont font = platform::SansFont(9);
-    font.setItalic(true);
-    font.setPixelSize(18);
-    painter.setFont(font);
-    painter.setPen(QColor(0, 0, 255));
-    // The title's text cell starts at (10, titleY) of the client area, which it does not leave;
-    // text is drawn at its baseline.
+    painter.setFont(platform::FontForRole(FontRole::Title));
+    const Rgb colour = FontFor(FontRole::Title).colour.value_or(Rgb{});
+    painter.setPen(QColor(colour.r, colour.g, colour.b));
+    // The title's text cell does not leave the client area; text is drawn at its baseline.
     const QRect client = contentsRect();
     painter.setClipRect(client);
-    painter.drawText(client.left() + 10, client.top() + definition_.titleY + painter.fontMetrics().ascent(),
+    painter.drawText(client.topLeft() + titleOrigin_ + QPoint(0, painter.fontMetrics().ascent()),
                      ToQString(definition_.title));
     painter.end();
     FramedWindow::paintEvent(event);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QPoint>
 #include <vector>
 
 #include "calc/form_definition.h"
@@ -53,6 +54,7 @@ private:
 
     const FormDefinition& definition_;
     std::vector<TabStop> controls_;  // template order
+    QPoint titleOrigin_;             // where the painted title's text cell starts in the client area
     bool showing_ = false;           // ShowState is setting texts: the changes are not the user's
 };
 

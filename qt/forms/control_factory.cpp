@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "qt/forms/control_factory.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -11,10 +10,12 @@
 #include <charconv>
 
 #include "qt/forms/fit_width_validator.h"
+#include "qt/forms/qt_rect.h"
 #include "qt/forms/notify_label.h"
 #include "qt/forms/result_box.h"
 #include "qt/forms/scaled_picture.h"
 #include "qt/forms/static_cursor.h"
+#include "qt/platform/dialog_units.h"
 #include "qt/resource_paths.h"
 
 namespace kalvora {
@@ -22,17 +23,17 @@ namespace {
 
 bool Has(const ControlDefinition& control, ControlFlag flag) { return (control.flags & flag) != 0; }
 
-// A one-line text too wide for its rectangle is given room beside it by the form (GiveTextsRoom).
-QLabel* StaticText(const ControlDefinition& control, const QString& text, const QRect& pixels, QWidget* parent,
-                   Qt::Alignment horizontal) {
+Qt::Alignment Horizontal(const ControlPresentation& shown) {
+    return shown.alignment == HorizontalAlignment::Left ? Qt::AlignLeft : Qt::AlignHCenter;
+}
+
+// A static text starts at the top of its rectangle.
+QLabel* StaticText(const ControlDefinition& control, const QString& text, const ControlPresentation& shown,
+                   QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
-    // A static text starts at the top of its rectangle; it wraps only where the rectangle has
-    // room for more than one line.
-    const bool multiLine = pixels.height() >= 2 * QFontMetrics(label->font()).height();
-    label->setAlignment(horizontal | Qt::AlignTop);
-    label->setWordWrap(multiLine);
-    label->setCursor(StaticControlCursor());
+    label->setAlignment(Horizontal(shown) | Qt::AlignTop);
+    label->setWordWrap(shown.wraps);
     if (control.kind == ControlKind::SunkenLabel) label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     return label;
 }
@@ -50,18 +51,17 @@ QGroupBox* GroupBox(const ControlDefinition& control, const QString& text, QWidg
 }
 
 // A bordered centred static showing a result; as a result box its text can be selected and copied.
-ResultBox* ResultField(const QString& text, QWidget* parent) {
-    auto* field = new ResultBox(text, edges::kBorder, Qt::AlignHCenter | Qt::AlignTop, parent);
-    field->setCursor(StaticControlCursor());
-    return field;
+ResultBox* ResultField(const QString& text, const ControlPresentation& shown, QWidget* parent) {
+    return new ResultBox(text, edges::kBorder, Horizontal(shown) | Qt::AlignTop, parent);
 }
 
 // A read-only edit showing a result: left-aligned, with the edge of its template.
-ResultBox* ReadOnlyEdit(const ControlDefinition& control, const QString& text, QWidget* parent) {
+ResultBox* ReadOnlyEdit(const ControlDefinition& control, const QString& text,
+                        const ControlPresentation& shown, QWidget* parent) {
     const WindowEdge edge = Has(control, kDialogFrame)  ? WindowEdge(edges::kDialogFrameAndClientEdge)
                             : Has(control, kClientEdge) ? WindowEdge(edges::kClientEdge)
                                                         : WindowEdge(edges::kBorder);
-    return new ResultBox(text, edge, Qt::AlignLeft, parent);
+    return new ResultBox(text, edge, Horizontal(shown), parent);
 }
 
 QLabel* Picture(const ControlDefinition& control, QWidget* parent) {
@@ -72,41 +72,32 @@ QLabel* Picture(const ControlDefinition& control, QWidget* parent) {
     picture->setAlignment(Qt::AlignCenter);
     const QPixmap pixmap = PictureForRatio(PicturePath(control.text), parent->devicePixelRatioF());
     if (!pixmap.isNull()) picture->setPixmap(pixmap);
-    picture->setCursor(StaticControlCursor());
     return picture;
 }
 
-NotifyLabel* LinkLabel(const QString& text, QWidget* parent) {
+NotifyLabel* LinkLabel(const QString& text, const ControlPresentation& shown, QWidget* parent) {
     auto* link = new NotifyLabel(text, parent);
     link->setTextFormat(Qt::PlainText);
-    link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPixelSize(22);
-    font.setItalic(true);
-    font.setUnderline(true);
-    link->setFont(font);
-    QPalette palette = link->palette();
-    palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    link->setPalette(palette);
-    link->setCursor(Qt::ArrowCursor);
+    link->setAlignment(Horizontal(shown) | Qt::AlignTop);
     return link;
 }
 
-QLineEdit* Edit(const ControlDefinition& control, const QString& text, QWidget* parent) {
+QLineEdit* Edit(const QString& text, const ControlPresentation& shown, QWidget* parent) {
     auto* edit = new QLineEdit(text, parent);
-    edit->setAlignment(Has(control, kLeftAligned) ? Qt::AlignLeft : Qt::AlignHCenter);
-    if (Has(control, kNoAutoScroll)) edit->setValidator(new FitWidthValidator(edit));
+    edit->setAlignment(Horizontal(shown));
+    if (shown.stopsAtWidth) edit->setValidator(new FitWidthValidator(edit));
     return edit;
 }
 
-QComboBox* ComboBox(const ControlDefinition& control, const QString& text, QWidget* parent) {
+QComboBox* ComboBox(const QString& text, const ControlPresentation& shown, QWidget* parent) {
     auto* combo = new QComboBox(parent);
     combo->setEditable(true);
     // A drop-down list of the platform neither completes typed text nor keeps it on Enter.
     combo->setCompleter(nullptr);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setEditText(text);
-    if (Has(control, kNoAutoScroll)) combo->setValidator(new FitWidthValidator(combo->lineEdit()));
+    if (shown.stopsAtWidth) combo->setValidator(new FitWidthValidator(combo->lineEdit()));
+    combo->setMaxVisibleItems(shown.listRows);
     // A chosen item shows from its first letter, also when it is wider than the field.
     QObject::connect(combo, &QComboBox::currentIndexChanged, combo->lineEdit(), [edit = combo->lineEdit()] { edit->home(false); });
     return combo;
@@ -119,32 +110,33 @@ QPushButton* Button(const ControlDefinition& control, const QString& text, QWidg
     return button;
 }
 
-// The template height of a combo box includes its dropped-down list: the field itself is as
-// high as the widget needs, and the rest of the height holds the list.
-void FitComboBox(QComboBox& combo, const QRect& pixels) {
-    const int fieldHeight = std::min(combo.sizeHint().height(), pixels.height());
-    combo.setGeometry(pixels.x(), pixels.y(), pixels.width(), fieldHeight);
-    const int rowHeight = std::max(1, combo.view()->sizeHintForRow(0) > 0 ? combo.view()->sizeHintForRow(0)
-                                                                        : QFontMetrics(combo.font()).height());
-    combo.setMaxVisibleItems(std::max(1, (pixels.height() - fieldHeight) / rowHeight));
-}
-
-QWidget* Realise(const ControlDefinition& control, const QString& text, const QRect& pixels, QWidget* parent) {
+QWidget* Realise(const ControlDefinition& control, const QString& text, const ControlPresentation& shown,
+                 QWidget* parent) {
     switch (control.kind) {
     case ControlKind::Label:
-    case ControlKind::SunkenLabel: return StaticText(control, text, pixels, parent, Qt::AlignLeft);
-    case ControlKind::CentredLabel: return StaticText(control, text, pixels, parent, Qt::AlignHCenter);
+    case ControlKind::CentredLabel:
+    case ControlKind::SunkenLabel: return StaticText(control, text, shown, parent);
     case ControlKind::GroupBox: return GroupBox(control, text, parent);
-    case ControlKind::ResultField: return ResultField(text, parent);
-    case ControlKind::Edit: return Edit(control, text, parent);
-    case ControlKind::ReadOnlyEdit: return ReadOnlyEdit(control, text, parent);
-    case ControlKind::ComboBox: return ComboBox(control, text, parent);
+    case ControlKind::ResultField: return ResultField(text, shown, parent);
+    case ControlKind::Edit: return Edit(text, shown, parent);
+    case ControlKind::ReadOnlyEdit: return ReadOnlyEdit(control, text, shown, parent);
+    case ControlKind::ComboBox: return ComboBox(text, shown, parent);
     case ControlKind::PushButton:
     case ControlKind::DefaultPushButton: return Button(control, text, parent);
     case ControlKind::Picture: return Picture(control, parent);
-    case ControlKind::LinkLabel: return LinkLabel(text, parent);
+    case ControlKind::LinkLabel: return LinkLabel(text, shown, parent);
     }
     return new QWidget(parent);
+}
+
+// A control in a font of its own (the link label) takes that font and its colour.
+void SetOwnFont(QWidget& widget, FontRole role) {
+    widget.setFont(platform::FontForRole(role));
+    if (const auto colour = FontFor(role).colour) {
+        QPalette palette = widget.palette();
+        palette.setColor(QPalette::WindowText, QColor(colour->r, colour->g, colour->b));
+        widget.setPalette(palette);
+    }
 }
 
 }  // namespace
@@ -157,19 +149,22 @@ QString PicturePath(std::string_view name) {
     return {};
 }
 
-QWidget* CreateControl(const ControlDefinition& control, const QString& text, const QRect& pixels, QWidget* parent) {
-    QWidget* widget = Realise(control, text, pixels, parent);
-    if (auto* combo = qobject_cast<QComboBox*>(widget))
-        FitComboBox(*combo, pixels);
-    else
-        widget->setGeometry(pixels);
-    if (control.kind == ControlKind::GroupBox) widget->lower();
-    // Result fields take the focus from the mouse only, so that their text can be copied with the
-    // keyboard; Tab passes over them as the templates say.
-    const bool focusable = control.kind == ControlKind::Edit || control.kind == ControlKind::ReadOnlyEdit ||
-                           control.kind == ControlKind::ResultField || control.kind == ControlKind::ComboBox ||
-                           control.kind == ControlKind::PushButton || control.kind == ControlKind::DefaultPushButton;
-    if (focusable) widget->setFocusPolicy(TakesTabStop(control) ? Qt::StrongFocus : Qt::ClickFocus);
+QWidget* CreateControl(const ControlDefinition& control, const QString& text,
+                       const ControlPresentation& shown, QWidget* parent) {
+    QWidget* widget = Realise(control, text, shown, parent);
+    if (shown.font != FontRole::Dialog && shown.font != FontRole::System) SetOwnFont(*widget, shown.font);
+    widget->setGeometry(ToQRect(shown.rect));
+    if (shown.behind) widget->lower();
+    switch (shown.cursor) {
+    case CursorRole::Static: widget->setCursor(StaticControlCursor()); break;
+    case CursorRole::Arrow: widget->setCursor(Qt::ArrowCursor); break;
+    case CursorRole::Default: break;
+    }
+    switch (shown.focus) {
+    case FocusKind::TabStop: widget->setFocusPolicy(Qt::StrongFocus); break;
+    case FocusKind::ClickOnly: widget->setFocusPolicy(Qt::ClickFocus); break;
+    case FocusKind::None: break;
+    }
     return widget;
 }
 

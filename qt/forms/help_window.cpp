@@ -10,7 +10,9 @@
 #include <QScreen>
 
 #include "qt/forms/scaled_picture.h"
+#include "model/form_presentation.h"
 #include "model/geometry.h"
+#include "qt/forms/qt_rect.h"
 #include "qt/platform/dialog_units.h"
 #include "qt/resource_paths.h"
 
@@ -49,20 +51,20 @@ HelpWindow::HelpWindow(int pictureId) : QWidget(nullptr, Qt::Window), pictureId_
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("helpWindow"));
     setWindowTitle(QStringLiteral("Nápověda k tématu"));
-    setFont(platform::SansFont(10));
-    const platform::BaseUnits base = platform::DialogBaseUnits(font());
-    resize(platform::DialogRectToPixels(0, 0, 188, 103, base).size());
+    setFont(platform::FontForRole(FontRole::Help));
+    const HelpWindowPresentation shown = PresentHelpWindow(platform::MeasureFont(font()));
+    resize(shown.window.width(), shown.window.height());
 
     frame_ = new HelpPictureFrame(this);
     frame_->setObjectName(QStringLiteral("ctl233"));
     // The frame keeps its size when the window is resized.
-    frame_->setGeometry(platform::DialogRectToPixels(4, 3, 179, 77, base));
+    frame_->setGeometry(ToQRect(shown.picture.rect));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("ctl1"));
     ok->setAccessibleName(ok->text());
     ok->setDefault(true);
-    ok->setGeometry(platform::DialogRectToPixels(67, 84, 50, 14, base));
+    ok->setGeometry(ToQRect(shown.ok.rect));
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
     ok->setFocus();
 

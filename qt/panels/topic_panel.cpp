@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "qt/panels/topic_panel.h"
 
-#include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
-#include <algorithm>
 
+#include "model/form_presentation.h"
 #include "qt/forms/notify_label.h"
+#include "qt/forms/qt_rect.h"
 #include "qt/forms/qt_text.h"
 #include "qt/forms/static_cursor.h"
 #include "qt/platform/dialog_units.h"
@@ -14,18 +14,8 @@
 namespace kalvora {
 namespace {
 
-constexpr int kLabelStep = 15;  // dialog units from one label to the next
-
 QColor ToColor(Rgb rgb) {
     return QColor(rgb.r, rgb.g, rgb.b);
-}
-
-QFont LabelFont() {
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPixelSize(14);
-    font.setWeight(QFont::DemiBold);
-    font.setUnderline(true);
-    return font;
 }
 
 }  // namespace
@@ -42,8 +32,9 @@ TopicPanel::TopicPanel(const PanelData& data, QWidget* parent) : FramedWindow(pa
     else
         setAutoFillBackground(true);
 
-    const platform::BaseUnits base = platform::DialogBaseUnits(font());
-    const QFont labelFont = LabelFont();
+    const QFont labelFont = platform::FontForRole(FontRole::PanelLabel);
+    const PanelPresentation shown =
+        PresentPanel(data, platform::MeasureFont(font()), platform::MeasureFont(labelFont));
     for (std::size_t i = 0; i < data.labels.size(); ++i) {
         const PanelLabel& label = data.labels[i];
         auto* widget = new NotifyLabel(ToQString(label.text), Client());
@@ -51,15 +42,11 @@ TopicPanel::TopicPanel(const PanelData& data, QWidget* parent) : FramedWindow(pa
         widget->setAccessibleName(widget->text());
         widget->setTextFormat(Qt::PlainText);
         widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        if (!label.panelFont) widget->setFont(labelFont);
-        // At least one line of its font high: the label font is taller than the 8 dialog units
-        // of the panel's own font, and would lose its accents and descenders.
-        QRect rect = platform::DialogRectToPixels(1, kLabelStep * int(i), 157, 8, base);
-        rect.setHeight(std::max(rect.height(), QFontMetrics(widget->font()).height()));
-        widget->setGeometry(rect);
+        if (shown.labels[i].font == FontRole::PanelLabel) widget->setFont(labelFont);
+        widget->setGeometry(ToQRect(shown.labels[i].rect));
         // The label's rectangle is filled with the panel's colour, also over the gradient.
         widget->setAutoFillBackground(true);
-        widget->setCursor(StaticControlCursor());
+        if (shown.labels[i].cursor == CursorRole::Static) widget->setCursor(StaticControlCursor());
         connect(widget, &NotifyLabel::notified, this, [this, id = label.id] { emit labelClicked(id); });
     }
 }

@@ -6,21 +6,15 @@
 #include <QFontMetrics>
 
 namespace kalvora::platform {
-namespace {
 
-// a * b / c rounded to the nearest integer, halves away from zero, as MulDiv does.
-int MulDiv(int a, int b, int c) {
-    const long long product = static_cast<long long>(a) * b;
-    const long long half = c / 2;
-    return static_cast<int>(product >= 0 ? (product + half) / c : (product - half) / c);
-}
-
-}  // namespace
-
-BaseUnits DialogBaseUnits(const QFont& font) {
+FontMetrics MeasureFont(const QFont& font) {
     static const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
     const QFontMetrics metrics(font);
-    return {(metrics.horizontalAdvance(alphabet) / 26 + 1) / 2, metrics.height()};
+    return {metrics.horizontalAdvance(alphabet), metrics.height(), metrics.averageCharWidth()};
+}
+
+BaseUnits DialogBaseUnits(const QFont& font) {
+    return BaseUnitsOf(MeasureFont(font));
 }
 
 QString DialogFontFamily() {
@@ -45,24 +39,30 @@ QFont SansFont(int points) {
 }
 
 QFont DialogFontFor(DialogFont font) {
-    switch (font) {
-    case DialogFont::Dialog9pt: return SansFont(9);
-    case DialogFont::System: {
-        QFont system = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-        system.setFamilies({DialogFontFamily()});
-        return system;
-    }
-    }
-    return SansFont(9);
+    return FontForRole(font == DialogFont::System ? FontRole::System : FontRole::Dialog);
 }
 
-int DialogXToPixels(int x, BaseUnits base) { return MulDiv(x, base.x, 4); }
-
-int DialogYToPixels(int y, BaseUnits base) { return MulDiv(y, base.y, 8); }
+QFont FontForRole(FontRole role) {
+    const FontSpec spec = FontFor(role);
+    QFont font;
+    if (!spec.family.empty()) {
+        font = QFont(QString::fromUtf8(spec.family.data(), qsizetype(spec.family.size())));
+    } else if (spec.points > 0 || spec.pixels > 0) {
+        font = SansFont(spec.points > 0 ? spec.points : 9);
+    } else {
+        font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+        font.setFamilies({DialogFontFamily()});
+    }
+    if (spec.pixels > 0) font.setPixelSize(spec.pixels);
+    if (spec.italic) font.setItalic(true);
+    if (spec.underline) font.setUnderline(true);
+    if (spec.weight == FontWeight::DemiBold) font.setWeight(QFont::DemiBold);
+    return font;
+}
 
 QRect DialogRectToPixels(int x, int y, int cx, int cy, BaseUnits base) {
-    // The dialog manager maps position and size each on its own.
-    return {DialogXToPixels(x, base), DialogYToPixels(y, base), DialogXToPixels(cx, base), DialogYToPixels(cy, base)};
+    const Rect rect = kalvora::DialogRectToPixels(x, y, cx, cy, base);
+    return {rect.left, rect.top, rect.width(), rect.height()};
 }
 
 }  // namespace kalvora::platform

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+// The fonts of the program's windows as Qt fonts, and what the model needs to know of them.
 #pragma once
 
 #include <QFont>
@@ -6,18 +7,17 @@
 #include <QString>
 
 #include "calc/dialog_template.h"
+#include "model/dialog_units.h"
+#include "model/font_roles.h"
 
 namespace kalvora::platform {
 
-// The two dialog base units of a font, in pixels: one horizontal dialog unit is baseX / 4
-// pixels, one vertical dialog unit baseY / 8 pixels.
-struct BaseUnits {
-    int x = 0;
-    int y = 0;
-};
+using BaseUnits = kalvora::BaseUnits;
 
-// Base units as Windows computes them: the average width of "A".."Z" "a".."z" rounded as
-// (width / 26 + 1) / 2, and the font's character height.
+// A font measured for the model: the 52 letters' width, the line height, the average character.
+FontMetrics MeasureFont(const QFont& font);
+
+// The base units of a font (model/dialog_units.h) as measured here.
 BaseUnits DialogBaseUnits(const QFont& font);
 
 // The family of the program's dialogs: "MS Shell Dlg 2" on Windows; elsewhere "Liberation Sans"
@@ -32,9 +32,10 @@ QFont DialogFontFor(DialogFont font);
 // The dialog family at `points` points.
 QFont SansFont(int points);
 
-// Dialog units to pixels, rounding like MulDiv (halves away from zero).
-int DialogXToPixels(int x, BaseUnits base);
-int DialogYToPixels(int y, BaseUnits base);
+// The font of a role as the model describes it (model/font_roles.h); its colour is the caller's.
+QFont FontForRole(FontRole role);
+
+// A template rectangle in pixels (model/dialog_units.h) as Qt's rectangle.
 QRect DialogRectToPixels(int x, int y, int cx, int cy, BaseUnits base);
 
 }  // namespace kalvora::platform

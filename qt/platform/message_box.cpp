@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "qt/platform/message_box.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
+
+#include "model/dialog_keys.h"
+#include "qt/platform/dialog_key_filter.h"
 
 namespace kalvora::platform {
 namespace {
@@ -38,6 +42,16 @@ QWidget* OpenMessageBox(const MessageBoxRequest& request, std::function<void(Mes
                         question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, request.owner);
     box->setAttribute(Qt::WA_DeleteOnClose);
     if (question) box->setDefaultButton(QMessageBox::Yes);
+    // Esc answers as the program's rule says, and a question not at all (Qt would take No).
+    ForwardWindowKeys(box, [box, buttons = request.buttons](WindowKey key) {
+        if (key != WindowKey::Escape) return false;
+        if (const std::optional<BoxAnswer> answer = EscapeAnswer(buttons))
+            box->button(*answer == BoxAnswer::Yes  ? QMessageBox::Yes
+                        : *answer == BoxAnswer::No ? QMessageBox::No
+                                                   : QMessageBox::Ok)
+                ->click();
+        return true;
+    });
     QObject::connect(box, &QMessageBox::finished, box,
                      [answered = std::move(answered), question](int result) {
                          answered(result == QMessageBox::Yes ? MessageAnswer::Yes

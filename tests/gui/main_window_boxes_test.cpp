@@ -83,6 +83,27 @@ TEST_F(RealBoxTest, TheCloseQuestionIsAskedOnceAndNeLeavesEverything) {
     EXPECT_NE(ActiveForm(), nullptr);
 }
 
+// Esc in a box and Enter and Esc in the help window go by the program's rule: Esc answers the
+// help text's OK but leaves the close question waiting; only Enter closes the help window.
+TEST_F(RealBoxTest, KeysInTheProgramsOwnWindowsGoByItsRule) {
+    Show();
+    ClickToolbarButton(1606);
+    window->close();
+    ASSERT_EQ(Boxes().size(), 2);
+    for (QMessageBox* box : Boxes()) QTest::keyClick(box, Qt::Key_Escape);
+    ASSERT_EQ(window->State().boxes.size(), 1u);
+    EXPECT_EQ(window->State().boxes.front().purpose, BoxPurpose::CloseQuestion);
+    QTest::mouseClick(Boxes().front()->button(QMessageBox::No), Qt::LeftButton);
+
+    QTest::mouseClick(ActiveForm()->findChild<QWidget*>("ctl230"), Qt::LeftButton);
+    ASSERT_NE(HelpWindow(), nullptr);
+    QTest::keyClick(HelpWindow()->findChild<QWidget*>("ctl1"), Qt::Key_Escape);
+    EXPECT_TRUE(window->State().helpWindowOpen);
+    QTest::keyClick(HelpWindow()->findChild<QWidget*>("ctl1"), Qt::Key_Return);
+    EXPECT_FALSE(window->State().helpWindowOpen);
+    EXPECT_EQ(HelpWindow(), nullptr);
+}
+
 }  // namespace
 }  // namespace kalvora::testing
 

@@ -267,7 +267,9 @@ TEST_F(AtDoubleScale, WindowsShowThePicturesDrawnAtTwiceTheSize) {
         {twin(resources::DipoleSketchPath()),
          [&] {
              const ControlDefinition sketch{233, ControlKind::Picture, "MYBMP"};
-             return static_cast<QLabel*>(CreateControl(sketch, {}, QRect(0, 0, 300, 120), window.get()))
+             ControlPresentation shown;
+             shown.rect = Rect::FromSize(0, 0, 300, 120);
+             return static_cast<QLabel*>(CreateControl(sketch, {}, shown, window.get()))
                  ->pixmap();
          }},
         {twin(resources::HelpPicturePath(2000)), [&] {

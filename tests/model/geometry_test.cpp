@@ -46,10 +46,9 @@ TEST(GeometryTest, ALengthIsScaledToTheNearestPixelHalvesAwayFromZero) {
     struct Case {
         int pixels, dpi, scaled;
     };
-    for (const Case& c :
-         {Case{170, 96, 170}, Case{170, 120, 213} /* 212.5 */, Case{275, 120, 344} /* 343.75 */,
-          Case{1, 120, 1}, Case{-3, 144, -5} /* -4.5 */, Case{580, 0, 580} /* no DPI known */,
-          Case{580, 1 << 30, 5800} /* held at ten times */, Case{580, 1, 145} /* at a quarter */})
+    for (const Case& c : {Case{170, 96, 170}, Case{170, 120, 213} /* 212.5 */, Case{275, 120, 344} /* 343.75 */,
+                          Case{1, 120, 1}, Case{-3, 144, -5} /* -4.5 */, Case{580, 0, 580} /* no DPI known */,
+                          Case{580, 1 << 30, 5800} /* held at ten times */, Case{580, 1, 145} /* at a quarter */})
         EXPECT_EQ(Scaled(c.pixels, c.dpi), c.scaled) << c.pixels << " at " << c.dpi;
 }
 
@@ -69,23 +68,20 @@ TEST(GeometryTest, WindowAndColumnsScaleWithTheDisplay) {
 
         const ColumnLayout c = CreationLayout(900, 800, dpi), r = ResizeLayout(900, 800, 40, 22, dpi);
         for (auto [scaled, plain] : {std::pair{c.panel, created.panel}, {c.gauge, created.gauge}})
-            EXPECT_EQ(scaled,
-                      Rect::FromSize(Scaled(plain.left, dpi), Scaled(plain.top, dpi),
-                                     Scaled(plain.width(), dpi), 800 - Scaled(800 - plain.height(), dpi)));
+            EXPECT_EQ(scaled, Rect::FromSize(Scaled(plain.left, dpi), Scaled(plain.top, dpi), Scaled(plain.width(), dpi),
+                                             800 - Scaled(800 - plain.height(), dpi)));
         EXPECT_EQ(c.form, (Rect{Scaled(created.form.left, dpi), c.panel.top, 900, c.panel.bottom}));
         EXPECT_EQ(r.panel, (Rect{0, 40, Scaled(resized.panel.width(), dpi), 800 - 22}));
-        EXPECT_EQ(r.gauge, Rect::FromSize(Scaled(resized.gauge.left, dpi), 40,
-                                          Scaled(resized.gauge.width(), dpi), 800 - 22 - 40));
+        EXPECT_EQ(r.gauge, Rect::FromSize(Scaled(resized.gauge.left, dpi), 40, Scaled(resized.gauge.width(), dpi),
+                                          800 - 22 - 40));
         EXPECT_EQ(r.form, (Rect{Scaled(resized.form.left, dpi), 40, 900, 800 - 22}));
     }
 }
 
 TEST(GeometryTest, ARememberedSizeIsCarriedToAnotherScaleAtANewCorner) {
-    EXPECT_EQ(Rescaled(Rect::FromSize(237, 50, 581, 601), 96, 144, 2000, 40),
-              Rect::FromSize(2000, 40, 872, 902));
+    EXPECT_EQ(Rescaled(Rect::FromSize(237, 50, 581, 601), 96, 144, 2000, 40), Rect::FromSize(2000, 40, 872, 902));
     EXPECT_EQ(Rescaled(Rect::FromSize(10, 10, 725, 750), 120, 96, -5, 7), Rect::FromSize(-5, 7, 580, 600));
-    EXPECT_EQ(Rescaled(Rect::FromSize(3, 4, 580, 600), 0, 96, 3, 4),
-              Rect::FromSize(3, 4, 580, 600));  // DPI unknown
+    EXPECT_EQ(Rescaled(Rect::FromSize(3, 4, 580, 600), 0, 96, 3, 4), Rect::FromSize(3, 4, 580, 600));  // DPI unknown
 }
 
 TEST(GeometryTest, TheDoubleSizeDrawingServesEveryScaleAbove100PercentWhenItIsTwiceTheSize) {

@@ -36,8 +36,7 @@ TEST(GradientRed, StretchedOverAPanelRunsOnceFromRedToBlack) {
         EXPECT_EQ(StretchedGradientRed(0, height), GradientRed(0)) << height;
         EXPECT_EQ(StretchedGradientRed(height - 1, height), GradientRed(511)) << height;
         for (int row = 1; row < height; ++row)
-            ASSERT_LE(StretchedGradientRed(row, height), StretchedGradientRed(row - 1, height))
-                << height << " " << row;
+            ASSERT_LE(StretchedGradientRed(row, height), StretchedGradientRed(row - 1, height)) << height << " " << row;
     }
 }
 

@@ -13,21 +13,13 @@
 namespace kalvora::testing {
 namespace {
 
-class WindowChangesTest : public ProgramTest {
-protected:
-    // Carries out the changes on the view's windows; a second call changes nothing.
-    WindowChanges Follow() {
-        WindowChanges changes = ChangeWindows(shown, program.State());
-        shown = changes.shown;
-        EXPECT_TRUE(ChangeWindows(shown, program.State()).None());
-        return changes;
-    }
-    ShownWindows shown;
-};
-
-TEST_F(WindowChangesTest, EachEventChangesOnlyTheWindowsItReplaced) {
+TEST_F(ProgramTest, EachEventChangesOnlyTheWindowsItReplaced) {
     const int current = Slot("current");
     const int thermal = program.SlotOf(FindFieldCommand(command::kElectrical + 1)->firstFormSlug);
+    const auto end = [&] {
+        program.RequestClose();
+        program.Answer(program.State().boxes.back().id, BoxAnswer::Yes);
+    };
     struct Step {
         std::string_view event;
         std::function<void()> run;
@@ -45,38 +37,30 @@ TEST_F(WindowChangesTest, EachEventChangesOnlyTheWindowsItReplaced) {
           .createPanel = true,
           .createForms = {current},
           .showForms = {current}}},
-        {"other field",
-         [&] { program.Command(command::kElectrical + 1); },
+        {"help and another field in one turn",
+         [&] {
+             program.PressButton(current, 230);
+             program.Command(command::kElectrical + 1);
+         },
          {.destroyForms = {current},
           .destroyPanel = true,
           .createPanel = true,
           .createForms = {thermal},
           .showForms = {thermal}}},
+        {"end", end, {.destroyForms = {thermal}, .destroyPanel = true}},
     };
+    ShownWindows shown;
     for (const Step& step : steps) {
         step.run();
-        WindowChanges changes = Follow();
+        WindowChanges changes = ChangeWindows(shown, program.State());
+        shown = changes.shown;
+        EXPECT_TRUE(ChangeWindows(shown, program.State()).None()) << step.event;
+        // A view without windows (one that threw them away for a new display scale) builds them all.
+        EXPECT_EQ(ChangeWindows({}, program.State()).shown, shown) << step.event;
         changes.shown = {};
         EXPECT_EQ(changes, step.expected) << step.event;
     }
-}
-
-TEST_F(WindowChangesTest, TheEndDestroysEverythingAndAFreshViewRebuildsAll) {
-    program.PressButton(Slot("current"), 230);
-    Follow();
-    const ShownWindows before = shown;
-    // A view that threw its windows away (a new display scale) builds them all again.
-    const WindowChanges rebuilt = ChangeWindows({}, program.State());
-    EXPECT_EQ(rebuilt.shown, before);
-    EXPECT_TRUE(rebuilt.createPanel && rebuilt.createHelp);
-    EXPECT_EQ(rebuilt.createForms, LiveSlots());
-
-    program.RequestClose();
-    program.Answer(program.State().boxes.back().id, BoxAnswer::Yes);
-    const WindowChanges end = Follow();
-    EXPECT_EQ(end.destroyForms, std::vector<int>{Slot("current")});
-    EXPECT_TRUE(end.destroyPanel && end.destroyHelp);
-    EXPECT_EQ(end.shown, ShownWindows{});
+    EXPECT_EQ(shown, ShownWindows{});
 }
 
 }  // namespace

@@ -5,12 +5,12 @@
 
 #include "control_matching.h"
 #include "dialog_builder.h"
-#include "picture_scaling.h"
 #include "display_scale.h"
 #include "embedded_picture.h"
-#include "model/result_caption.h"
 #include "model/form_presentation.h"
+#include "model/result_caption.h"
 #include "model/text_room.h"
+#include "picture_scaling.h"
 #include "role_fonts.h"
 #include "wide_text.h"
 #include "window_templates.h"
@@ -172,7 +172,8 @@ INT_PTR ColourStatic(const FormDefinition& definition, HDC dc, HWND control) {
     if (!(definition.behaviours & (kArticleLink | kWidensMainWindow))) return FALSE;
     SetBkMode(dc, TRANSPARENT);
     const ControlDefinition* item = definition.dialog.Find(GetDlgCtrlID(control));
-    if (item && item->kind == ControlKind::LinkLabel) SetTextColor(dc, RoleColour(FontRole::Link, GetSysColor(COLOR_WINDOWTEXT)));
+    if (item && item->kind == ControlKind::LinkLabel)
+        SetTextColor(dc, RoleColour(FontRole::Link, GetSysColor(COLOR_WINDOWTEXT)));
     return INT_PTR(GetSysColorBrush(COLOR_BTNFACE));
 }
 
@@ -227,8 +228,8 @@ INT_PTR CALLBACK FormProc(HWND form, UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 bool IsStaticClass(ControlKind kind) {
-    return kind == ControlKind::Label || kind == ControlKind::CentredLabel || kind == ControlKind::SunkenLabel ||
-           kind == ControlKind::LinkLabel;
+    return kind == ControlKind::Label || kind == ControlKind::CentredLabel ||
+           kind == ControlKind::SunkenLabel || kind == ControlKind::LinkLabel;
 }
 
 // Places every control where the model puts it, measured in the fonts the form writes in. A form
@@ -248,7 +249,8 @@ void Present(FormWindow& window, const FormDefinition& definition) {
         if (!control) continue;
         const ControlKind kind = controls[i].kind;
         if (TakesTextRoom(kind))
-            textWidths[i] = TextWidth(kind == ControlKind::LinkLabel ? linkFont : dialogFont, WindowText(control));
+            textWidths[i] =
+                TextWidth(kind == ControlKind::LinkLabel ? linkFont : dialogFont, WindowText(control));
         if (kind == ControlKind::ComboBox) {
             // A drop-down list's window is as high as its closed field.
             RECT field;
@@ -268,8 +270,8 @@ void Present(FormWindow& window, const FormDefinition& definition) {
         if (!control) continue;
         const ControlPresentation& place = shown.controls[i];
         // A drop-down list's window holds its list too: the template's whole height.
-        const int height =
-            controls[i].kind == ControlKind::ComboBox ? DialogYToPixels(controls[i].cy, base) : place.rect.height();
+        const int height = controls[i].kind == ControlKind::ComboBox ? DialogYToPixels(controls[i].cy, base)
+                                                                     : place.rect.height();
         MoveWindow(control, place.rect.left, place.rect.top, place.rect.width(), height, TRUE);
         if (!IsStaticClass(controls[i].kind)) continue;
         const LONG_PTR style = GetWindowLongPtrW(control, GWL_STYLE) & ~LONG_PTR(SS_TYPEMASK);

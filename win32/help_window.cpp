@@ -61,9 +61,11 @@ LRESULT CALLBACK PictureProc(HWND control, UINT message, WPARAM wParam, LPARAM l
 // The window's client area, its picture frame and its OK where the model puts them, in the
 // window's font.
 void Present(HWND help) {
-    const HelpWindowPresentation shown = PresentHelpWindow(MeasureFont(HFONT(SendMessageW(help, WM_GETFONT, 0, 0))));
+    const HelpWindowPresentation shown =
+        PresentHelpWindow(MeasureFont(HFONT(SendMessageW(help, WM_GETFONT, 0, 0))));
     RECT outer{0, 0, shown.window.width(), shown.window.height()};
-    AdjustWindowRectEx(&outer, DWORD(GetWindowLongPtrW(help, GWL_STYLE)), FALSE, DWORD(GetWindowLongPtrW(help, GWL_EXSTYLE)));
+    AdjustWindowRectEx(&outer, DWORD(GetWindowLongPtrW(help, GWL_STYLE)), FALSE,
+                       DWORD(GetWindowLongPtrW(help, GWL_EXSTYLE)));
     SetWindowPos(help, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (const auto& [id, control] : {std::pair{kHelpPictureId, shown.picture}, std::pair{IDOK, shown.ok}}) {

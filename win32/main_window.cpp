@@ -9,10 +9,10 @@
 #include <optional>
 #include <vector>
 
+#include "display_scale.h"
 #include "model/panel_data.h"
 #include "model/shell_data.h"
 #include "model/status_bar.h"
-#include "display_scale.h"
 #include "services.h"
 #include "toolbar.h"
 #include "view.h"

@@ -58,8 +58,9 @@ void Initialise(HWND panel, const PanelData& data) {
     // Without its font (it could not be made) a label keeps the panel's.
     HFONT labelFont = CreateRoleFont(FontRole::PanelLabel, view.Dpi());
     if (labelFont) SetPropW(panel, kLabelFontProperty, labelFont);
-    const PanelPresentation shown = PresentPanel(
-        data, MeasureFont(HFONT(SendMessageW(panel, WM_GETFONT, 0, 0))), labelFont ? MeasureFont(labelFont) : FontMetrics{});
+    const PanelPresentation shown =
+        PresentPanel(data, MeasureFont(HFONT(SendMessageW(panel, WM_GETFONT, 0, 0))),
+                     labelFont ? MeasureFont(labelFont) : FontMetrics{});
     for (std::size_t i = 0; i < data.labels.size() && i < shown.labels.size(); ++i) {
         HWND label = GetDlgItem(panel, data.labels[i].id);
         const Rect& r = shown.labels[i].rect;

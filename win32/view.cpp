@@ -8,11 +8,11 @@
 #include <algorithm>
 
 #include "form_window.h"
-#include "model/box_queue.h"
-#include "model/effect_order.h"
 #include "help_window.h"
 #include "main_window.h"
 #include "message_box.h"
+#include "model/box_queue.h"
+#include "model/effect_order.h"
 #include "panel_window.h"
 #include "services.h"
 #include "wide_text.h"
@@ -63,7 +63,8 @@ void View::Render() {
     // A panel that cannot be made stays missing until the next field is opened.
     if (changes.createPanel) panel = CreatePanelWindow(state.panel->field);
     if (changes.destroyPanel || changes.createPanel) RebuildTopicsMenu();
-    for (int slot : changes.createForms) forms[std::size_t(slot)] = CreateFormWindow(slot, *state.forms[std::size_t(slot)]);
+    for (int slot : changes.createForms)
+        forms[std::size_t(slot)] = CreateFormWindow(slot, *state.forms[std::size_t(slot)]);
     if (changes.createHelp) helpWindow = CreateHelpWindow();
     for (std::size_t slot = 0; slot < forms.size(); ++slot) {
         if (!forms[slot].window || !state.forms[slot]) continue;
@@ -124,7 +125,8 @@ void View::ShowWaitingBoxes() {
         if (quitting) return;
         // A shown box stays until its answer: the system's boxes are not closed from outside.
         const BoxChanges changes = ChangeBoxes(shownBoxes, program.State());
-        std::erase_if(shownBoxes, [&](int id) { return std::count(changes.close.begin(), changes.close.end(), id) > 0; });
+        std::erase_if(shownBoxes,
+                      [&](int id) { return std::count(changes.close.begin(), changes.close.end(), id) > 0; });
         if (changes.open.empty()) return;
         // Marked before it shows: the box's own message loop may come back here.
         const WaitingBox box = changes.open.front().box;

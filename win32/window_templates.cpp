@@ -20,7 +20,8 @@ DialogFontFace DialogFont9pt() {
 // What the dialog manager creates for a control of the core's template: its class and styles,
 // the alignment, typing limit and tab stop as the model presents it. The view places it later,
 // once its fonts can be measured.
-DialogItem ItemFor(const FormDefinition& form, const ControlDefinition& control, const ControlPresentation& shown) {
+DialogItem ItemFor(const FormDefinition& form, const ControlDefinition& control,
+                   const ControlPresentation& shown) {
     DialogItem item;
     item.id = control.id;
     item.text = Widen(form.InitialText(control));

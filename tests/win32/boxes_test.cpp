@@ -17,16 +17,6 @@ MessageOwner OwnerOf(const WorkedExample& example) {
     return Evaluate(*example.form, texts).message.value().owner;
 }
 
-// One golden example that ends in a message for each kind of owner.
-std::vector<WorkedExample> MessageExamples() {
-    std::vector<WorkedExample> chosen;
-    for (const WorkedExample& example : WorkedExamples())
-        if (!example.ok() && std::none_of(chosen.begin(), chosen.end(),
-                                          [&](auto& e) { return OwnerOf(e) == OwnerOf(example); }))
-            chosen.push_back(example);
-    return chosen;
-}
-
 class Messages : public testing::TestWithParam<WorkedExample> {};
 
 TEST_P(Messages, ShowTheirTextAndLeaveTheResult) {
@@ -58,7 +48,8 @@ TEST_P(Messages, ShowTheirTextAndLeaveTheResult) {
     EXPECT_EQ(TextOf(result), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(OwnMessages, Messages, testing::ValuesIn(MessageExamples()),
+INSTANTIATE_TEST_SUITE_P(OwnMessages, Messages,
+                         testing::ValuesIn(FirstOfEachKind(false, [](auto& e) { return int(OwnerOf(e)); })),
                          [](const auto& info) {
                              return CaseName(*info.param.form, OwnerOf(info.param) == MessageOwner::Form
                                                                    ? "_owned_by_the_form"
@@ -90,11 +81,13 @@ TEST(Keys, EnterComputesEscHidesTabMoves) {
     HWND form = program.WaitForChild(Widen(definition.title));
     ASSERT_NE(form, nullptr);
     ASSERT_GE(definition.inputs.size(), 2u);
-    HWND first = Control(form, definition.inputs[0].controlId), second = Control(form, definition.inputs[1].controlId);
+    HWND first = Control(form, definition.inputs[0].controlId),
+         second = Control(form, definition.inputs[1].controlId);
     for (std::size_t i = 0; i < example.texts.size(); ++i)
         program.SetText(Control(form, definition.inputs[i].controlId), Widen(example.texts[i]));
     program.Key(first, VK_RETURN);
-    EXPECT_TRUE(WaitFor([&] { return TextOf(Control(form, definition.resultIds[0])) == Widen(example.answer[1]); }));
+    EXPECT_TRUE(
+        WaitFor([&] { return TextOf(Control(form, definition.resultIds[0])) == Widen(example.answer[1]); }));
     GUITHREADINFO focus{};
     focus.cbSize = sizeof focus;
     const DWORD thread = GetWindowThreadProcessId(program.MainWindow(), nullptr);
@@ -111,7 +104,8 @@ TEST(Keys, EnterComputesEscHidesTabMoves) {
 // A form whose OK and Storno have other ids than the dialog keys: Esc leaves it open, Enter
 // still computes. Both keys are posted in order, so the result proves Esc was handled first.
 TEST(Keys, EscLeavesAFormWithAnotherStornoOpenAndEnterComputes) {
-    const FormDefinition* definition = FirstForm([](const FormDefinition& f) { return f.cancelId != IDCANCEL; });
+    const FormDefinition* definition =
+        FirstForm([](const FormDefinition& f) { return f.cancelId != IDCANCEL; });
     ASSERT_NE(definition, nullptr);
     const WorkedExample& example = *std::find_if(WorkedExamples().begin(), WorkedExamples().end(),
                                                  [&](auto& e) { return e.form == definition && e.ok(); });
@@ -125,7 +119,8 @@ TEST(Keys, EscLeavesAFormWithAnotherStornoOpenAndEnterComputes) {
     HWND last = Control(form, definition->inputs.back().controlId);
     program.Key(last, VK_ESCAPE);
     program.Key(last, VK_RETURN);
-    EXPECT_TRUE(WaitFor([&] { return TextOf(Control(form, definition->resultIds[0])) == Widen(example.answer[1]); }));
+    EXPECT_TRUE(
+        WaitFor([&] { return TextOf(Control(form, definition->resultIds[0])) == Widen(example.answer[1]); }));
     EXPECT_TRUE(IsWindowVisible(form));
 }
 

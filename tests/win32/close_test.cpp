@@ -81,7 +81,8 @@ TEST_P(CloseQuestion, AnoEndsWithStatusZeroClosingEverything) {
     ASSERT_TRUE(WaitFor([&] {
         question = std::nullopt;
         for (const Box& box : program.Boxes())
-            if (box.caption == Widen(text::kProgramTitle) && box.text == Widen(text::kCloseQuestion)) question = box;
+            if (box.caption == Widen(text::kProgramTitle) && box.text == Widen(text::kCloseQuestion))
+                question = box;
         return question.has_value();
     }));
     EXPECT_EQ(question->owner, program.MainWindow());
@@ -92,13 +93,13 @@ TEST_P(CloseQuestion, AnoEndsWithStatusZeroClosingEverything) {
 
 INSTANTIATE_TEST_SUITE_P(WhateverIsOpen, CloseQuestion,
                          ::testing::Values(CloseCase{"EndMenu", Ask::EndMenu, Open::Nothing},
-                                         CloseCase{"CloseBox", Ask::CloseBox, Open::Nothing},
-                                         CloseCase{"AltF4", Ask::AltF4, Open::Nothing},
-                                         CloseCase{"EndWithHelpWindow", Ask::EndMenu, Open::HelpWindow},
-                                         CloseCase{"CloseWithHelpWindow", Ask::CloseBox, Open::HelpWindow},
-                                         CloseCase{"EndWithHelpTextBox", Ask::EndMenu, Open::HelpTextBox},
-                                         CloseCase{"EndWithMixingMessage", Ask::EndMenu,
-                                                   Open::MixingMessage}),
+                                           CloseCase{"CloseBox", Ask::CloseBox, Open::Nothing},
+                                           CloseCase{"AltF4", Ask::AltF4, Open::Nothing},
+                                           CloseCase{"EndWithHelpWindow", Ask::EndMenu, Open::HelpWindow},
+                                           CloseCase{"CloseWithHelpWindow", Ask::CloseBox, Open::HelpWindow},
+                                           CloseCase{"EndWithHelpTextBox", Ask::EndMenu, Open::HelpTextBox},
+                                           CloseCase{"EndWithMixingMessage", Ask::EndMenu,
+                                                     Open::MixingMessage}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CloseQuestion, NeChangesNothing) {
@@ -147,7 +148,8 @@ TEST(Geometry, ResizingLaysOutTheColumnsBetweenToolbarAndStatusBar) {
     const ColumnLayout expected =
         ResizeLayout(client.right, client.bottom, Outer(GetDlgItem(main, kToolbarId)).height(),
                      Outer(FindWindowExW(main, nullptr, STATUSCLASSNAMEW, nullptr)).height(), Dpi());
-    EXPECT_TRUE(WaitFor([&] { return program.VisibleForm() && InClient(main, program.VisibleForm()) == expected.form; }));
+    EXPECT_TRUE(WaitFor(
+        [&] { return program.VisibleForm() && InClient(main, program.VisibleForm()) == expected.form; }));
     EXPECT_EQ(InClient(main, program.Panel()), expected.panel);
 }
 

@@ -13,15 +13,6 @@
 namespace kalvora::win32::test {
 namespace {
 
-// The first computing example of each form.
-std::vector<WorkedExample> FirstExamples() {
-    std::vector<WorkedExample> first;
-    for (const WorkedExample& example : WorkedExamples())
-        if (example.ok() && std::none_of(first.begin(), first.end(), [&](auto& e) { return e.form == example.form; }))
-            first.push_back(example);
-    return first;
-}
-
 class Forms : public testing::TestWithParam<WorkedExample> {};
 
 TEST_P(Forms, ComputesTheTypedInputs) {
@@ -46,7 +37,8 @@ TEST_P(Forms, ComputesTheTypedInputs) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllTopics, Forms, testing::ValuesIn(FirstExamples()),
+INSTANTIATE_TEST_SUITE_P(AllTopics, Forms,
+                         testing::ValuesIn(FirstOfEachKind(true, [](auto& e) { return SlotOf(*e.form); })),
                          [](const auto& info) { return CaseName(*info.param.form); });
 
 // A result wider than its field shows its first digits, and the whole text can be copied.
@@ -97,7 +89,8 @@ TEST(Results, NamedByTheCaptionBeforeThem) {
             ASSERT_NE(caption, nullptr) << resultId;
             HWND field = Control(form, resultId);
             EXPECT_EQ(ClassOf(field), L"Edit");
-            EXPECT_EQ(TextOf(GetWindow(field, GW_HWNDPREV)), Widen(definition->InitialText(*caption))) << resultId;
+            EXPECT_EQ(TextOf(GetWindow(field, GW_HWNDPREV)), Widen(definition->InitialText(*caption)))
+                << resultId;
         }
     }
 }

@@ -15,7 +15,8 @@ HWND WaitForHelpWindow(const RunningProgram& program) {
     HWND help = nullptr;
     WaitFor([&] {
         for (HWND window : program.OtherTopLevelWindows())
-            if (TextOf(window) == Widen(text::kHelpWindowTitle) && GetDlgItem(window, kHelpPicture)) help = window;
+            if (TextOf(window) == Widen(text::kHelpWindowTitle) && GetDlgItem(window, kHelpPicture))
+                help = window;
         return help != nullptr;
     });
     return help;
@@ -37,7 +38,8 @@ class HelpPictures : public testing::TestWithParam<HelpAction> {};
 
 // For each kind of Help button: the first form that has it.
 TEST_P(HelpPictures, HelpShowsThePictureCentred) {
-    const FormDefinition* definition = FirstForm([](const FormDefinition& f) { return f.help == GetParam(); });
+    const FormDefinition* definition =
+        FirstForm([](const FormDefinition& f) { return f.help == GetParam(); });
     ASSERT_NE(definition, nullptr);
     RunningProgram program;
     HWND form = OpenForm(program, *definition);
@@ -53,9 +55,11 @@ TEST_P(HelpPictures, HelpShowsThePictureCentred) {
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(help); }));
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryKind, HelpPictures, testing::Values(HelpAction::StorePicture, HelpAction::ShowStored),
+INSTANTIATE_TEST_SUITE_P(EveryKind, HelpPictures,
+                         testing::Values(HelpAction::StorePicture, HelpAction::ShowStored),
                          [](const auto& info) {
-                             return std::string(info.param == HelpAction::StorePicture ? "OwnPicture" : "StoredPicture");
+                             return std::string(info.param == HelpAction::StorePicture ? "OwnPicture"
+                                                                                       : "StoredPicture");
                          });
 
 TEST(HelpWindow, EscKeepsItStornoAndSwitchingCloseIt) {

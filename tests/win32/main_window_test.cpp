@@ -54,7 +54,8 @@ TEST(MainWindow, OpensWithPanelGaugeFormAndStatusTexts) {
     ASSERT_TRUE(GlobalMemoryStatusEx(&memory));
     HWND status = ChildOfClass(main, STATUSCLASSNAMEW);
     ASSERT_NE(status, nullptr);
-    EXPECT_EQ(StatusPartText(program, status, 0), Widen(TotalMemoryText(MemoryFigures{memory.ullTotalPhys, 0})));
+    EXPECT_EQ(StatusPartText(program, status, 0),
+              Widen(TotalMemoryText(MemoryFigures{memory.ullTotalPhys, 0})));
     const std::wstring available = StatusPartText(program, status, 1);
     const std::size_t digits = available.find_first_of(L"0123456789");
     ASSERT_NE(digits, std::wstring::npos) << testing::PrintToString(available);
@@ -100,7 +101,8 @@ TEST(Switching, LabelReplacesTheFormAndDoubleClickOpensItTwice) {
         return label.action == LabelAction::OpenForm && label.target != start.title;
     });
     ASSERT_NE(other, labels.end());
-    const FormDefinition& next = *FirstForm([&](const FormDefinition& f) { return f.title == other->target; });
+    const FormDefinition& next =
+        *FirstForm([&](const FormDefinition& f) { return f.title == other->target; });
     const int firstInput = next.inputs.front().controlId;
     RunningProgram program;
     HWND current = program.WaitForChild(Widen(start.title));

@@ -73,8 +73,8 @@ public:
     // A key pressed and released in `window` (through the program's message loop).
     void Key(HWND window, WORD virtualKey) const;
 
-    // Posts a character typed at the end of an edit's text. Posted messages are handled in the order they were
-    // posted: once the character shows, everything posted before it has been handled.
+    // Posts a character typed at the end of an edit's text. Posted messages are handled in the order they
+    // were posted: once the character shows, everything posted before it has been handled.
     void Type(HWND control, wchar_t character) const;
 
     // The message boxes of this program on screen now.

@@ -13,15 +13,15 @@
 #include <string>
 
 #include "calc/catalogue.h"
-#include "embedded_picture.h"
 #include "control_matching.h"
+#include "embedded_picture.h"
 #include "model/form_presentation.h"
 #include "model/geometry.h"
 #include "model/panel_data.h"
 #include "model/shell_data.h"
+#include "role_fonts.h"
 #include "tests/model/program_fixture.h"
 #include "topics.h"
-#include "role_fonts.h"
 #include "view.h"
 #include "wide_text.h"
 
@@ -118,21 +118,24 @@ std::vector<HWND> TemplateWindows(HWND form, const FormDefinition& definition) {
         children.push_back(child), ids.push_back(GetDlgCtrlID(child));
     for (const ControlDefinition& control : definition.dialog.controls) templateIds.push_back(control.id);
     std::vector<HWND> windows;
-    for (int match : MatchControlsById(templateIds, ids)) windows.push_back(match < 0 ? nullptr : children[std::size_t(match)]);
+    for (int match : MatchControlsById(templateIds, ids))
+        windows.push_back(match < 0 ? nullptr : children[std::size_t(match)]);
     return windows;
 }
 
 // The model's rectangles of a form's controls, from fonts made here as the program makes them and
 // its drop-down fields as they stand.
 std::vector<Rect> ModelRects(const FormDefinition& definition, const std::vector<HWND>& windows, int dpi) {
-    const TemplateFont dialog = definition.dialog.font == DialogFont::System ? TemplateFont(nullptr)
-                                                                             : TemplateFont(L"MS Shell Dlg", 9, dpi);
+    const TemplateFont dialog = definition.dialog.font == DialogFont::System
+                                    ? TemplateFont(nullptr)
+                                    : TemplateFont(L"MS Shell Dlg", 9, dpi);
     const TemplateFont link(CreateRoleFont(FontRole::Link, dpi));
     ControlMetrics metrics{MeasureFont(dialog.font), MeasureFont(link.font), 0, 0};
     std::vector<int> widths;
     for (std::size_t i = 0; i < windows.size(); ++i) {
         const ControlKind kind = definition.dialog.controls[i].kind;
-        widths.push_back(TextWidth(kind == ControlKind::LinkLabel ? link.font : dialog.font, TextOf(windows[i])));
+        widths.push_back(
+            TextWidth(kind == ControlKind::LinkLabel ? link.font : dialog.font, TextOf(windows[i])));
         if (kind != ControlKind::ComboBox) continue;
         metrics.comboFieldHeight = AsRect(WindowRectOf(windows[i])).height();
         metrics.listRowHeight = int(SendMessageW(windows[i], CB_GETITEMHEIGHT, 0, 0));
@@ -147,7 +150,8 @@ std::vector<Rect> ModelRects(const FormDefinition& definition, const std::vector
 // column holds the form's controls above the status bar.
 TEST(Scale, EveryPanelLabelAndFormControlStandsWhereTheModelPutsIt) {
     const int dpi = ScreenDpi();
-    const TemplateFont panelFont(L"MS Shell Dlg", 9, dpi), labelFont(CreateRoleFont(FontRole::PanelLabel, dpi));
+    const TemplateFont panelFont(L"MS Shell Dlg", 9, dpi),
+        labelFont(CreateRoleFont(FontRole::PanelLabel, dpi));
     RunningProgram program;
     HWND main = program.MainWindow();
     HWND status = FindWindowExW(main, nullptr, STATUSCLASSNAMEW, nullptr);
@@ -157,7 +161,8 @@ TEST(Scale, EveryPanelLabelAndFormControlStandsWhereTheModelPutsIt) {
         ASSERT_TRUE(WaitFor([&] { return !IsWindow(oldPanel) && program.Panel(); })) << field.name;
         HWND panel = program.Panel();
         const PanelData& data = PanelFor(field.field);
-        const PanelPresentation shown = PresentPanel(data, MeasureFont(panelFont.font), MeasureFont(labelFont.font));
+        const PanelPresentation shown =
+            PresentPanel(data, MeasureFont(panelFont.font), MeasureFont(labelFont.font));
         for (std::size_t i = 0; i < data.labels.size(); ++i) {
             HWND label = GetDlgItem(panel, data.labels[i].id);
             ASSERT_NE(label, nullptr) << data.labels[i].text;

@@ -50,7 +50,8 @@ bool ToolbarHasPictures(const RunningProgram& program) {
 
 // Whether the box saying that the strip is missing is among `boxes`.
 bool StripMissingAmong(const std::vector<Box>& boxes) {
-    return std::any_of(boxes.begin(), boxes.end(), [](const Box& box) { return box.text == Widen(text::kStripMissing); });
+    return std::any_of(boxes.begin(), boxes.end(),
+                       [](const Box& box) { return box.text == Widen(text::kStripMissing); });
 }
 
 struct StripCase {

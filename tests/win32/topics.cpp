@@ -53,6 +53,10 @@ HWND OpenForm(const RunningProgram& program, const FormDefinition& form) {
     return program.OpenTopic(path.fieldButton, path.label, Widen(form.title));
 }
 
+int SlotOf(const FormDefinition& form) {
+    return int(std::find(Catalogue().begin(), Catalogue().end(), &form) - Catalogue().begin());
+}
+
 int HelpButtonOf(const FormDefinition& form) {
     for (const ControlDefinition& control : form.dialog.controls)
         if (control.kind == ControlKind::PushButton && control.id != form.okId && control.id != form.cancelId)
@@ -61,7 +65,8 @@ int HelpButtonOf(const FormDefinition& form) {
 }
 
 const FormDefinition* FirstForm(const std::function<bool(const FormDefinition&)>& wanted) {
-    const auto found = std::find_if(Catalogue().begin(), Catalogue().end(), [&](auto* form) { return wanted(*form); });
+    const auto found =
+        std::find_if(Catalogue().begin(), Catalogue().end(), [&](auto* form) { return wanted(*form); });
     return found != Catalogue().end() ? *found : nullptr;
 }
 
@@ -72,7 +77,8 @@ const FormDefinition& StartForm() {
 const std::vector<WorkedExample>& WorkedExamples() {
     static const std::vector<WorkedExample> examples = [] {
         std::vector<WorkedExample> all;
-        const std::vector<std::string> lines = Split(kGoldenExamples, '\n'), answers = Split(kGoldenExpected, '\n');
+        const std::vector<std::string> lines = Split(kGoldenExamples, '\n'),
+                                       answers = Split(kGoldenExpected, '\n');
         for (std::size_t i = 0; i < lines.size() && i < answers.size(); ++i) {
             std::vector<std::string> texts = Split(lines[i], '\t');
             const FormDefinition* form = texts.empty() ? nullptr : FindForm(texts.front());
@@ -85,6 +91,15 @@ const std::vector<WorkedExample>& WorkedExamples() {
         return all;
     }();
     return examples;
+}
+
+std::vector<WorkedExample> FirstOfEachKind(bool ok, const std::function<int(const WorkedExample&)>& kind) {
+    std::vector<WorkedExample> first;
+    for (const WorkedExample& example : WorkedExamples())
+        if (example.ok() == ok &&
+            std::none_of(first.begin(), first.end(), [&](auto& e) { return kind(e) == kind(example); }))
+            first.push_back(example);
+    return first;
 }
 
 std::string CaseName(const FormDefinition& form, const std::string& suffix) {

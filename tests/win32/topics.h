@@ -25,6 +25,9 @@ TopicPath PathTo(const FormDefinition& form);
 // Opens `form` as the user does; its window, or null.
 HWND OpenForm(const RunningProgram& program, const FormDefinition& form);
 
+// The form's place in the catalogue.
+int SlotOf(const FormDefinition& form);
+
 // The Help button of a form: its push button that is neither OK nor Storno; 0 without one.
 int HelpButtonOf(const FormDefinition& form);
 
@@ -43,6 +46,9 @@ struct WorkedExample {
 };
 // Every golden line that names a form, in file order.
 const std::vector<WorkedExample>& WorkedExamples();
+// The first golden line of each kind (`kind` names it) among those that compute (`ok`) or end in
+// a message.
+std::vector<WorkedExample> FirstOfEachKind(bool ok, const std::function<int(const WorkedExample&)>& kind);
 // A name for a test case: the slug with '_' for '-', and `suffix`.
 std::string CaseName(const FormDefinition& form, const std::string& suffix = {});
 

@@ -5,11 +5,13 @@
 
 #include "control_matching.h"
 #include "dialog_builder.h"
-#include "picture_scaling.h"
 #include "display_scale.h"
 #include "embedded_picture.h"
+#include "model/form_presentation.h"
 #include "model/result_caption.h"
 #include "model/text_room.h"
+#include "picture_scaling.h"
+#include "role_fonts.h"
 #include "wide_text.h"
 #include "window_templates.h"
 
@@ -17,6 +19,7 @@ namespace kalvora::win32 {
 namespace {
 
 constexpr wchar_t kLinkFontProperty[] = L"KalvoraLinkFont";
+constexpr wchar_t kTitleFontProperty[] = L"KalvoraTitleFont";
 constexpr wchar_t kScaledPictureProperty[] = L"KalvoraScaledPicture";
 
 // The picture `plain` at the display's scale, drawn from its double-size drawing when there is one;
@@ -79,45 +82,36 @@ bool IsInput(const ControlDefinition& control) {
     return control.kind == ControlKind::Edit || control.kind == ControlKind::ComboBox;
 }
 
-// The title in italic blue, 18 pixels high, at x 10 and the form's own y (all three scaled).
-void PaintTitle(HWND form, const FormDefinition& definition) {
-    const int dpi = TheView().Dpi();
+const FormWindow* WindowOf(int slot) {
+    const auto& forms = TheView().forms;
+    return slot >= 0 && std::size_t(slot) < forms.size() ? &forms[std::size_t(slot)] : nullptr;
+}
+
+// The title in its own font and colour, in the cell the model gives it.
+void PaintTitle(HWND form, const FormDefinition& definition, const Rect& cell) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(form, &paint);
-    LOGFONTW logFont{};
-    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof logFont, &logFont);
-    logFont.lfItalic = TRUE;
-    logFont.lfHeight = -Px(18, dpi);
-    HFONT font = CreateFontIndirectW(&logFont);
+    HFONT font = HFONT(GetPropW(form, kTitleFontProperty));
     HGDIOBJ previous = font ? SelectObject(dc, font) : nullptr;
-    SetBkColor(dc, GetSysColor(COLOR_MENU));
-    SetTextColor(dc, RGB(0, 0, 255));
+    SetTextColor(dc, RoleColour(FontRole::Title, GetSysColor(COLOR_WINDOWTEXT)));
     SetBkMode(dc, TRANSPARENT);
     const std::wstring title = Widen(definition.title);
-    TextOutW(dc, Px(10, dpi), Px(definition.titleY, dpi), title.c_str(), int(title.size()));
+    TextOutW(dc, cell.left, cell.top, title.c_str(), int(title.size()));
     if (previous) SelectObject(dc, previous);
-    if (font) DeleteObject(font);
     EndPaint(form, &paint);
 }
 
-// The link labels' font: the dialog font's family replaced by Times New Roman, 22 pixels
-// (scaled), italic and underlined; one font for every link label of the form, deleted with it.
-void SetLinkFont(HWND form, const FormDefinition& definition) {
-    HFONT font = nullptr;
+// The fonts of the form's own roles, made once for the form and deleted with it: the title's,
+// and the link labels' where the form has one.
+void SetRoleFonts(HWND form, const FormDefinition& definition) {
+    const int dpi = TheView().Dpi();
+    if (HFONT title = CreateRoleFont(FontRole::Title, dpi)) SetPropW(form, kTitleFontProperty, title);
+    HFONT link = nullptr;
     for (const ControlDefinition& control : definition.dialog.controls) {
         if (control.kind != ControlKind::LinkLabel) continue;
-        if (!font) {
-            LOGFONTW logFont{};
-            GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof logFont, &logFont);
-            logFont.lfHeight = -Px(22, TheView().Dpi());
-            logFont.lfItalic = TRUE;
-            logFont.lfUnderline = TRUE;
-            wcscpy_s(logFont.lfFaceName, L"Times New Roman");
-            font = CreateFontIndirectW(&logFont);
-            if (!font) return;
-            SetPropW(form, kLinkFontProperty, font);
-        }
-        SendDlgItemMessageW(form, control.id, WM_SETFONT, WPARAM(font), TRUE);
+        if (!link && !(link = CreateRoleFont(FontRole::Link, dpi))) return;
+        SetPropW(form, kLinkFontProperty, link);
+        SendDlgItemMessageW(form, control.id, WM_SETFONT, WPARAM(link), TRUE);
     }
 }
 
@@ -178,7 +172,8 @@ INT_PTR ColourStatic(const FormDefinition& definition, HDC dc, HWND control) {
     if (!(definition.behaviours & (kArticleLink | kWidensMainWindow))) return FALSE;
     SetBkMode(dc, TRANSPARENT);
     const ControlDefinition* item = definition.dialog.Find(GetDlgCtrlID(control));
-    if (item && item->kind == ControlKind::LinkLabel) SetTextColor(dc, RGB(255, 0, 0));
+    if (item && item->kind == ControlKind::LinkLabel)
+        SetTextColor(dc, RoleColour(FontRole::Link, GetSysColor(COLOR_WINDOWTEXT)));
     return INT_PTR(GetSysColorBrush(COLOR_BTNFACE));
 }
 
@@ -186,7 +181,7 @@ INT_PTR CALLBACK FormProc(HWND form, UINT message, WPARAM wParam, LPARAM lParam)
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrW(form, DWLP_USER, lParam);
         PlaceAtCreation(form);
-        if (const FormDefinition* definition = DefinitionOf(int(lParam))) SetLinkFont(form, *definition);
+        if (const FormDefinition* definition = DefinitionOf(int(lParam))) SetRoleFonts(form, *definition);
         return FALSE;  // the model gives the focus
     }
     const int slot = int(GetWindowLongPtrW(form, DWLP_USER));
@@ -194,15 +189,27 @@ INT_PTR CALLBACK FormProc(HWND form, UINT message, WPARAM wParam, LPARAM lParam)
     if (!definition) return FALSE;
     switch (message) {
         case WM_PAINT:
-            PaintTitle(form, *definition);
+            PaintTitle(form, *definition, WindowOf(slot) ? WindowOf(slot)->title : Rect{});
             return TRUE;
         case WM_CTLCOLORSTATIC:
             return ColourStatic(*definition, HDC(wParam), HWND(lParam));
         case WM_SETCURSOR: {
-            // The link label keeps the arrow, although every other static shows the hand.
+            // The model's cursor of the control under the mouse.
+            const FormWindow* window = WindowOf(slot);
+            const auto& controls = definition->dialog.controls;
             const ControlDefinition* item = definition->dialog.Find(GetDlgCtrlID(HWND(wParam)));
-            if (!item || item->kind != ControlKind::LinkLabel) return FALSE;
-            SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+            const std::size_t index = item ? std::size_t(item - controls.data()) : controls.size();
+            if (!window || index >= window->presentation.size()) return FALSE;
+            switch (window->presentation[index].cursor) {
+                case CursorRole::Arrow:
+                    SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+                    break;
+                case CursorRole::Static:
+                    SetCursor(LoadCursorW(TheView().instance, MAKEINTRESOURCEW(kHandCursorId)));
+                    break;
+                case CursorRole::Default:
+                    return FALSE;
+            }
             SetWindowLongPtrW(form, DWLP_MSGRESULT, TRUE);
             return TRUE;
         }
@@ -211,6 +218,7 @@ INT_PTR CALLBACK FormProc(HWND form, UINT message, WPARAM wParam, LPARAM lParam)
             return FALSE;
         case WM_DESTROY:
             if (HANDLE font = RemovePropW(form, kLinkFontProperty)) DeleteObject(font);
+            if (HANDLE font = RemovePropW(form, kTitleFontProperty)) DeleteObject(font);
             for (HWND child = GetWindow(form, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
                 if (HANDLE picture = RemovePropW(child, kScaledPictureProperty)) DeleteObject(picture);
             return FALSE;
@@ -219,46 +227,56 @@ INT_PTR CALLBACK FormProc(HWND form, UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-// The control's rectangle in its form's client area.
-Rect ClientRect(HWND control) {
-    RECT r;
-    GetWindowRect(control, &r);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
-    return {r.left, r.top, r.right, r.bottom};
+bool IsStaticClass(ControlKind kind) {
+    return kind == ControlKind::Label || kind == ControlKind::CentredLabel ||
+           kind == ControlKind::SunkenLabel || kind == ControlKind::LinkLabel;
 }
 
-// Gives every one-line static text that is wider than its template rectangle the room beside it
-// (model/text_room.h); a centred text that still does not fit shows its start.
-void GiveTextsRoom(const FormDefinition& definition, const std::vector<HWND>& windows) {
+// Places every control where the model puts it, measured in the fonts the form writes in. A form
+// without a font of its own writes in the system font, whose line height is measured here: the
+// dialog manager's own base unit for it does not always follow the font (Wine above 96 DPI).
+void Present(FormWindow& window, const FormDefinition& definition) {
     const auto& controls = definition.dialog.controls;
-    std::vector<ControlPlace> places;
-    // A control without a window takes no room.
-    for (std::size_t i = 0; i < controls.size() && i < windows.size(); ++i)
-        places.push_back({controls[i].kind, windows[i] ? ClientRect(windows[i]) : Rect{}});
-    for (std::size_t i = 0; i < places.size(); ++i) {
-        HWND window = windows[i];
-        if (!window || !TakesTextRoom(controls[i].kind)) continue;
-        HDC dc = GetDC(window);
-        // Without a font of its own a static writes in the device context's, the system font.
-        HFONT font = HFONT(SendMessageW(window, WM_GETFONT, 0, 0));
-        HGDIOBJ previous = font ? SelectObject(dc, font) : nullptr;
-        TEXTMETRICW metrics{};
-        GetTextMetricsW(dc, &metrics);
-        const std::wstring text = WindowText(window);
-        SIZE extent{};
-        GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &extent);
-        if (previous) SelectObject(dc, previous);
-        ReleaseDC(window, dc);
-        // Texts with room for two lines wrap instead.
-        if (places[i].rect.height() >= 2 * metrics.tmHeight) continue;
-        const bool centred = controls[i].kind != ControlKind::Label;
-        const Rect room =
-            TextRoom(places, i, int(extent.cx), std::max(1, int(metrics.tmAveCharWidth) / 2), centred);
-        places[i].rect = room;
-        MoveWindow(window, room.left, room.top, room.width(), room.height(), TRUE);
-        if (centred && extent.cx > room.width())
-            SetWindowLongPtrW(window, GWL_STYLE,
-                              (GetWindowLongPtrW(window, GWL_STYLE) & ~LONG_PTR(SS_CENTER)) | SS_LEFT);
+    HFONT dialogFont = HFONT(SendMessageW(window.window, WM_GETFONT, 0, 0));
+    HFONT linkFont = HFONT(GetPropW(window.window, kLinkFontProperty));
+    HFONT titleFont = HFONT(GetPropW(window.window, kTitleFontProperty));
+    ControlMetrics metrics;
+    metrics.font = MeasureFont(dialogFont);
+    metrics.link = linkFont ? MeasureFont(linkFont) : metrics.font;
+    std::vector<int> textWidths(controls.size());
+    for (std::size_t i = 0; i < controls.size() && i < window.controls.size(); ++i) {
+        HWND control = window.controls[i];
+        if (!control) continue;
+        const ControlKind kind = controls[i].kind;
+        if (TakesTextRoom(kind))
+            textWidths[i] =
+                TextWidth(kind == ControlKind::LinkLabel ? linkFont : dialogFont, WindowText(control));
+        if (kind == ControlKind::ComboBox) {
+            // A drop-down list's window is as high as its closed field.
+            RECT field;
+            GetWindowRect(control, &field);
+            metrics.comboFieldHeight = field.bottom - field.top;
+            metrics.listRowHeight = int(SendMessageW(control, CB_GETITEMHEIGHT, 0, 0));
+        }
+    }
+    const std::wstring title = Widen(definition.title);
+    const TextExtent titleExtent{TextWidth(titleFont, title), MeasureFont(titleFont).height};
+    const FormPresentation shown = PresentForm(definition, metrics, textWidths, titleExtent, TheView().Dpi());
+    window.title = shown.title;
+    window.presentation = shown.controls;
+    const BaseUnits base = BaseUnitsOf(metrics.font);
+    for (std::size_t i = 0; i < shown.controls.size() && i < window.controls.size(); ++i) {
+        HWND control = window.controls[i];
+        if (!control) continue;
+        const ControlPresentation& place = shown.controls[i];
+        // A drop-down list's window holds its list too: the template's whole height.
+        const int height = controls[i].kind == ControlKind::ComboBox ? DialogYToPixels(controls[i].cy, base)
+                                                                     : place.rect.height();
+        MoveWindow(control, place.rect.left, place.rect.top, place.rect.width(), height, TRUE);
+        if (!IsStaticClass(controls[i].kind)) continue;
+        const LONG_PTR style = GetWindowLongPtrW(control, GWL_STYLE) & ~LONG_PTR(SS_TYPEMASK);
+        SetWindowLongPtrW(control, GWL_STYLE,
+                          style | (place.alignment == HorizontalAlignment::Centre ? SS_CENTER : SS_LEFT));
     }
 }
 
@@ -291,7 +309,6 @@ FormWindow CreateFormWindow(int slot, const FormInstance& form) {
     const View& view = TheView();
     const std::vector<DWORD> dialog = BuildDialogTemplate(FormDialogLayout(*form.definition));
     FormWindow window;
-    window.serial = form.serial;
     window.window =
         CreateDialogIndirectParamW(view.instance, reinterpret_cast<LPCDLGTEMPLATEW>(dialog.data()),
                                    view.mainWindow, FormProc, LPARAM(slot));
@@ -312,7 +329,7 @@ FormWindow CreateFormWindow(int slot, const FormInstance& form) {
     for (std::size_t i = 0; i < templateControls.size() && i < window.controls.size(); ++i)
         if (templateControls[i].kind == ControlKind::Picture)
             ShowPicture(window.controls[i], Widen(form.definition->InitialText(templateControls[i])), view.Dpi());
-    GiveTextsRoom(*form.definition, window.controls);
+    Present(window, *form.definition);
     // A screen reader names an edit by the static just before it: each result follows its caption.
     const auto& controls = form.definition->dialog.controls;
     for (int resultId : form.definition->resultIds) {

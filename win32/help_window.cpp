@@ -8,8 +8,11 @@
 #include "dialog_builder.h"
 #include "display_scale.h"
 #include "embedded_picture.h"
+#include "model/dialog_keys.h"
+#include "model/form_presentation.h"
 #include "model/geometry.h"
 #include "picture_scaling.h"
+#include "role_fonts.h"
 #include "view.h"
 #include "window_templates.h"
 
@@ -55,6 +58,22 @@ LRESULT CALLBACK PictureProc(HWND control, UINT message, WPARAM wParam, LPARAM l
     return DefSubclassProc(control, message, wParam, lParam);
 }
 
+// The window's client area, its picture frame and its OK where the model puts them, in the
+// window's font.
+void Present(HWND help) {
+    const HelpWindowPresentation shown =
+        PresentHelpWindow(MeasureFont(HFONT(SendMessageW(help, WM_GETFONT, 0, 0))));
+    RECT outer{0, 0, shown.window.width(), shown.window.height()};
+    AdjustWindowRectEx(&outer, DWORD(GetWindowLongPtrW(help, GWL_STYLE)), FALSE,
+                       DWORD(GetWindowLongPtrW(help, GWL_EXSTYLE)));
+    SetWindowPos(help, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (const auto& [id, control] : {std::pair{kHelpPictureId, shown.picture}, std::pair{IDOK, shown.ok}}) {
+        const Rect& r = control.rect;
+        MoveWindow(GetDlgItem(help, id), r.left, r.top, r.width(), r.height(), TRUE);
+    }
+}
+
 void Close() {
     TheView().program.CloseHelpWindow();
     TheView().Update();
@@ -72,11 +91,16 @@ INT_PTR CALLBACK HelpProc(HWND help, UINT message, WPARAM wParam, LPARAM lParam)
             return TRUE;
         }
         case WM_INITDIALOG:
+            Present(help);
             SetWindowSubclass(GetDlgItem(help, kHelpPictureId), PictureProc, 0, 0);
             return TRUE;
         case WM_COMMAND:
-            // OK and Enter close the window; Esc does not.
+            // OK and Enter close the window; what Esc does the model decides.
             if (LOWORD(wParam) == IDOK) Close();
+            if (LOWORD(wParam) == IDCANCEL) {
+                TheView().program.PressKeyInHelpWindow(HelpWindowKey::Escape);
+                TheView().Update();
+            }
             return FALSE;
         case WM_CLOSE:
             Close();

@@ -5,12 +5,14 @@
 // The common controls need the window system's types first.
 #include <commctrl.h>
 
+#include <array>
 #include <optional>
 #include <vector>
 
+#include "display_scale.h"
 #include "model/panel_data.h"
 #include "model/shell_data.h"
-#include "display_scale.h"
+#include "model/status_bar.h"
 #include "services.h"
 #include "toolbar.h"
 #include "view.h"
@@ -33,8 +35,8 @@ int WindowHeight(HWND window) {
 }
 
 void SetStatusParts(const View& view) {
-    const int edges[2] = {StatusFirstPartEdge(view.Dpi()), -1};
-    SendMessageW(view.statusBar, SB_SETPARTS, 2, LPARAM(edges));
+    const std::array<int, 2> edges = StatusPartEdges(view.Dpi());
+    SendMessageW(view.statusBar, SB_SETPARTS, edges.size(), LPARAM(edges.data()));
 }
 
 // The status bar writes in the system's status font, made for the system's scale; on a display of
@@ -222,7 +224,7 @@ HWND CreateMainWindow(HINSTANCE instance, const Rect& outer, int gaugePosition) 
     view.gauge = CreateWindowExW(WS_EX_CLIENTEDGE, PROGRESS_CLASSW, L"", WS_CHILD | WS_VISIBLE | PBS_VERTICAL,
                                  place.left, place.top, place.width(), place.height(), window, nullptr,
                                  instance, nullptr);
-    SetTimer(window, kMemoryTimer, 500, nullptr);
+    SetTimer(window, kMemoryTimer, kMemoryTickIntervalMs, nullptr);
     SendMessageW(view.gauge, PBM_SETRANGE, 0, MAKELPARAM(0, 100));
     SendMessageW(view.gauge, PBM_SETSTEP, 0, 0);
     SendMessageW(view.gauge, PBM_SETBKCOLOR, 0, RGB(0, 255, 0));

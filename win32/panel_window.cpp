@@ -3,7 +3,9 @@
 
 #include "dialog_builder.h"
 #include "display_scale.h"
+#include "model/form_presentation.h"
 #include "model/panel_data.h"
+#include "role_fonts.h"
 #include "view.h"
 #include "window_templates.h"
 
@@ -53,17 +55,18 @@ void Initialise(HWND panel, const PanelData& data) {
     GetClientRect(view.mainWindow, &client);
     const Rect place = CreationLayout(client.right, client.bottom, view.Dpi()).panel;
     MoveWindow(panel, place.left, place.top, place.width(), place.height(), TRUE);
-    LOGFONTW logFont{};
-    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof logFont, &logFont);
-    logFont.lfHeight = -Px(14, view.Dpi());
-    logFont.lfWeight = 600;
-    logFont.lfUnderline = TRUE;
-    wcscpy_s(logFont.lfFaceName, L"Times New Roman");
     // Without its font (it could not be made) a label keeps the panel's.
-    if (HFONT font = CreateFontIndirectW(&logFont)) {
-        SetPropW(panel, kLabelFontProperty, font);
-        for (const PanelLabel& label : data.labels)
-            if (!label.panelFont) SendDlgItemMessageW(panel, label.id, WM_SETFONT, WPARAM(font), TRUE);
+    HFONT labelFont = CreateRoleFont(FontRole::PanelLabel, view.Dpi());
+    if (labelFont) SetPropW(panel, kLabelFontProperty, labelFont);
+    const PanelPresentation shown =
+        PresentPanel(data, MeasureFont(HFONT(SendMessageW(panel, WM_GETFONT, 0, 0))),
+                     labelFont ? MeasureFont(labelFont) : FontMetrics{});
+    for (std::size_t i = 0; i < data.labels.size() && i < shown.labels.size(); ++i) {
+        HWND label = GetDlgItem(panel, data.labels[i].id);
+        const Rect& r = shown.labels[i].rect;
+        if (labelFont && shown.labels[i].font == FontRole::PanelLabel)
+            SendMessageW(label, WM_SETFONT, WPARAM(labelFont), TRUE);
+        MoveWindow(label, r.left, r.top, r.width(), r.height(), TRUE);
     }
     if (view.panelBrush) DeleteObject(view.panelBrush);
     view.panelBrush = CreateSolidBrush(ColourOf(data.background));

@@ -145,4 +145,20 @@ void ShowAbout(HWND owner) {
         about(owner, Widen(text::kProgramTitle).c_str(), Widen(text::kAboutCredit).c_str(), icon);
 }
 
+bool CarryOutService(const Effect& effect, HWND owner) {
+    if (effect.kind == EffectKind::OpenAddress)
+        OpenAddress(effect.address, effect.maximised);
+    else if (effect.kind == EffectKind::OpenHelpPage)
+        OpenHelpPage();
+    else if (effect.kind == EffectKind::StartTextEditor)
+        StartSystemProgram(L"notepad.exe");
+    else if (effect.kind == EffectKind::StartCalculator)
+        StartSystemProgram(L"calc.exe");
+    else if (effect.kind == EffectKind::ShowAbout)
+        ShowAbout(owner);
+    else
+        return false;
+    return true;
+}
+
 }  // namespace kalvora::win32

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/effect.h"
 #include "model/memory_status.h"
 
 namespace kalvora::win32 {
@@ -28,6 +29,9 @@ void OpenHelpPage();
 // Starts a program of the Windows system folder (notepad.exe, calc.exe) without a shell.
 void StartSystemProgram(const wchar_t* fileName);
 void ShowAbout(HWND owner);
+// Carries out an effect that asks something of the system (an address, the help page, another
+// program, the about box, owned by `owner`); false for an effect on the program's own windows.
+bool CarryOutService(const Effect& effect, HWND owner);
 // Balances the COM initialisation the shell functions made, if they were used; at the end.
 void ReleaseShell();
 

@@ -11,6 +11,8 @@
 #include "help_window.h"
 #include "main_window.h"
 #include "message_box.h"
+#include "model/box_queue.h"
+#include "model/effect_order.h"
 #include "panel_window.h"
 #include "services.h"
 #include "wide_text.h"
@@ -48,61 +50,39 @@ void View::Update() {
 
 void View::Render() {
     const ProgramState& state = program.State();
-    // Forms first, so that a field command's old form goes before its panel, as DestroyCalculators
-    // runs before DestroyTopicPanels.
-    for (std::size_t slot = 0; slot < forms.size(); ++slot) {
-        const auto& form = state.forms[slot];
-        if (!form || form->serial != forms[slot].serial) {
-            if (forms[slot].window) DestroyWindow(forms[slot].window);
-            forms[slot] = {};
-        }
-    }
-    const int panelSerial_ = state.panel ? state.panel->serial : 0;
-    if (panelSerial_ != panelSerial) {
-        if (panel) DestroyWindow(panel);
-        // A panel that cannot be made stays missing until the next field is opened; it is not
-        // tried again on every turn.
-        panel = state.panel ? CreatePanelWindow(state.panel->field) : nullptr;
-        panelSerial = panelSerial_;
-        RebuildTopicsMenu();
-    }
-    RenderForms();
-    RenderHelpWindow();
-    RenderStatus();
-}
-
-void View::RenderForms() {
-    const ProgramState& state = program.State();
-    for (std::size_t slot = 0; slot < forms.size(); ++slot) {
-        const auto& form = state.forms[slot];
-        if (!form) continue;
-        if (!forms[slot].window && forms[slot].serial != form->serial) {
-            // The serial is kept even when the window cannot be made, so that it is tried once
-            // and not again on every timer tick.
-            forms[slot] = CreateFormWindow(int(slot), *form);
-            forms[slot].serial = form->serial;
-        }
-        if (!forms[slot].window) continue;
-        settingTexts = true;
-        SyncFormControls(forms[slot], *form);
-        settingTexts = false;
-        const bool shown = IsWindowVisible(forms[slot].window) != FALSE;
-        if (shown != form->visible) ShowWindow(forms[slot].window, form->visible ? SW_SHOW : SW_HIDE);
-    }
-}
-
-void View::RenderHelpWindow() {
-    const ProgramState& state = program.State();
-    const bool open = state.helpWindowOpen;
-    if (helpWindow && (!open || helpSerial != state.helpWindowSerial)) {
+    const WindowChanges changes = ChangeWindows(shown, state);
+    for (int slot : changes.destroyForms) DestroyForm(slot);
+    if (changes.destroyPanel && panel) DestroyWindow(panel);
+    if (changes.destroyPanel) panel = nullptr;
+    if (changes.destroyHelp && helpWindow) {
         HWND closing = helpWindow;
         helpWindow = nullptr;
         DestroyWindow(closing);
     }
-    if (open && !helpWindow) {
-        helpSerial = state.helpWindowSerial;
-        helpWindow = CreateHelpWindow();
+    shown = changes.shown;
+    // A panel that cannot be made stays missing until the next field is opened.
+    if (changes.createPanel) panel = CreatePanelWindow(state.panel->field);
+    if (changes.destroyPanel || changes.createPanel) RebuildTopicsMenu();
+    for (int slot : changes.createForms)
+        forms[std::size_t(slot)] = CreateFormWindow(slot, *state.forms[std::size_t(slot)]);
+    if (changes.createHelp) helpWindow = CreateHelpWindow();
+    for (std::size_t slot = 0; slot < forms.size(); ++slot) {
+        if (!forms[slot].window || !state.forms[slot]) continue;
+        settingTexts = true;
+        SyncFormControls(forms[slot], *state.forms[slot]);
+        settingTexts = false;
     }
+    for (int slot : changes.showForms)
+        if (HWND form = forms[std::size_t(slot)].window) ShowWindow(form, SW_SHOW);
+    for (int slot : changes.hideForms)
+        if (HWND form = forms[std::size_t(slot)].window) ShowWindow(form, SW_HIDE);
+    RenderStatus();
+}
+
+void View::DestroyForm(int slot) {
+    FormWindow& form = forms[std::size_t(slot)];
+    if (form.window) DestroyWindow(form.window);
+    form = {};
 }
 
 void View::RenderStatus() {
@@ -116,46 +96,26 @@ void View::RenderStatus() {
 }
 
 void View::RunEffects() {
-    for (const Effect& effect : program.TakeEffects()) {
-        switch (effect.kind) {
-            case EffectKind::OpenAddress:
-                OpenAddress(effect.address, effect.maximised);
-                break;
-            case EffectKind::OpenHelpPage:
-                OpenHelpPage();
-                break;
-            case EffectKind::StartTextEditor:
-                StartSystemProgram(L"notepad.exe");
-                break;
-            case EffectKind::StartCalculator:
-                StartSystemProgram(L"calc.exe");
-                break;
-            case EffectKind::ShowAbout:
-                ShowAbout(mainWindow);
-                break;
-            case EffectKind::Focus:
-                if (effect.form >= 0 && effect.form < int(kFormSlotCount))
-                    if (HWND form = forms[std::size_t(effect.form)].window)
-                        if (HWND control = GetDlgItem(form, effect.control)) SetFocus(control);
-                break;
-            case EffectKind::MoveMainWindow: {
-                const Rect& r = effect.rect;
-                MoveWindow(mainWindow, r.left, r.top, r.width(), r.height(), TRUE);
-                // A form that has just opened places itself from the new client area, after the
-                // layout the resize caused.
-                if (HWND form = ActiveForm(); form && IsWindowVisible(form)) PlaceAtCreation(form);
-                break;
-            }
-            case EffectKind::RaiseHelpWindow:
-                if (helpWindow) RaiseHelpWindow(helpWindow);
-                break;
-            case EffectKind::RefreshMemory:
-                program.Tick(ReadMemory());
-                RenderStatus();
-                break;
-            case EffectKind::Quit:
-                Quit();
-                return;
+    for (const Effect& effect : EffectsToCarryOut(program.TakeEffects(), program.State())) {
+        if (CarryOutService(effect, mainWindow)) continue;
+        if (effect.kind == EffectKind::Quit) {
+            Quit();
+            return;
+        }
+        if (effect.kind == EffectKind::RefreshMemory) {
+            program.Tick(ReadMemory());
+            RenderStatus();
+        } else if (effect.kind == EffectKind::Focus) {
+            if (HWND form = forms[std::size_t(effect.form)].window)
+                if (HWND control = GetDlgItem(form, effect.control)) SetFocus(control);
+        } else if (effect.kind == EffectKind::RaiseHelpWindow) {
+            if (helpWindow) RaiseHelpWindow(helpWindow);
+        } else if (effect.kind == EffectKind::MoveMainWindow) {
+            const Rect& r = effect.rect;
+            MoveWindow(mainWindow, r.left, r.top, r.width(), r.height(), TRUE);
+            // A form that has just opened places itself from the new client area, after the
+            // layout the resize caused.
+            if (HWND form = ActiveForm(); form && IsWindowVisible(form)) PlaceAtCreation(form);
         }
     }
 }
@@ -163,13 +123,14 @@ void View::RunEffects() {
 void View::ShowWaitingBoxes() {
     for (;;) {
         if (quitting) return;
-        const auto& boxes = program.State().boxes;
-        const auto next = std::find_if(boxes.begin(), boxes.end(),
-                                       [this](const WaitingBox& box) { return !shownBoxes.count(box.id); });
-        if (next == boxes.end()) return;
+        // A shown box stays until its answer: the system's boxes are not closed from outside.
+        const BoxChanges changes = ChangeBoxes(shownBoxes, program.State());
+        std::erase_if(shownBoxes,
+                      [&](int id) { return std::count(changes.close.begin(), changes.close.end(), id) > 0; });
+        if (changes.open.empty()) return;
         // Marked before it shows: the box's own message loop may come back here.
-        const WaitingBox box = *next;
-        shownBoxes.insert(box.id);
+        const WaitingBox box = changes.open.front().box;
+        shownBoxes.push_back(box.id);
         HWND owner = nullptr;
         if (box.owner == BoxOwner::MainWindow) owner = mainWindow;
         if (box.owner == BoxOwner::Form && box.ownerForm >= 0 && box.ownerForm < int(kFormSlotCount))
@@ -182,13 +143,13 @@ void View::ShowWaitingBoxes() {
 }
 
 void View::RebuildAtScale() {
-    for (FormWindow& form : forms) {
-        if (form.window) DestroyWindow(form.window);
-        form = {};
-    }
+    for (std::size_t slot = 0; slot < forms.size(); ++slot) DestroyForm(int(slot));
     if (panel) DestroyWindow(panel);
     panel = nullptr;
-    panelSerial = 0;
+    // Made anew by the next Update; the help window stays.
+    const int help = shown.help;
+    shown = {};
+    shown.help = help;
     RescaleMainWindowBars();
 }
 

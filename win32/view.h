@@ -7,11 +7,12 @@
 #include <windows.h>
 
 #include <array>
-#include <set>
 #include <string>
 #include <vector>
 
+#include "model/control_presentation.h"
 #include "model/program.h"
+#include "model/window_changes.h"
 
 namespace kalvora::win32 {
 
@@ -28,8 +29,10 @@ inline constexpr int kDoubleSizeResources = 16384;
 // A form that exists as a window.
 struct FormWindow {
     HWND window = nullptr;
-    int serial = 0;
     std::vector<HWND> controls;  // one per template control, in template order
+    // Where and how the model shows each template control, and the painted title's cell.
+    std::vector<ControlPresentation> presentation;
+    Rect title;
     // What the view last wrote into each control from the model: a control is written again only
     // when the model's text changes, so that nothing the user typed is ever overwritten.
     std::vector<ControlState> written;
@@ -44,10 +47,11 @@ struct View {
     HWND statusBar = nullptr;
     HWND gauge = nullptr;
     HWND panel = nullptr;
-    int panelSerial = 0;
     std::array<FormWindow, kFormSlotCount> forms;
     HWND helpWindow = nullptr;
-    int helpSerial = 0;
+    // The serials of the states the windows were built for, kept also where a window could not be
+    // made: a serial is tried once, not on every turn.
+    ShownWindows shown;
     HMENU topicsMenu = nullptr;
     HACCEL topicKeys = nullptr;
     HBRUSH panelBrush = nullptr;  // the open panel's background colour
@@ -57,7 +61,7 @@ struct View {
     HFONT statusFont = nullptr;       // the status bar's font when its scale differs from the system's
     HWND focusBeforeDeactivation = nullptr;
 
-    std::set<int> shownBoxes;
+    std::vector<int> shownBoxes;
     std::wstring statusTexts[2];
     bool rendering = false;
     bool renderAgain = false;
@@ -78,8 +82,7 @@ struct View {
 
 private:
     void Render();
-    void RenderForms();
-    void RenderHelpWindow();
+    void DestroyForm(int slot);
     void RenderStatus();
     void RunEffects();
     void ShowWaitingBoxes();

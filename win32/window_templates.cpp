@@ -5,6 +5,7 @@
 // The common controls need the window system's types first.
 #include <commctrl.h>
 
+#include "model/control_presentation.h"
 #include "model/shell_data.h"
 #include "wide_text.h"
 
@@ -16,32 +17,11 @@ DialogFontFace DialogFont9pt() {
     return {9, FW_NORMAL, false, L"MS Shell Dlg"};
 }
 
-// The vertical dialog unit of forms without a font of their own should follow the system font's
-// height. A system whose reported base unit disagrees (Wine above 96 DPI reports one that grows
-// with the square of the scale: 64 pixels for a 32-pixel font at 192 DPI) gets the template's
-// vertical lengths corrected by the ratio, so the form keeps its proportions. 1/1 where the
-// units follow the font, as on Windows, so that nothing changes there.
-struct Ratio {
-    int numerator = 1, denominator = 1;
-};
-
-Ratio SystemFontHeightCorrection() {
-    HDC screen = GetDC(nullptr);  // its font is the system font
-    if (!screen) return {};
-    TEXTMETRICW metrics{};
-    const bool read = GetTextMetricsW(screen, &metrics) != FALSE;
-    ReleaseDC(nullptr, screen);
-    const int reported = HIWORD(GetDialogBaseUnits());
-    if (!read || reported <= 0 || metrics.tmHeight <= 0 || reported == metrics.tmHeight) return {};
-    return {int(metrics.tmHeight), reported};
-}
-
-short Corrected(int length, Ratio ratio) {
-    return short(MulDiv(length, ratio.numerator, ratio.denominator));
-}
-
-// What the dialog manager creates for a control of the core's template: its class and styles.
-DialogItem ItemFor(const FormDefinition& form, const ControlDefinition& control) {
+// What the dialog manager creates for a control of the core's template: its class and styles,
+// the alignment, typing limit and tab stop as the model presents it. The view places it later,
+// once its fonts can be measured.
+DialogItem ItemFor(const FormDefinition& form, const ControlDefinition& control,
+                   const ControlPresentation& shown) {
     DialogItem item;
     item.id = control.id;
     item.text = Widen(form.InitialText(control));
@@ -49,20 +29,17 @@ DialogItem ItemFor(const FormDefinition& form, const ControlDefinition& control)
     item.y = short(control.y);
     item.cx = short(control.cx);
     item.cy = short(control.cy);
-    DWORD style = WS_CHILD | WS_VISIBLE | (TakesTabStop(control) ? WS_TABSTOP : 0);
+    DWORD style = WS_CHILD | WS_VISIBLE | (shown.focus == FocusKind::TabStop ? WS_TABSTOP : 0);
     const unsigned flags = control.flags;
+    const bool centred = shown.alignment == HorizontalAlignment::Centre;
+    const DWORD staticAlignment = centred ? SS_CENTER : SS_LEFT;
+    const DWORD editAlignment = centred ? ES_CENTER : ES_LEFT;
     switch (control.kind) {
         case ControlKind::Label:
-            item.controlClass = ControlClass::Static;
-            style |= SS_LEFT;
-            break;
         case ControlKind::CentredLabel:
-            item.controlClass = ControlClass::Static;
-            style |= SS_CENTER;
-            break;
         case ControlKind::SunkenLabel:
             item.controlClass = ControlClass::Static;
-            style |= SS_LEFT | SS_SUNKEN;
+            style |= staticAlignment | (control.kind == ControlKind::SunkenLabel ? SS_SUNKEN : 0);
             break;
         case ControlKind::GroupBox:
             item.controlClass = ControlClass::Button;
@@ -73,17 +50,16 @@ DialogItem ItemFor(const FormDefinition& form, const ControlDefinition& control)
             // its caption and its text, the user can select and copy the whole result, and a result
             // wider than the box shows its beginning and scrolls.
             item.controlClass = ControlClass::Edit;
-            style |= ES_READONLY | ES_CENTER | ES_AUTOHSCROLL | WS_BORDER;
+            style |= ES_READONLY | editAlignment | ES_AUTOHSCROLL | WS_BORDER;
             break;
         case ControlKind::ReadOnlyEdit:
             item.controlClass = ControlClass::Edit;
-            style |= ES_READONLY | ES_LEFT | ES_AUTOHSCROLL;
+            style |= ES_READONLY | editAlignment | ES_AUTOHSCROLL;
             item.exStyle |= WS_EX_CLIENTEDGE | ((flags & kDialogFrame) ? WS_EX_DLGMODALFRAME : 0);
             break;
         case ControlKind::Edit:
             item.controlClass = ControlClass::Edit;
-            style |= ((flags & kLeftAligned) ? ES_LEFT : ES_CENTER) |
-                     ((flags & kNoAutoScroll) ? 0 : ES_AUTOHSCROLL);
+            style |= editAlignment | (shown.stopsAtWidth ? 0 : ES_AUTOHSCROLL);
             if (flags & kClientEdge)
                 item.exStyle |= WS_EX_CLIENTEDGE;
             else
@@ -92,7 +68,7 @@ DialogItem ItemFor(const FormDefinition& form, const ControlDefinition& control)
         case ControlKind::ComboBox:
             // The model keeps the items in the order the list shows them: the list never sorts.
             item.controlClass = ControlClass::ComboBox;
-            style |= CBS_DROPDOWN | ((flags & kNoAutoScroll) ? 0 : CBS_AUTOHSCROLL) |
+            style |= CBS_DROPDOWN | (shown.stopsAtWidth ? 0 : CBS_AUTOHSCROLL) |
                      ((flags & kVerticalScroll) ? WS_VSCROLL : 0);
             break;
         case ControlKind::PushButton:
@@ -110,7 +86,7 @@ DialogItem ItemFor(const FormDefinition& form, const ControlDefinition& control)
             break;
         case ControlKind::LinkLabel:
             item.controlClass = ControlClass::Static;
-            style |= SS_CENTER | SS_NOTIFY;
+            style |= staticAlignment | SS_NOTIFY;
             break;
     }
     item.style = style;
@@ -121,23 +97,17 @@ DialogItem ItemFor(const FormDefinition& form, const ControlDefinition& control)
 
 DialogLayout FormDialogLayout(const FormDefinition& form) {
     DialogLayout dialog;
-    // A child with a sizing frame and no caption bar; the window's text is the painted title, so
-    // that screen readers name the form.
-    dialog.style = WS_CHILD | WS_VISIBLE | WS_THICKFRAME | WS_CLIPSIBLINGS;
+    // A child with a sizing frame and no caption bar, made hidden (the view shows it when the
+    // model does); the window's text is the painted title, so that screen readers name the form.
+    dialog.style = WS_CHILD | WS_THICKFRAME | WS_CLIPSIBLINGS;
     dialog.cx = short(form.dialog.cx);
     dialog.cy = short(form.dialog.cy);
     dialog.title = Widen(form.title);
     if (form.dialog.font == kalvora::DialogFont::Dialog9pt) dialog.font = DialogFont9pt();
-    for (const ControlDefinition& control : form.dialog.controls)
-        dialog.items.push_back(ItemFor(form, control));
-    if (!dialog.font) {
-        const Ratio ratio = SystemFontHeightCorrection();
-        dialog.cy = Corrected(dialog.cy, ratio);
-        for (DialogItem& item : dialog.items) {
-            item.y = Corrected(item.y, ratio);
-            item.cy = Corrected(item.cy, ratio);
-        }
-    }
+    // The styles do not depend on the fonts' measurements.
+    const std::vector<ControlPresentation> shown = PresentControls(form.dialog, {}, {});
+    for (std::size_t i = 0; i < form.dialog.controls.size(); ++i)
+        dialog.items.push_back(ItemFor(form, form.dialog.controls[i], shown[i]));
     return dialog;
 }
 

@@ -2,38 +2,40 @@
 // The system message boxes the program shows, their owners, and the dialog keys of a form.
 #include <gtest/gtest.h>
 
-#include "program_driver.h"
+#include <algorithm>
+
+#include "model/shell_data.h"
+#include "topics.h"
+#include "wide_text.h"
 
 namespace kalvora::win32::test {
 namespace {
 
-struct BoxCase {
-    const char* name;
-    int fieldCommand;
-    int label;
-    const wchar_t* title;
-    std::vector<std::pair<int, const wchar_t*>> inputs;
-    const wchar_t* caption;
-    const wchar_t* text;
-    bool ownedByForm;  // otherwise no owner: the main window stays usable
-};
+// The owner a form's message has: the form (whose window belongs to the main window), or none.
+MessageOwner OwnerOf(const WorkedExample& example) {
+    std::vector<std::string_view> texts(example.texts.begin(), example.texts.end());
+    return Evaluate(*example.form, texts).message.value().owner;
+}
 
-class Messages : public testing::TestWithParam<BoxCase> {};
+class Messages : public testing::TestWithParam<WorkedExample> {};
 
 TEST_P(Messages, ShowTheirTextAndLeaveTheResult) {
-    const BoxCase& c = GetParam();
+    const WorkedExample& example = GetParam();
+    const FormDefinition& definition = *example.form;
+    ASSERT_EQ(example.answer.size(), 3u);
     RunningProgram program;
-    HWND form = program.OpenTopic(c.fieldCommand, c.label, c.title);
+    HWND form = OpenForm(program, definition);
     ASSERT_NE(form, nullptr);
-    for (const auto& [id, text] : c.inputs) program.SetText(Control(form, id), text);
-    const int resultId = Control(form, 111) ? 111 : 1200;
-    const std::wstring before = TextOf(Control(form, resultId));
-    program.Click(Control(form, 1));
-    const auto box = program.WaitForBox(c.caption);
+    for (std::size_t i = 0; i < example.texts.size(); ++i)
+        program.SetText(Control(form, definition.inputs[i].controlId), Widen(example.texts[i]));
+    HWND result = Control(form, definition.resultIds.front());
+    const std::wstring before = TextOf(result);
+    program.Click(Control(form, definition.okId));
+    const auto box = program.WaitForBox(Widen(example.answer[1]));
     ASSERT_TRUE(box);
-    EXPECT_EQ(box->text, c.text);
+    EXPECT_EQ(box->text, Widen(example.answer[2]));
     EXPECT_EQ(box->buttons, std::vector<std::wstring>{L"OK"});
-    if (c.ownedByForm) {
+    if (OwnerOf(example) == MessageOwner::Form) {
         EXPECT_EQ(box->owner, program.MainWindow());
         EXPECT_FALSE(IsWindowEnabled(program.MainWindow()));
     } else {
@@ -43,96 +45,82 @@ TEST_P(Messages, ShowTheirTextAndLeaveTheResult) {
     program.Answer(*box, IDOK);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(box->window); }));
     EXPECT_TRUE(IsWindowEnabled(program.MainWindow()));
-    EXPECT_EQ(TextOf(Control(form, resultId)), before);
+    EXPECT_EQ(TextOf(result), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    OwnMessages, Messages,
-    testing::Values(
-        BoxCase{"InputError", 1600, 0, L"Proud", {{107, L"12"}}, L"chyba", L"Zadejte do pole číslici", true},
-        BoxCase{"BulbLimit",
-                1600,
-                155,
-                L"Zářivka za žárovku",
-                {{107, L"200.5"}},
-                L"Chyba",
-                L"Počítá jen do příkonu 200 Watt ",
-                true},
-        BoxCase{"WallNoDigit",
-                1601,
-                0,
-                L"Tepelný odpor stěny",
-                {{207, L"abc"}},
-                L"chyba",
-                L"Text neobsahuje číslici",
-                true},
-        BoxCase{"MixingEmpty",
-                1604,
-                258,
-                L"Roztoky kapalin",
-                {},
-                L"Error - Zadání:Edit 1",
-                L"Zadána neplatná hodnota",
-                false},
-        BoxCase{"MixingCannotRaise",
-                1604,
-                258,
-                L"Roztoky kapalin",
-                {{1202, L"10"}, {1203, L"20"}, {1204, L"40"}, {1206, L"30"}},
-                L"Error",
-                L"Nelze zýšit koncentraci ředěním,\nnebo zvýšit teplotu chlazením",
-                false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(OwnMessages, Messages,
+                         testing::ValuesIn(FirstOfEachKind(false, [](auto& e) { return int(OwnerOf(e)); })),
+                         [](const auto& info) {
+                             return CaseName(*info.param.form, OwnerOf(info.param) == MessageOwner::Form
+                                                                   ? "_owned_by_the_form"
+                                                                   : "_without_owner");
+                         });
 
 TEST(Messages, ToolbarHelpTextHasNoOwner) {
     RunningProgram program;
-    program.Command(1606);
-    const auto box = program.WaitForBox(L"Kalvora 5.0.9");
+    program.Command(command::kHelp);
+    const auto box = program.WaitForBox(Widen(text::kProgramTitle));
     ASSERT_TRUE(box);
-    EXPECT_EQ(box->text.rfind(L"Z menu si vybereme požadovaný výpočet", 0), 0u);
+    EXPECT_EQ(box->text, Widen(text::kHelp));
     EXPECT_EQ(box->owner, nullptr);
     // The main window stays usable: a field command works while the box is open.
     EXPECT_TRUE(IsWindowEnabled(program.MainWindow()));
-    program.Command(1602);
-    EXPECT_NE(program.WaitForChild(L"Newtonův gravitační zákon"), nullptr);
+    const FieldCommand& field = kFieldCommands.back();
+    program.Command(field.buttonId);
+    EXPECT_NE(program.WaitForChild(Widen(FindForm(field.firstFormSlug)->title)), nullptr);
     program.Answer(*box, IDOK);
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(box->window); }));
 }
 
+// Enter computes (the default button), Tab moves to the next input, Esc is Storno: it hides the form.
 TEST(Keys, EnterComputesEscHidesTabMoves) {
+    const FormDefinition& definition = StartForm();
+    const WorkedExample& example = *std::find_if(WorkedExamples().begin(), WorkedExamples().end(),
+                                                 [&](auto& e) { return e.form == &definition && e.ok(); });
     RunningProgram program;
-    HWND form = program.WaitForChild(L"Proud");
+    HWND form = program.WaitForChild(Widen(definition.title));
     ASSERT_NE(form, nullptr);
-    HWND voltage = Control(form, 107);
-    program.SetText(voltage, L"12");
-    program.SetText(Control(form, 106), L"3");
-    program.Key(voltage, VK_RETURN);
-    EXPECT_TRUE(WaitFor([&] { return TextOf(Control(form, 111)) == L"4.00000"; }));
-    // Tab from the first input reaches the second.
+    ASSERT_GE(definition.inputs.size(), 2u);
+    HWND first = Control(form, definition.inputs[0].controlId),
+         second = Control(form, definition.inputs[1].controlId);
+    for (std::size_t i = 0; i < example.texts.size(); ++i)
+        program.SetText(Control(form, definition.inputs[i].controlId), Widen(example.texts[i]));
+    program.Key(first, VK_RETURN);
+    EXPECT_TRUE(
+        WaitFor([&] { return TextOf(Control(form, definition.resultIds[0])) == Widen(example.answer[1]); }));
     GUITHREADINFO focus{};
     focus.cbSize = sizeof focus;
     const DWORD thread = GetWindowThreadProcessId(program.MainWindow(), nullptr);
-    program.Key(voltage, VK_TAB);
+    program.Key(first, VK_TAB);
     EXPECT_TRUE(WaitFor([&] {
         GetGUIThreadInfo(thread, &focus);
-        return focus.hwndFocus == Control(form, 106);
+        return focus.hwndFocus == second;
     }));
-    program.Key(Control(form, 106), VK_ESCAPE);
+    program.Key(second, VK_ESCAPE);
     EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(form); }));
     EXPECT_TRUE(IsWindow(form)) << "Storno hides the form; it stays until the next switch";
 }
 
-TEST(Keys, EscLeavesTheLensFormOpenAndEnterComputes) {
+// A form whose OK and Storno have other ids than the dialog keys: Esc leaves it open, Enter
+// still computes. Both keys are posted in order, so the result proves Esc was handled first.
+TEST(Keys, EscLeavesAFormWithAnotherStornoOpenAndEnterComputes) {
+    const FormDefinition* definition =
+        FirstForm([](const FormDefinition& f) { return f.cancelId != IDCANCEL; });
+    ASSERT_NE(definition, nullptr);
+    const WorkedExample& example = *std::find_if(WorkedExamples().begin(), WorkedExamples().end(),
+                                                 [&](auto& e) { return e.form == definition && e.ok(); });
     RunningProgram program;
-    HWND form = program.OpenTopic(1603, 0, L"Optická mohutnost čočky(dioptrie)");
+    HWND form = OpenForm(program, *definition);
     ASSERT_NE(form, nullptr);
-    EXPECT_EQ(TextOf(Control(form, 306)), L"sklo 1.5");
-    EXPECT_EQ(TextOf(Control(form, 300)), L"vzduch 1");
-    program.SetText(Control(form, 301), L"0.1");
-    program.SetText(Control(form, 302), L"-0.1");
-    program.Key(Control(form, 302), VK_ESCAPE);
-    program.Key(Control(form, 302), VK_RETURN);
-    EXPECT_TRUE(WaitFor([&] { return TextOf(Control(form, 111)) == L"0.000"; }));
+    for (const PresetText& preset : definition->presets)
+        EXPECT_EQ(TextOf(Control(form, preset.controlId)), Widen(preset.text));
+    for (std::size_t i = 0; i < example.texts.size(); ++i)
+        program.SetText(Control(form, definition->inputs[i].controlId), Widen(example.texts[i]));
+    HWND last = Control(form, definition->inputs.back().controlId);
+    program.Key(last, VK_ESCAPE);
+    program.Key(last, VK_RETURN);
+    EXPECT_TRUE(
+        WaitFor([&] { return TextOf(Control(form, definition->resultIds[0])) == Widen(example.answer[1]); }));
     EXPECT_TRUE(IsWindowVisible(form));
 }
 

@@ -1,186 +1,69 @@
 // SPDX-License-Identifier: MIT
-// Every form realised from its template computes through its window: texts typed into the real
-// controls, OK clicked, the result read from the result field.
+// Every form realised from its template computes its worked example through its window: the
+// golden file's texts typed into the real controls, OK clicked, the results read from the result
+// fields. Results can be read whole, copied, and are named by their captions.
 #include <gtest/gtest.h>
 
-#include "program_driver.h"
+#include <algorithm>
+
+#include "model/result_caption.h"
+#include "topics.h"
+#include "wide_text.h"
 
 namespace kalvora::win32::test {
 namespace {
 
-struct Typed {
-    int control;
-    const wchar_t* text;
-};
-
-struct FormCase {
-    const char* name;
-    int fieldCommand;
-    int label;  // 0: the field's first form
-    const wchar_t* title;
-    std::vector<Typed> inputs;
-    int okId;
-    std::vector<Typed> results;
-};
-
-// The worked examples of each topic.
-const std::vector<FormCase>& Cases() {
-    static const std::vector<FormCase> cases{
-        {"Current", 1600, 150, L"Proud", {{107, L"12"}, {106, L"3"}}, 1, {{111, L"4.00000"}}},
-        {"Resistance", 1600, 199, L"Odpor", {{107, L"230"}, {106, L"0.5"}}, 1, {{111, L"460.00000"}}},
-        {"Voltage", 1600, 198, L"Napětí", {{107, L"0.02"}, {106, L"470"}}, 1, {{111, L"9.40000"}}},
-        {"Capacitor",
-         1600,
-         152,
-         L"Kondenzátor v obvodě střídavého proudu",
-         {{107, L"50"}, {106, L"1e-6"}},
-         1,
-         {{111, L"3184.71338"}}},
-        {"Coil",
-         1600,
-         151,
-         L"Cívka v obvodě střídavého proudu",
-         {{107, L"50"}, {106, L"0.1"}},
-         1,
-         {{111, L"31.40000"}}},
-        {"Transformer",
-         1600,
-         153,
-         L"Transformátor",
-         {{107, L"1000"}, {106, L"50"}, {105, L"230"}},
-         1,
-         {{111, L"12"}}},
-        {"Conductor",
-         1600,
-         157,
-         L"Odpor vodiče",
-         {{107, L"stříbro 0.016"}, {106, L"-2"}, {105, L"10"}},
-         1,
-         {{111, L"-0.08000"}}},
-        {"Fluorescent", 1600, 155, L"Zářivka za žárovku", {{107, L"60"}}, 1, {{111, L"16.21"}}},
-        {"LuminousFlux",
-         1600,
-         159,
-         L"Světelný tok",
-         {{107, L"Zářivka kompaktní 53 "}, {106, L"20"}},
-         1,
-         {{111, L"1060.00"}}},
-        {"ActivePower",
-         1600,
-         161,
-         L"Činný výkon spotř.s induk.odporem",
-         {{204, L"0.8"}, {106, L"2"}, {105, L"230"}},
-         1,
-         {{111, L"368.00"}}},
-        {"VoltageDrop",
-         1600,
-         169,
-         L"Úbytek napětí vlivem odp.vodiče",
-         {{107, L"2"}, {106, L"0.35"}},
-         1,
-         {{111, L"0.70"}}},
-        {"InputPower",
-         1600,
-         160,
-         L"Příkon spotřebiče",
-         {{107, L"0.5"}, {106, L"230"}},
-         1,
-         {{111, L"115.00000"}}},
-        {"Wall",
-         1601,
-         0,
-         L"Tepelný odpor stěny",
-         {{207, L"0.3"}, {208, L"Cihly pálené 0.86"}},
-         1,
-         {{111, L"0.348837"}}},
-        {"Gravitation",
-         1602,
-         0,
-         L"Newtonův gravitační zákon",
-         {{107, L"Země 6e24"}, {106, L"Měsíc 7.5e22"}, {105, L"Země Měsíc 3.8e8"}},
-         1,
-         {{111, L"2.08e+020"}}},
-        {"Acceleration",
-         1602,
-         229,
-         L"Gravitační zrychleni",
-         {{107, L"6e24"}, {106, L"6.378e6"}},
-         1,
-         {{111, L"9.83803"}}},
-        {"FreeFall", 1602, 235, L"Volný pád", {{107, L"9.81"}, {106, L"2"}}, 1, {{111, L"19.620"}}},
-        {"Lens",
-         1603,
-         0,
-         L"Optická mohutnost čočky(dioptrie)",
-         {{301, L"0.1"}, {302, L"0.1"}},
-         226,
-         {{111, L"10.000"}}},
-        {"Drag", 1604, 0, L"Aerodynamiká odporová síla", {{301, L"2"}, {302, L"30"}}, 1, {{111, L"351.000"}}},
-        {"Buoyancy",
-         1604,
-         246,
-         L"Archimédův zákon",
-         {{240, L"0.002"}, {241, L"7800"}, {243, L"0.002"}},
-         1,
-         {{111, L"19.620"}, {250, L"13.600"}}},
-        {"Mixing",
-         1604,
-         258,
-         L"Roztoky kapalin",
-         {{1202, L"10"}, {1203, L"20"}, {1204, L"40"}, {1206, L"80"}},
-         1,
-         {{1200, L"5.00"}, {1205, L"15.00"}}},
-        {"Dipole", 1605, 0, L"Půlvlnový dipól", {{107, L"27"}}, 1, {{111, L"5.556"}}},
-        {"Coax",
-         1605,
-         254,
-         L"Délka koaxiálního kabelu",
-         {{107, L"27"}, {106, L"0.66"}, {105, L"10"}},
-         1,
-         {{111, L"11.0000"}}},
-    };
-    return cases;
-}
-
-class Forms : public testing::TestWithParam<FormCase> {};
+class Forms : public testing::TestWithParam<WorkedExample> {};
 
 TEST_P(Forms, ComputesTheTypedInputs) {
-    const FormCase& c = GetParam();
+    const WorkedExample& example = GetParam();
+    const FormDefinition& definition = *example.form;
     RunningProgram program;
-    HWND form = program.OpenTopic(c.fieldCommand, c.label, c.title);
+    HWND form = OpenForm(program, definition);
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(form, program.VisibleForm());
-    for (const Typed& input : c.inputs) {
-        ASSERT_NE(Control(form, input.control), nullptr) << input.control;
-        program.SetText(Control(form, input.control), input.text);
+    ASSERT_LE(example.texts.size(), definition.inputs.size());
+    for (std::size_t i = 0; i < example.texts.size(); ++i) {
+        HWND input = Control(form, definition.inputs[i].controlId);
+        ASSERT_NE(input, nullptr) << definition.inputs[i].controlId;
+        program.SetText(input, Widen(example.texts[i]));
     }
-    program.Click(Control(form, c.okId));
-    for (const Typed& result : c.results)
-        EXPECT_TRUE(WaitFor([&] { return TextOf(Control(form, result.control)) == result.text; }))
-            << "control " << result.control << " shows "
-            << testing::PrintToString(TextOf(Control(form, result.control)));
+    program.Click(Control(form, definition.okId));
+    ASSERT_EQ(example.answer.size(), definition.resultIds.size() + 1);
+    for (std::size_t i = 0; i < definition.resultIds.size(); ++i) {
+        HWND result = Control(form, definition.resultIds[i]);
+        EXPECT_TRUE(WaitFor([&] { return TextOf(result) == Widen(example.answer[i + 1]); }))
+            << "control " << definition.resultIds[i] << " shows " << testing::PrintToString(TextOf(result));
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllTopics, Forms, testing::ValuesIn(Cases()),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(AllTopics, Forms,
+                         testing::ValuesIn(FirstOfEachKind(true, [](auto& e) { return SlotOf(*e.form); })),
+                         [](const auto& info) { return CaseName(*info.param.form); });
 
 // A result wider than its field shows its first digits, and the whole text can be copied.
 TEST(Results, LongResultShowsItsBeginningAndCopiesWhole) {
+    const FormDefinition& definition = *FindForm("capacitor-reactance");
+    const std::string_view texts[] = {"100", "1e-12"};
+    const std::wstring whole = Widen(Evaluate(definition, texts).results.at(0));
     RunningProgram program;
-    HWND form = program.OpenTopic(1600, 152, L"Kondenzátor v obvodě střídavého proudu");
+    HWND form = OpenForm(program, definition);
     ASSERT_NE(form, nullptr);
-    program.SetText(Control(form, 107), L"100");
-    program.SetText(Control(form, 106), L"1e-12");
-    program.Click(Control(form, 1));
-    HWND result = Control(form, 111);
-    ASSERT_TRUE(WaitFor([&] { return TextOf(result) == L"1592356687.89809"; }))
-        << testing::PrintToString(TextOf(result));
+    for (std::size_t i = 0; i < std::size(texts); ++i)
+        program.SetText(Control(form, definition.inputs[i].controlId), Widen(texts[i]));
+    program.Click(Control(form, definition.okId));
+    HWND result = Control(form, definition.resultIds.front());
+    ASSERT_TRUE(WaitFor([&] { return TextOf(result) == whole; })) << testing::PrintToString(TextOf(result));
+    RECT inside{};
+    SendMessageW(result, EM_GETRECT, 0, LPARAM(&inside));
+    const LRESULT last = SendMessageW(result, EM_POSFROMCHAR, WPARAM(whole.size() - 1), 0);
+    ASSERT_TRUE(last == -1 || short(LOWORD(last)) >= inside.right) << "the result fits its field anyway";
     const LRESULT first = SendMessageW(result, EM_POSFROMCHAR, 0, 0);
     EXPECT_GE(short(LOWORD(first)), 0) << "the first digit is scrolled out of sight";
     EXPECT_TRUE(GetWindowLongW(result, GWL_STYLE) & ES_READONLY);
     SendMessageW(result, EM_SETSEL, 0, -1);
     SendMessageW(result, WM_COPY, 0, 0);
-    ASSERT_TRUE(WaitFor([] {
+    ASSERT_TRUE(WaitFor([&] {
         if (!OpenClipboard(nullptr)) return false;
         std::wstring copied;
         if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
@@ -188,63 +71,59 @@ TEST(Results, LongResultShowsItsBeginningAndCopiesWhole) {
             GlobalUnlock(data);
         }
         CloseClipboard();
-        return copied == L"1592356687.89809";
+        return copied == whole;
     }));
 }
 
 // A screen reader names an edit by the label just before it and reads its text as the value: each
-// result field follows its caption and holds the whole result, and the status bar shows texts.
+// result field follows its caption. Checked on the start form and on every form with more than
+// one result.
 TEST(Results, NamedByTheCaptionBeforeThem) {
-    struct Named {
-        int fieldCommand, label;
-        const wchar_t* title;
-        int result;
-        const wchar_t* caption;
-    };
-    const Named cases[] = {
-        {1600, 150, L"Proud", 111, L"Proud I (Amper) ="},
-        {1604, 246, L"Archimédův zákon", 250, L"Zdánlivá tíha nadnášeného tělesa(kg) ="},
-        {1604, 258, L"Roztoky kapalin", 1200,
-         L"Množství přidaných litrů pro vznik roztoku určených vlastností:"},
-        {1604, 258, L"Roztoky kapalin", 1205, L"Celkový objem roztoku:"},
-    };
     RunningProgram program;
-    for (const Named& c : cases) {
-        HWND form = program.OpenTopic(c.fieldCommand, c.label, c.title);
-        ASSERT_NE(form, nullptr);
-        HWND field = Control(form, c.result);
-        EXPECT_EQ(ClassOf(field), L"Edit");
-        EXPECT_EQ(TextOf(GetWindow(field, GW_HWNDPREV)), c.caption) << c.result;
+    for (const FormDefinition* definition : Catalogue()) {
+        if (definition != &StartForm() && definition->resultIds.size() < 2) continue;
+        HWND form = OpenForm(program, *definition);
+        ASSERT_NE(form, nullptr) << definition->slug;
+        for (int resultId : definition->resultIds) {
+            const ControlDefinition* caption = ResultCaption(*definition, *definition->dialog.Find(resultId));
+            ASSERT_NE(caption, nullptr) << resultId;
+            HWND field = Control(form, resultId);
+            EXPECT_EQ(ClassOf(field), L"Edit");
+            EXPECT_EQ(TextOf(GetWindow(field, GW_HWNDPREV)), Widen(definition->InitialText(*caption)))
+                << resultId;
+        }
     }
 }
 
-}  // namespace
-}  // namespace kalvora::win32::test
-
-namespace kalvora::win32::test {
-namespace {
-
 // A one-line caption wider than its template rectangle takes the free room beside it instead of
-// losing its end. The lens form has no font of its own: its statics write in the system font.
+// losing its end. A form without a font of its own writes its statics in the system font.
 TEST(Captions, AOneLineCaptionTooWideForItsRectangleIsShownWhole) {
+    const FormDefinition* definition =
+        FirstForm([](const FormDefinition& f) { return f.dialog.font == DialogFont::System; });
+    ASSERT_NE(definition, nullptr);
+    const ControlDefinition& resultDefinition = *definition->dialog.Find(definition->resultIds.front());
+    const ControlDefinition* captionDefinition = ResultCaption(*definition, resultDefinition);
+    ASSERT_NE(captionDefinition, nullptr);
     RunningProgram program;
-    HWND form = program.OpenTopic(1603, 0, L"Optická mohutnost čočky(dioptrie)");
+    HWND form = OpenForm(program, *definition);
     ASSERT_NE(form, nullptr);
-    HWND caption = Control(form, 100);
+    HWND caption = Control(form, captionDefinition->id);
     const std::wstring text = TextOf(caption);
-    ASSERT_EQ(text, L"Optická mohutnost =");
+    ASSERT_EQ(text, Widen(definition->InitialText(*captionDefinition)));
     HDC dc = GetDC(nullptr);
     HGDIOBJ previous = SelectObject(dc, GetStockObject(SYSTEM_FONT));
     SIZE extent{};
     GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &extent);
     SelectObject(dc, previous);
     ReleaseDC(nullptr, dc);
-    RECT template_{18, 48, 18 + 60, 48 + 9};
+    RECT template_{captionDefinition->x, captionDefinition->y, captionDefinition->x + captionDefinition->cx,
+                   captionDefinition->y + captionDefinition->cy};
     MapDialogRect(form, &template_);
     ASSERT_GT(extent.cx, template_.right - template_.left) << "the text fits its template rectangle anyway";
     const RECT shown = ClientRectOf(caption);
     EXPECT_GE(shown.right - shown.left, extent.cx);
-    EXPECT_LT(WindowRectOf(caption).right, WindowRectOf(Control(form, 111)).left) << "runs into the result";
+    EXPECT_LT(WindowRectOf(caption).right, WindowRectOf(Control(form, resultDefinition.id)).left)
+        << "runs into the result";
 }
 
 }  // namespace

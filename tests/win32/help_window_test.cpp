@@ -1,20 +1,22 @@
 // SPDX-License-Identifier: MIT
-// The help window: opened by Help without owner, every picture drawn, closed by OK, Storno and
-// switching, not by Esc.
+// The help window: opened by Help without owner, with the form's own picture or with the one its
+// opener stored, closed by OK, Storno and switching, not by Esc. That every picture decodes is
+// checked in embedded_picture_test.cpp, which picture each form shows in the model's tests.
 #include <gtest/gtest.h>
 
-#include "program_driver.h"
+#include "model/shell_data.h"
+#include "topics.h"
+#include "wide_text.h"
 
 namespace kalvora::win32::test {
 namespace {
-
-constexpr wchar_t kHelpTitle[] = L"Nápověda k tématu";
 
 HWND WaitForHelpWindow(const RunningProgram& program) {
     HWND help = nullptr;
     WaitFor([&] {
         for (HWND window : program.OtherTopLevelWindows())
-            if (TextOf(window) == kHelpTitle && GetDlgItem(window, kHelpPicture)) help = window;
+            if (TextOf(window) == Widen(text::kHelpWindowTitle) && GetDlgItem(window, kHelpPicture))
+                help = window;
         return help != nullptr;
     });
     return help;
@@ -32,21 +34,17 @@ double DrawnShare(HWND help) {
     return all ? double(drawn) / all : 0;
 }
 
-struct HelpCase {
-    const char* name;
-    int fieldCommand;
-    int label;
-    const wchar_t* title;
-};
+class HelpPictures : public testing::TestWithParam<HelpAction> {};
 
-class HelpPictures : public testing::TestWithParam<HelpCase> {};
-
+// For each kind of Help button: the first form that has it.
 TEST_P(HelpPictures, HelpShowsThePictureCentred) {
-    const HelpCase& c = GetParam();
+    const FormDefinition* definition =
+        FirstForm([](const FormDefinition& f) { return f.help == GetParam(); });
+    ASSERT_NE(definition, nullptr);
     RunningProgram program;
-    HWND form = program.OpenTopic(c.fieldCommand, c.label, c.title);
+    HWND form = OpenForm(program, *definition);
     ASSERT_NE(form, nullptr);
-    program.Click(Control(form, 230));
+    program.Click(Control(form, HelpButtonOf(*definition)));
     HWND help = WaitForHelpWindow(program);
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(GetWindow(help, GW_OWNER), nullptr);
@@ -57,49 +55,37 @@ TEST_P(HelpPictures, HelpShowsThePictureCentred) {
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(help); }));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryPicture, HelpPictures,
-    testing::Values(HelpCase{"Current", 1600, 150, L"Proud"}, HelpCase{"Resistance", 1600, 199, L"Odpor"},
-                    HelpCase{"Voltage", 1600, 198, L"Napětí"},
-                    HelpCase{"Capacitor", 1600, 152, L"Kondenzátor v obvodě střídavého proudu"},
-                    HelpCase{"Coil", 1600, 151, L"Cívka v obvodě střídavého proudu"},
-                    HelpCase{"Transformer", 1600, 153, L"Transformátor"},
-                    HelpCase{"Conductor", 1600, 157, L"Odpor vodiče"},
-                    HelpCase{"Fluorescent", 1600, 155, L"Zářivka za žárovku"},
-                    HelpCase{"LuminousFlux", 1600, 159, L"Světelný tok"},
-                    HelpCase{"InputPower", 1600, 160, L"Příkon spotřebiče"},
-                    HelpCase{"ActivePower", 1600, 161, L"Činný výkon spotř.s induk.odporem"},
-                    HelpCase{"VoltageDrop", 1600, 169, L"Úbytek napětí vlivem odp.vodiče"},
-                    HelpCase{"Wall", 1601, 0, L"Tepelný odpor stěny"},
-                    HelpCase{"Gravitation", 1602, 214, L"Newtonův gravitační zákon"},
-                    HelpCase{"Acceleration", 1602, 229, L"Gravitační zrychleni"},
-                    HelpCase{"FreeFall", 1602, 235, L"Volný pád"},
-                    HelpCase{"Lens", 1603, 0, L"Optická mohutnost čočky(dioptrie)"},
-                    HelpCase{"Drag", 1604, 0, L"Aerodynamiká odporová síla"},
-                    HelpCase{"Coax", 1605, 254, L"Délka koaxiálního kabelu"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(EveryKind, HelpPictures,
+                         testing::Values(HelpAction::StorePicture, HelpAction::ShowStored),
+                         [](const auto& info) {
+                             return std::string(info.param == HelpAction::StorePicture ? "OwnPicture"
+                                                                                       : "StoredPicture");
+                         });
 
 TEST(HelpWindow, EscKeepsItStornoAndSwitchingCloseIt) {
+    const FormDefinition& start = StartForm();
     RunningProgram program;
-    HWND form = program.WaitForChild(L"Proud");
+    HWND form = program.WaitForChild(Widen(start.title));
     ASSERT_NE(form, nullptr);
-    program.Click(Control(form, 230));
+    program.Click(Control(form, HelpButtonOf(start)));
     HWND help = WaitForHelpWindow(program);
     ASSERT_NE(help, nullptr);
     program.Key(Control(help, IDOK), VK_ESCAPE);
-    Sleep(300);
+    // The form still takes typing while the help window is open; the key typed after Esc shows
+    // once Esc has been handled.
+    HWND input = Control(form, start.inputs.front().controlId);
+    program.Type(input, L'1');
+    ASSERT_TRUE(WaitFor([&] { return TextOf(input) == L"1"; }));
     EXPECT_TRUE(IsWindowVisible(help));
-    // The form still takes typing while the help window is open.
-    program.SetText(Control(form, 107), L"1");
-    program.Click(Control(form, 2));
+    program.Click(Control(form, start.cancelId));
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(help) && !IsWindowVisible(form); }));
 
-    form = program.OpenTopic(1600, 0, L"Proud");
+    form = OpenForm(program, start);
     ASSERT_NE(form, nullptr);
-    program.Click(Control(form, 230));
+    program.Click(Control(form, HelpButtonOf(start)));
     help = WaitForHelpWindow(program);
     ASSERT_NE(help, nullptr);
-    program.Command(1602);
+    program.Command(kFieldCommands.back().buttonId);
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(help); }));
 }
 

@@ -6,7 +6,10 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include "program_driver.h"
+#include "model/shell_data.h"
+#include "topics.h"
+#include "view.h"
+#include "wide_text.h"
 
 namespace kalvora::win32::test {
 namespace {
@@ -20,11 +23,15 @@ TEST(Installed, StartsWithItsStripAndEndsOnAno) {
     // Started from another folder, as a shortcut may: the strip is found beside the program.
     RunningProgram program(elsewhere, installed);
     ASSERT_NE(program.MainWindow(), nullptr);
-    EXPECT_NE(program.WaitForChild(L"Proud"), nullptr);
-    EXPECT_FALSE(program.WaitForBox(L"Kalvora 5.0.9", 1000ms)) << "the toolbar strip was not found";
-    EXPECT_EQ(SendMessageW(GetDlgItem(program.MainWindow(), 179), TB_GETBITMAP, 1605, 0), 5);
+    EXPECT_NE(program.WaitForChild(Widen(StartForm().title)), nullptr);
+    const auto boxes = program.BoxesBeforeNextCommand();
+    ASSERT_TRUE(boxes);
+    EXPECT_TRUE(boxes->empty()) << "the toolbar strip was not found";
+    const ToolbarButton& last = kToolbarButtons.back();
+    EXPECT_EQ(SendMessageW(GetDlgItem(program.MainWindow(), kToolbarId), TB_GETBITMAP, last.commandId, 0),
+              LRESULT(kToolbarButtons.size() - 1));
     PostMessageW(program.MainWindow(), WM_CLOSE, 0, 0);
-    const auto question = program.WaitForBox(L"Kalvora 5.0.9");
+    const auto question = program.WaitForBox(Widen(text::kProgramTitle));
     ASSERT_TRUE(question);
     program.Answer(*question, IDYES);
     EXPECT_EQ(program.WaitForExit(), std::optional<DWORD>(0));

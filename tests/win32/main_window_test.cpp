@@ -1,30 +1,26 @@
 // SPDX-License-Identifier: MIT
 // The main window as it opens, its menu, toolbar, status bar and gauge, and the switching
-// between fields and topics.
+// between fields and topics. Where each of them stands is checked at every scale in scale_test.cpp.
 #include <windows.h>
 // The common controls need the window system's types first.
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include "program_driver.h"
+#include <algorithm>
+
+#include "model/memory_status.h"
+#include "model/menu_text.h"
+#include "model/panel_data.h"
+#include "model/shell_data.h"
+#include "topics.h"
+#include "view.h"
+#include "wide_text.h"
 
 namespace kalvora::win32::test {
 namespace {
 
-POINT ClientOrigin(HWND parent, HWND child) {
-    POINT p{WindowRectOf(child).left, WindowRectOf(child).top};
-    ScreenToClient(parent, &p);
-    return p;
-}
-
-// The status bar's part edges and texts, read through a buffer in the program's memory as the
-// status bar writes them there.
-std::vector<int> StatusPartEdges(const RunningProgram& program, HWND status) {
-    std::vector<int> edges(2);
-    RemoteCall(program.ProcessId(), status, SB_GETPARTS, 2, edges.data(), edges.size() * sizeof(int));
-    return edges;
-}
-
+// The status bar's texts, read through a buffer in the program's memory as the status bar
+// writes them there.
 std::wstring StatusPartText(const RunningProgram& program, HWND status, int part) {
     std::vector<wchar_t> text(256);
     RemoteCall(program.ProcessId(), status, SB_GETTEXTW, WPARAM(part), text.data(),
@@ -36,106 +32,91 @@ HWND ChildOfClass(HWND parent, const wchar_t* className) {
     return FindWindowExW(parent, nullptr, className, nullptr);
 }
 
+// The name of a field's panel window: its menu item's text.
+std::wstring PanelTitle(const FieldCommand& field) {
+    return Widen(WithoutMnemonicHint(field.menuText));
+}
+
 TEST(MainWindow, OpensWithPanelGaugeFormAndStatusTexts) {
     RunningProgram program;
     HWND main = program.MainWindow();
-    EXPECT_EQ(TextOf(main), L"Kalvora 5.0.9");
-    const RECT outer = WindowRectOf(main);
-    EXPECT_EQ(outer.right - outer.left, 580);
-    EXPECT_EQ(outer.bottom - outer.top, 600);
-    EXPECT_EQ(outer.left, GetSystemMetrics(SM_CXSCREEN) / 2 - 275);
-    EXPECT_EQ(outer.top, 50);
-
-    HWND panel = program.WaitForChild(L"Elektro");
-    HWND form = program.WaitForChild(L"Proud");
-    ASSERT_NE(panel, nullptr);
-    ASSERT_NE(form, nullptr);
-    const int clientHeight = ClientRectOf(main).bottom;
-    EXPECT_EQ(ClientOrigin(main, panel).x, 0);
-    EXPECT_EQ(ClientOrigin(main, panel).y, 43);
-    EXPECT_EQ(WindowRectOf(panel).right - WindowRectOf(panel).left, 170);
-    EXPECT_EQ(WindowRectOf(panel).bottom - WindowRectOf(panel).top, clientHeight - 60);
-    EXPECT_EQ(ClientOrigin(main, form).x, 190);
-    EXPECT_EQ(WindowRectOf(form).right - WindowRectOf(form).left, ClientRectOf(main).right - 190);
-
+    EXPECT_EQ(TextOf(main), Widen(text::kProgramTitle));
+    EXPECT_NE(program.WaitForChild(PanelTitle(kFieldCommands.front())), nullptr);
+    EXPECT_NE(program.WaitForChild(Widen(StartForm().title)), nullptr);
     HWND gauge = ChildOfClass(main, PROGRESS_CLASSW);
     ASSERT_NE(gauge, nullptr);
-    EXPECT_EQ(ClientOrigin(main, gauge).x, 171);
-    EXPECT_EQ(ClientOrigin(main, gauge).y, 45);
-    EXPECT_EQ(WindowRectOf(gauge).right - WindowRectOf(gauge).left, 18);
     EXPECT_TRUE(GetWindowLongW(gauge, GWL_STYLE) & PBS_VERTICAL);
 
+    // The status texts are the model's for this machine's memory: the total exactly, the
+    // available memory (which changes) in the same form.
+    MEMORYSTATUSEX memory{};
+    memory.dwLength = sizeof memory;
+    ASSERT_TRUE(GlobalMemoryStatusEx(&memory));
     HWND status = ChildOfClass(main, STATUSCLASSNAMEW);
     ASSERT_NE(status, nullptr);
-    const std::vector<int> edges = StatusPartEdges(program, status);
-    ASSERT_EQ(edges.size(), 2u);
-    EXPECT_EQ(edges[0], 170);
-    EXPECT_EQ(edges[1], -1);
-    const std::wstring total = StatusPartText(program, status, 0);
+    EXPECT_EQ(StatusPartText(program, status, 0),
+              Widen(TotalMemoryText(MemoryFigures{memory.ullTotalPhys, 0})));
     const std::wstring available = StatusPartText(program, status, 1);
-    EXPECT_EQ(total.rfind(L"RAM CELKEM = ", 0), 0u) << testing::PrintToString(total);
-    EXPECT_EQ(available.rfind(L"VOLNE =", 0), 0u) << testing::PrintToString(available);
-    EXPECT_EQ(total.substr(total.size() - 3), L" KB");
+    const std::size_t digits = available.find_first_of(L"0123456789");
+    ASSERT_NE(digits, std::wstring::npos) << testing::PrintToString(available);
+    const std::uint64_t kilobytes = std::stoull(available.substr(digits));
+    EXPECT_EQ(available, Widen(AvailableMemoryText(MemoryFigures{memory.ullTotalPhys, kilobytes << 10})));
 }
 
-TEST(MainWindow, ToolbarHasElevenButtonsAndThreeSeparators) {
+TEST(MainWindow, ToolbarHasItsButtonsAndSeparators) {
     RunningProgram program;
-    HWND toolbar = GetDlgItem(program.MainWindow(), 179);
+    HWND toolbar = GetDlgItem(program.MainWindow(), kToolbarId);
     ASSERT_NE(toolbar, nullptr);
-    EXPECT_EQ(SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0), 14);
-    for (int id = 1600; id <= 1610; ++id)
-        EXPECT_NE(SendMessageW(toolbar, TB_COMMANDTOINDEX, id, 0), -1) << id;
-    EXPECT_EQ(SendMessageW(toolbar, TB_COMMANDTOINDEX, 1606, 0), 7);
-    EXPECT_EQ(SendMessageW(toolbar, TB_COMMANDTOINDEX, 1608, 0), 10);
-    EXPECT_EQ(SendMessageW(toolbar, TB_COMMANDTOINDEX, 1610, 0), 13);
-    // Button i shows picture i of the strip.
-    for (int i = 0; i < 11; ++i) EXPECT_EQ(SendMessageW(toolbar, TB_GETBITMAP, 1600 + i, 0), i);
-}
-
-struct FieldCase {
-    int menuId;
-    int buttonId;
-    const wchar_t* panel;
-    const wchar_t* firstForm;
-};
-
-class Fields : public testing::TestWithParam<FieldCase> {};
-
-TEST_P(Fields, MenuAndButtonOpenThePanelAndItsFirstForm) {
-    const FieldCase& c = GetParam();
-    RunningProgram program;
-    for (int command : {c.menuId, c.buttonId}) {
-        // Even the field on screen is opened anew.
-        HWND form = program.OpenTopic(command, 0, c.firstForm);
-        ASSERT_NE(form, nullptr) << command;
-        EXPECT_EQ(TextOf(program.Panel()), c.panel);
-        EXPECT_EQ(program.VisibleForm(), form);
+    // The buttons in strip order, then each separator inserted at its position.
+    std::vector<int> order;
+    for (const ToolbarButton& button : kToolbarButtons) order.push_back(button.commandId);
+    for (int position : kSeparatorPositions) order.insert(order.begin() + position, 0);
+    EXPECT_EQ(SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0), LRESULT(order.size()));
+    for (std::size_t i = 0; i < kToolbarButtons.size(); ++i) {
+        const int id = kToolbarButtons[i].commandId;
+        const auto index = std::find(order.begin(), order.end(), id) - order.begin();
+        EXPECT_EQ(SendMessageW(toolbar, TB_COMMANDTOINDEX, id, 0), index) << id;
+        // Button i shows picture i of the strip.
+        EXPECT_EQ(SendMessageW(toolbar, TB_GETBITMAP, id, 0), LRESULT(i)) << id;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    SixFields, Fields,
-    testing::Values(FieldCase{209, 1600, L"Elektro", L"Proud"},
-                    FieldCase{177, 1601, L"Termo", L"Tepelný odpor stěny"},
-                    FieldCase{211, 1602, L"Mechanika", L"Newtonův gravitační zákon"},
-                    FieldCase{223, 1603, L"Optika", L"Optická mohutnost čočky(dioptrie)"},
-                    FieldCase{237, 1604, L"Mechanika plynů a kapalin", L"Aerodynamiká odporová síla"},
-                    FieldCase{257, 1605, L"Anténa", L"Půlvlnový dipól"}));
+// Each field's menu item and toolbar button open its panel and first form, even the field on
+// screen anew.
+TEST(MainWindow, MenuAndButtonOpenThePanelAndItsFirstForm) {
+    RunningProgram program;
+    for (const FieldCommand& field : kFieldCommands)
+        for (int command : {field.menuId, field.buttonId}) {
+            HWND form = program.OpenTopic(command, 0, Widen(FindForm(field.firstFormSlug)->title));
+            ASSERT_NE(form, nullptr) << command;
+            EXPECT_EQ(TextOf(program.Panel()), PanelTitle(field));
+            EXPECT_EQ(program.VisibleForm(), form);
+        }
+}
 
 TEST(Switching, LabelReplacesTheFormAndDoubleClickOpensItTwice) {
+    const FormDefinition& start = StartForm();
+    const auto& labels = PanelFor(start.field).labels;
+    const auto other = std::find_if(labels.begin(), labels.end(), [&](const PanelLabel& label) {
+        return label.action == LabelAction::OpenForm && label.target != start.title;
+    });
+    ASSERT_NE(other, labels.end());
+    const FormDefinition& next =
+        *FirstForm([&](const FormDefinition& f) { return f.title == other->target; });
+    const int firstInput = next.inputs.front().controlId;
     RunningProgram program;
-    HWND current = program.WaitForChild(L"Proud");
+    HWND current = program.WaitForChild(Widen(start.title));
     ASSERT_NE(current, nullptr);
-    program.SetText(Control(current, 107), L"12");
-    program.Click(Control(program.Panel(), 199));  // "Odpor"
-    HWND resistance = program.WaitForChild(L"Odpor");
-    ASSERT_NE(resistance, nullptr);
+    program.SetText(Control(current, start.inputs.front().controlId), L"12");
+    program.Click(Control(program.Panel(), other->id));
+    HWND opened = program.WaitForChild(Widen(next.title));
+    ASSERT_NE(opened, nullptr);
     EXPECT_FALSE(IsWindow(current));
     // Clicking the label of the open form gives a fresh one; a double click opens it twice.
-    program.SetText(Control(resistance, 107), L"230");
-    program.DoubleClick(Control(program.Panel(), 199));
-    ASSERT_TRUE(WaitFor([&] { return !IsWindow(resistance) && program.FindChild(L"Odpor"); }));
-    EXPECT_EQ(TextOf(Control(program.FindChild(L"Odpor"), 107)), L"");
+    program.SetText(Control(opened, firstInput), L"230");
+    program.DoubleClick(Control(program.Panel(), other->id));
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(opened) && program.FindChild(Widen(next.title)); }));
+    EXPECT_EQ(TextOf(Control(program.FindChild(Widen(next.title)), firstInput)), L"");
 }
 
 }  // namespace

@@ -4,6 +4,9 @@
 #include <stdexcept>
 #include <thread>
 
+#include "model/shell_data.h"
+#include "wide_text.h"
+
 namespace kalvora::win32::test {
 namespace {
 
@@ -87,7 +90,7 @@ RunningProgram::RunningProgram(std::wstring workingFolder, std::wstring program)
     startup.cb = sizeof startup;
     if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         workingFolder.c_str(), &startup, &process_))
-        throw std::runtime_error("kalvora.exe did not start");
+        throw std::runtime_error("kalvora.exe did not start: error " + std::to_string(GetLastError()));
     WaitFor(
         [this] {
             for (HWND window : TopLevelWindows(process_.dwProcessId))
@@ -181,22 +184,48 @@ void RunningProgram::Key(HWND window, WORD virtualKey) const {
     PostMessageW(window, WM_KEYUP, virtualKey, 0xC0000001);
 }
 
+void RunningProgram::Type(HWND control, wchar_t character) const {
+    PostMessageW(control, EM_SETSEL, 0x7FFF, 0x7FFF);
+    PostMessageW(control, WM_CHAR, WPARAM(character), 1);
+}
+
+std::vector<Box> RunningProgram::Boxes() const {
+    std::vector<Box> boxes;
+    for (HWND window : TopLevelWindows(process_.dwProcessId)) {
+        if (ClassOf(window) != L"#32770" || GetDlgItem(window, kHelpPicture)) continue;
+        Box box{window, TextOf(window), TextOf(GetDlgItem(window, 0xFFFF)), GetWindow(window, GW_OWNER), {}};
+        for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            if (ClassOf(child) == L"Button") box.buttons.push_back(TextOf(child));
+        boxes.push_back(box);
+    }
+    return boxes;
+}
+
+std::optional<std::vector<Box>> RunningProgram::BoxesBeforeNextCommand() const {
+    const std::wstring helpText = Widen(text::kHelp);
+    Command(command::kHelp);
+    std::vector<Box> others;
+    const bool came = WaitFor([&] {
+        others = Boxes();
+        return std::erase_if(others, [&](const Box& box) { return box.text == helpText; }) > 0;
+    });
+    if (!came) return std::nullopt;
+    for (const Box& box : Boxes())
+        if (box.text == helpText) {
+            Answer(box, IDOK);
+            if (!WaitFor([&] { return !IsWindow(box.window); })) return std::nullopt;
+        }
+    return others;
+}
+
 std::optional<Box> RunningProgram::WaitForBox(const std::wstring& caption,
                                               std::chrono::milliseconds timeout) const {
     std::optional<Box> found;
     WaitFor(
         [&] {
-            for (HWND window : TopLevelWindows(process_.dwProcessId)) {
-                if (ClassOf(window) != L"#32770" || TextOf(window) != caption ||
-                    GetDlgItem(window, kHelpPicture))
-                    continue;
-                Box box{window, caption, TextOf(GetDlgItem(window, 0xFFFF)), GetWindow(window, GW_OWNER), {}};
-                for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-                    if (ClassOf(child) == L"Button") box.buttons.push_back(TextOf(child));
-                found = box;
-                return true;
-            }
-            return false;
+            for (const Box& box : Boxes())
+                if (box.caption == caption) found = box;
+            return found.has_value();
         },
         timeout);
     return found;
@@ -232,7 +261,10 @@ LRESULT RemoteCall(DWORD processId, HWND window, UINT message, WPARAM wParam, vo
     return LRESULT(result);
 }
 
-bool SaveScreenshot(HWND window, const std::wstring& path) {
+namespace {
+
+// The pixels of a window as it is on the screen, bottom-up 24-bit rows.
+std::vector<char> Capture(HWND window, BITMAPINFOHEADER& header) {
     const RECT r = WindowRectOf(window);
     const int width = r.right - r.left, height = r.bottom - r.top;
     HDC screen = GetDC(nullptr);
@@ -241,7 +273,7 @@ bool SaveScreenshot(HWND window, const std::wstring& path) {
     HGDIOBJ previous = SelectObject(memory, picture);
     BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
     SelectObject(memory, previous);
-    BITMAPINFOHEADER header{sizeof header, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    header = {sizeof header, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
     const int stride = (width * 3 + 3) & ~3;
     std::vector<char> pixels(std::size_t(stride) * std::size_t(height));
     GetDIBits(memory, picture, 0, UINT(height), pixels.data(), reinterpret_cast<BITMAPINFO*>(&header),
@@ -249,6 +281,25 @@ bool SaveScreenshot(HWND window, const std::wstring& path) {
     DeleteObject(picture);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+}  // namespace
+
+bool SaveScreenshot(HWND window, const std::wstring& path) {
+    // Whatever waits to be painted is painted now, in the program's thread.
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    BITMAPINFOHEADER header{};
+    std::vector<char> pixels = Capture(window, header);
+    // Drawn when a picture taken a moment later is the same.
+    WaitFor(
+        [&] {
+            std::this_thread::sleep_for(100ms);
+            std::vector<char> again = Capture(window, header);
+            std::swap(again, pixels);
+            return again == pixels;
+        },
+        3000ms);
     BITMAPFILEHEADER file{0x4D42, DWORD(sizeof(BITMAPFILEHEADER) + sizeof header + pixels.size()), 0, 0,
                           sizeof(BITMAPFILEHEADER) + sizeof header};
     HANDLE out = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);

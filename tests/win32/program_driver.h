@@ -73,6 +73,17 @@ public:
     // A key pressed and released in `window` (through the program's message loop).
     void Key(HWND window, WORD virtualKey) const;
 
+    // Posts a character typed at the end of an edit's text. Posted messages are handled in the order they
+    // were posted: once the character shows, everything posted before it has been handled.
+    void Type(HWND control, wchar_t character) const;
+
+    // The message boxes of this program on screen now.
+    std::vector<Box> Boxes() const;
+    // The boxes the program shows before it handles a command posted now: asks for the help text,
+    // whose box comes after every box the program had waiting, answers it and returns the other
+    // boxes on screen at that moment; nothing when the help text did not come.
+    std::optional<std::vector<Box>> BoxesBeforeNextCommand() const;
+
     // The message box of this program with this caption, waiting for it.
     std::optional<Box> WaitForBox(const std::wstring& caption,
                                   std::chrono::milliseconds timeout = 5000ms) const;
@@ -92,7 +103,8 @@ HWND Control(HWND dialog, int id);
 // Sends a message whose lParam points to a buffer the control fills: the buffer lives in the
 // program's process for the call and is copied into `buffer` afterwards.
 LRESULT RemoteCall(DWORD processId, HWND window, UINT message, WPARAM wParam, void* buffer, std::size_t size);
-// A picture of a window as it is on the screen, saved as a 24-bit BMP file.
+// A picture of a window as it is on the screen, saved as a 24-bit BMP file, once the window is
+// drawn: two pictures taken one after the other are the same.
 bool SaveScreenshot(HWND window, const std::wstring& path);
 // The colour of pixel (x, y) of the window's client area on the screen.
 COLORREF PixelAt(HWND window, int x, int y);

@@ -13,12 +13,17 @@
 #include <string>
 
 #include "calc/catalogue.h"
+#include "control_matching.h"
 #include "embedded_picture.h"
+#include "model/form_presentation.h"
 #include "model/geometry.h"
 #include "model/panel_data.h"
 #include "model/shell_data.h"
-#include "program_driver.h"
+#include "role_fonts.h"
 #include "tests/model/program_fixture.h"
+#include "topics.h"
+#include "view.h"
+#include "wide_text.h"
 
 namespace kalvora::win32::test {
 namespace {
@@ -28,12 +33,6 @@ int ScreenDpi() {
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
     return dpi;
-}
-
-std::wstring Wide(std::string_view text) {
-    std::wstring wide(text.size() + 1, L'\0');
-    wide.resize(std::size_t(MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), wide.data(), int(wide.size()))));
-    return wide;
 }
 
 RECT ClientOnScreen(HWND window) {
@@ -81,11 +80,6 @@ RECT DrawnSpan(HWND window, COLORREF background) {
     return span;
 }
 
-const FormDefinition* FormWhere(const std::function<bool(const FormDefinition&)>& wanted) {
-    const auto found = std::find_if(Catalogue().begin(), Catalogue().end(), [&](auto* form) { return wanted(*form); });
-    return found != Catalogue().end() ? *found : nullptr;
-}
-
 TEST(Scale, MainWindowColumnsAndStatusBarFollowTheDisplayScale) {
     const int dpi = ScreenDpi();
     RunningProgram program;
@@ -99,10 +93,65 @@ TEST(Scale, MainWindowColumnsAndStatusBarFollowTheDisplayScale) {
     EXPECT_EQ(StatusFirstEdge(program), StatusFirstPartEdge(dpi));
 }
 
-// Every panel's labels lie inside the panel (their windows are as wide as in the template, and
-// the panel cuts them on the right); every control of every form lies inside the main window's
-// client area above the status bar.
-TEST(Scale, EveryPanelLabelAndEveryFormControlIsInsideTheMainWindow) {
+// A font as the dialog manager makes it from a template's font.
+struct TemplateFont {
+    HFONT font;
+    TemplateFont(const wchar_t* face, int points, int dpi) {
+        LOGFONTW logFont{};
+        logFont.lfHeight = -MulDiv(points, dpi, 72);
+        logFont.lfCharSet = DEFAULT_CHARSET;
+        wcscpy_s(logFont.lfFaceName, face);
+        font = CreateFontIndirectW(&logFont);
+    }
+    explicit TemplateFont(HFONT made) : font(made) {}
+    TemplateFont(const TemplateFont&) = delete;
+    ~TemplateFont() {
+        if (font) DeleteObject(font);
+    }
+};
+
+// The windows of a form's template controls, in template order.
+std::vector<HWND> TemplateWindows(HWND form, const FormDefinition& definition) {
+    std::vector<HWND> children;
+    std::vector<int> ids, templateIds;
+    for (HWND child = GetWindow(form, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        children.push_back(child), ids.push_back(GetDlgCtrlID(child));
+    for (const ControlDefinition& control : definition.dialog.controls) templateIds.push_back(control.id);
+    std::vector<HWND> windows;
+    for (int match : MatchControlsById(templateIds, ids))
+        windows.push_back(match < 0 ? nullptr : children[std::size_t(match)]);
+    return windows;
+}
+
+// The model's rectangles of a form's controls, from fonts made here as the program makes them and
+// its drop-down fields as they stand.
+std::vector<Rect> ModelRects(const FormDefinition& definition, const std::vector<HWND>& windows, int dpi) {
+    const TemplateFont dialog = definition.dialog.font == DialogFont::System
+                                    ? TemplateFont(nullptr)
+                                    : TemplateFont(L"MS Shell Dlg", 9, dpi);
+    const TemplateFont link(CreateRoleFont(FontRole::Link, dpi));
+    ControlMetrics metrics{MeasureFont(dialog.font), MeasureFont(link.font), 0, 0};
+    std::vector<int> widths;
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+        const ControlKind kind = definition.dialog.controls[i].kind;
+        widths.push_back(
+            TextWidth(kind == ControlKind::LinkLabel ? link.font : dialog.font, TextOf(windows[i])));
+        if (kind != ControlKind::ComboBox) continue;
+        metrics.comboFieldHeight = AsRect(WindowRectOf(windows[i])).height();
+        metrics.listRowHeight = int(SendMessageW(windows[i], CB_GETITEMHEIGHT, 0, 0));
+    }
+    std::vector<Rect> rects;
+    for (const ControlPresentation& control : PresentControls(definition.dialog, metrics, widths))
+        rects.push_back(control.rect);
+    return rects;
+}
+
+// Every panel label and every control of every form stands where the model puts it, and the form
+// column holds the form's controls above the status bar.
+TEST(Scale, EveryPanelLabelAndFormControlStandsWhereTheModelPutsIt) {
+    const int dpi = ScreenDpi();
+    const TemplateFont panelFont(L"MS Shell Dlg", 9, dpi),
+        labelFont(CreateRoleFont(FontRole::PanelLabel, dpi));
     RunningProgram program;
     HWND main = program.MainWindow();
     HWND status = FindWindowExW(main, nullptr, STATUSCLASSNAMEW, nullptr);
@@ -111,25 +160,27 @@ TEST(Scale, EveryPanelLabelAndEveryFormControlIsInsideTheMainWindow) {
         program.Command(field.buttonId);
         ASSERT_TRUE(WaitFor([&] { return !IsWindow(oldPanel) && program.Panel(); })) << field.name;
         HWND panel = program.Panel();
-        const RECT panelArea = ClientOnScreen(panel);
-        for (const PanelLabel& label : PanelFor(field.field).labels) {
-            HWND labelWindow = GetDlgItem(panel, label.id);
-            ASSERT_NE(labelWindow, nullptr) << label.text;
-            RECT labelArea = WindowRectOf(labelWindow);
-            labelArea.right = std::min(labelArea.right, panelArea.right);
-            EXPECT_TRUE(Inside(labelArea, panelArea)) << label.text << " " << Describe(labelArea);
-            if (label.action != LabelAction::OpenForm) continue;
-            HWND oldForm = program.VisibleForm(), form = nullptr;
-            program.Click(labelWindow);
-            ASSERT_TRUE(WaitFor([&] { return (form = program.FindChild(Wide(label.target))) && form != oldForm; }))
-                << label.target;
-            // Read after the form opened: the liquid-mixing form widens the window.
-            RECT usable = ClientOnScreen(main);
-            usable.bottom = WindowRectOf(status).top;
-            for (HWND control = GetWindow(form, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT))
-                EXPECT_TRUE(!IsWindowVisible(control) || Inside(WindowRectOf(control), usable))
-                    << label.target << ": " << ::testing::PrintToString(TextOf(control)) << " "
-                    << Describe(WindowRectOf(control)) << " outside " << Describe(usable);
+        const PanelData& data = PanelFor(field.field);
+        const PanelPresentation shown =
+            PresentPanel(data, MeasureFont(panelFont.font), MeasureFont(labelFont.font));
+        for (std::size_t i = 0; i < data.labels.size(); ++i) {
+            HWND label = GetDlgItem(panel, data.labels[i].id);
+            ASSERT_NE(label, nullptr) << data.labels[i].text;
+            EXPECT_EQ(InClient(panel, label), shown.labels[i].rect) << data.labels[i].text;
+        }
+    }
+    for (const FormDefinition* definition : Catalogue()) {
+        HWND form = OpenForm(program, *definition);
+        ASSERT_NE(form, nullptr) << definition->slug;
+        const std::vector<HWND> windows = TemplateWindows(form, *definition);
+        const std::vector<Rect> expected = ModelRects(*definition, windows, dpi);
+        // Read after the form opened: the liquid-mixing form widens the window.
+        RECT usable = ClientOnScreen(main);
+        usable.bottom = WindowRectOf(status).top;
+        for (std::size_t i = 0; i < windows.size(); ++i) {
+            ASSERT_NE(windows[i], nullptr) << definition->slug << " control " << i;
+            EXPECT_EQ(InClient(form, windows[i]), expected[i]) << definition->slug << " control " << i;
+            EXPECT_TRUE(Inside(WindowRectOf(windows[i]), usable)) << definition->slug << " control " << i;
         }
     }
 }
@@ -137,9 +188,8 @@ TEST(Scale, EveryPanelLabelAndEveryFormControlIsInsideTheMainWindow) {
 // The help picture is drawn at the display's scale, centred in its frame and cut to it.
 TEST(Scale, TheHelpPictureIsScaledAndCentredInItsFrame) {
     const int dpi = ScreenDpi();
-    const FormDefinition* current =
-        FormWhere([](const FormDefinition& f) { return f.slug == kFieldCommands[0].firstFormSlug; });
-    ASSERT_TRUE(current && current->help == HelpAction::StorePicture);
+    const FormDefinition* current = &StartForm();
+    ASSERT_EQ(current->help, HelpAction::StorePicture);
     HMODULE exe = LoadLibraryExW((BuildFolder() + L"\\kalvora.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     HBITMAP bitmap = LoadEmbeddedPicture(exe, MAKEINTRESOURCEW(current->helpBitmapId));
     BITMAP picture{};
@@ -149,7 +199,7 @@ TEST(Scale, TheHelpPictureIsScaledAndCentredInItsFrame) {
 
     RunningProgram program;
     ASSERT_NE(program.VisibleForm(), nullptr);
-    program.Click(Control(program.VisibleForm(), 230));
+    program.Click(Control(program.VisibleForm(), HelpButtonOf(*current)));
     HWND help = nullptr;
     ASSERT_TRUE(WaitFor([&] {
         for (HWND window : program.OtherTopLevelWindows())
@@ -157,7 +207,11 @@ TEST(Scale, TheHelpPictureIsScaledAndCentredInItsFrame) {
         return help != nullptr;
     }));
     HWND frame = GetDlgItem(help, kHelpPicture);
-    for (HWND control : {frame, GetDlgItem(help, IDOK)}) EXPECT_TRUE(Inside(WindowRectOf(control), ClientOnScreen(help)));
+    const TemplateFont helpFont(L"MS Sans Serif", 10, dpi);
+    const HelpWindowPresentation shown = PresentHelpWindow(MeasureFont(helpFont.font));
+    EXPECT_EQ(AsRect(ClientRectOf(help)), shown.window);
+    EXPECT_EQ(InClient(help, frame), shown.picture.rect);
+    EXPECT_EQ(InClient(help, GetDlgItem(help, IDOK)), shown.ok.rect);
     const RECT client = ClientRectOf(frame);
     const int width = Scaled(picture.bmWidth, dpi), height = Scaled(picture.bmHeight, dpi);
     const int x = CentredOffset(client.right, width), y = CentredOffset(client.bottom, height);
@@ -179,9 +233,8 @@ TEST(Scale, TheHelpPictureIsScaledAndCentredInItsFrame) {
 // form made anew keeps what the user typed.
 TEST(Scale, AMoveToADisplayOfAnotherScaleLaysTheWindowOutAgain) {
     const int dpi = ScreenDpi(), newDpi = dpi == 144 ? 96 : 144;
-    const FormDefinition* current =
-        FormWhere([](const FormDefinition& f) { return f.slug == kFieldCommands[0].firstFormSlug; });
-    ASSERT_TRUE(current && !current->inputs.empty());
+    const FormDefinition* current = &StartForm();
+    ASSERT_FALSE(current->inputs.empty());
     RunningProgram program;
     HWND main = program.MainWindow();
     program.SetText(Control(program.VisibleForm(), current->inputs.front().controlId), L"12");
@@ -190,14 +243,14 @@ TEST(Scale, AMoveToADisplayOfAnotherScaleLaysTheWindowOutAgain) {
     RECT suggested{target.left, target.top, target.right, target.bottom};
     RemoteCall(program.ProcessId(), main, WM_DPICHANGED, MAKEWPARAM(newDpi, newDpi), &suggested, sizeof suggested);
     EXPECT_TRUE(WaitFor([&] { return AsRect(WindowRectOf(main)) == target; }));
-    HWND form = program.WaitForChild(Wide(current->title));
+    HWND form = program.WaitForChild(Widen(current->title));
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(TextOf(Control(form, current->inputs.front().controlId)), L"12");
     EXPECT_EQ(StatusFirstEdge(program), StatusFirstPartEdge(newDpi));
     const RECT client = ClientRectOf(main);
     const auto heightOf = [](HWND window) { return AsRect(WindowRectOf(window)).height(); };
     const ColumnLayout columns =
-        ResizeLayout(client.right, client.bottom, heightOf(GetDlgItem(main, 179)),
+        ResizeLayout(client.right, client.bottom, heightOf(GetDlgItem(main, kToolbarId)),
                      heightOf(FindWindowExW(main, nullptr, STATUSCLASSNAMEW, nullptr)), newDpi);
     EXPECT_EQ(InClient(main, program.Panel()), columns.panel);
     // The form made anew stands where a new form stands.

@@ -6,7 +6,12 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include "program_driver.h"
+#include <algorithm>
+
+#include "model/shell_data.h"
+#include "topics.h"
+#include "view.h"
+#include "wide_text.h"
 
 namespace kalvora::win32::test {
 namespace {
@@ -39,8 +44,14 @@ std::string Bitmap(int width, int height) {
 }
 
 bool ToolbarHasPictures(const RunningProgram& program) {
-    HWND toolbar = GetDlgItem(program.MainWindow(), 179);
-    return SendMessageW(toolbar, TB_GETBITMAP, 1600, 0) == 0;
+    HWND toolbar = GetDlgItem(program.MainWindow(), kToolbarId);
+    return SendMessageW(toolbar, TB_GETBITMAP, kToolbarButtons.front().commandId, 0) == 0;
+}
+
+// Whether the box saying that the strip is missing is among `boxes`.
+bool StripMissingAmong(const std::vector<Box>& boxes) {
+    return std::any_of(boxes.begin(), boxes.end(),
+                       [](const Box& box) { return box.text == Widen(text::kStripMissing); });
 }
 
 struct StripCase {
@@ -55,8 +66,10 @@ TEST_P(BadStripInWorkingFolder, IsPassedOverForTheProgramsOwn) {
         TempFolder(std::wstring(GetParam().name, GetParam().name + strlen(GetParam().name)).c_str());
     WriteFileBytes(folder + L"\\toolbar508.bmp", GetParam().bytes);
     RunningProgram program(folder);
-    ASSERT_NE(program.WaitForChild(L"Proud"), nullptr);
-    EXPECT_FALSE(program.WaitForBox(L"Kalvora 5.0.9", 1500ms));
+    ASSERT_NE(program.WaitForChild(Widen(StartForm().title)), nullptr);
+    const auto boxes = program.BoxesBeforeNextCommand();
+    ASSERT_TRUE(boxes);
+    EXPECT_FALSE(StripMissingAmong(*boxes));
     EXPECT_TRUE(ToolbarHasPictures(program));
 }
 
@@ -73,14 +86,16 @@ TEST(Strip, NoUsableStripAnywhereIsReportedOnceAndTheButtonsShowTexts) {
     DeleteFileW((alone + L"\\toolbar508.bmp").c_str());
     WriteFileBytes(working + L"\\toolbar508.bmp", Bitmap(64, 16));
     RunningProgram program(working, alone + L"\\kalvora.exe");
-    const auto box = program.WaitForBox(L"Kalvora 5.0.9");
+    const auto box = program.WaitForBox(Widen(text::kProgramTitle));
     ASSERT_TRUE(box);
-    EXPECT_EQ(box->text, L"Není ve složce programu toolbarXXX.bmp\nNinstalujte orginal i s toolbar bitmapou");
+    EXPECT_EQ(box->text, Widen(text::kStripMissing));
     program.Answer(*box, IDOK);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(box->window); }));
     EXPECT_FALSE(ToolbarHasPictures(program));
-    EXPECT_FALSE(program.WaitForBox(L"Kalvora 5.0.9", 700ms)) << "asked once only";
-    EXPECT_NE(program.WaitForChild(L"Proud"), nullptr);
+    const auto boxes = program.BoxesBeforeNextCommand();
+    ASSERT_TRUE(boxes);
+    EXPECT_FALSE(StripMissingAmong(*boxes)) << "asked once only";
+    EXPECT_NE(program.WaitForChild(Widen(StartForm().title)), nullptr);
 }
 
 }  // namespace

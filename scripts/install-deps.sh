@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what building and running Kalvora needs on Debian 12 (with --tests also what the
-# tests, the sanitizer, fuzzing, cross and packaging checks, the window-manager test and the
+# tests, the sanitizer, fuzzing and packaging checks, the window-manager test and the
 # accessibility bus that the screen-reader check reads the program through need; with --windows
 # what the Windows build, its packages and its tests under Wine need); installs nothing already there.
 set -euo pipefail
@@ -17,7 +17,7 @@ if [ "${1:-}" = "--windows" ]; then
 elif [ "${1:-}" = "--tests" ]; then
   packages+=(
     libgtest-dev libgmock-dev libbenchmark-dev locales
-    clang-14 libclang-rt-14-dev g++-mingw-w64-x86-64
+    clang-14 libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev file lintian
     openbox x11-utils xdotool imagemagick
     dbus-daemon at-spi2-core python3-pyatspi

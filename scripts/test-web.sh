@@ -15,7 +15,8 @@ if [ ! -x "$native/bin/kalvora-calc" ]; then
   cmake -S . -B "$native" -G Ninja -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE:-RelWithDebInfo} >/dev/null
   cmake --build "$native" -j "${KALVORA_JOBS:-2}" --target kalvora-calc
 fi
-npm ci --no-audit --no-fund --loglevel=error
+# The pinned packages (package-lock.json), installed again only when they are not what it pins.
+npm ls --depth=0 >/dev/null 2>&1 || npm ci --no-audit --no-fund --loglevel=error
 export KALVORA_ENGINES=${KALVORA_ENGINES:-chromium,firefox,webkit}
 # WebKitGTK needs a display; the others run headless beside it. The X authority file is ours
 # (xvfb-run's own temporary folder sometimes cannot be removed at the end, and it then fails).

@@ -17,14 +17,6 @@ echo "windows: built in $((SECONDS - start)) s"
 # Nothing imported directly that Windows 7 SP1 and 8.1 lack.
 tests/win32/check_imports.sh "$build/bin/kalvora.exe" "$build/bin/kalvora-calc.exe"
 
-export WINEPREFIX=$PWD/$build/wineprefix WINEDEBUG=-all WINEARCH=win64 LANG=cs_CZ.UTF-8
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  xvfb-run -a wine wineboot -i >/dev/null 2>&1 || true
-  wineserver -w
-fi
-# Windows' classic look with its own window frames, as the description's screenshots show it.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
-wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' /v ThemeActive /d 0 /f >/dev/null 2>&1
-wineserver -w
+. scripts/wine-prefix.sh "$build"
 # A screen large enough for the main window at 200 % (1160 x 1200).
 exec xvfb-run -a -s "-screen 0 2560x1600x24" bash scripts/windows-under-wine.sh "$build" "$start"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Saves a PNG of each view's main window with every form (form-<slug>.png), with each field's panel (field-<name>.png; in the
-# Windows view the first form of each field shows it) and the help window, at display scale 1,
-# into OUT_FOLDER, for benchmarks/compare-screenshots.sh. Two runs on one commit give the same
+# Saves a PNG of each view's main window with every form (form-<slug>.png), with each field's
+# panel (field-<name>.png; in the Windows view the first form of each field shows it) and the
+# help window, at display scale 1, into OUT_FOLDER, for benchmarks/compare-screenshots.sh. Two runs on one commit give the same
 # pictures (the memory figures of the Windows view's status bar excepted: they are the machine's).
 #
 #   benchmarks/screenshots.sh qt OUT_FOLDER      offscreen Qt, from build/ (built here)

@@ -3,8 +3,8 @@
 
 namespace kalvora {
 
-FontSpec FontFor(FontRole role) {
-    FontSpec font;
+FontFace FontFor(FontRole role) {
+    FontFace font;
     switch (role) {
         case FontRole::Dialog:
             font.points = 9;

@@ -24,7 +24,7 @@ enum class FontWeight { Normal, DemiBold };
 // A font role as the view sets its font up. An empty family is the view's dialog family (the
 // narrow sans face the templates were laid out for); a size is in points or, where `pixels` is
 // not zero, in pixels at 100 % scale; neither (System) keeps the system font's size.
-struct FontSpec {
+struct FontFace {
     std::string_view family;
     int points = 0;
     int pixels = 0;
@@ -34,6 +34,6 @@ struct FontSpec {
     std::optional<Rgb> colour;  // the text colour where it is not the window's
 };
 
-FontSpec FontFor(FontRole role);
+FontFace FontFor(FontRole role);
 
 }  // namespace kalvora

@@ -24,16 +24,16 @@ void WithFont(HFONT font, Measure measure) {
 
 HFONT CreateRoleFont(FontRole role, int dpi) {
     if (role == FontRole::Dialog || role == FontRole::System) return nullptr;
-    const FontSpec spec = FontFor(role);
+    const FontFace face = FontFor(role);
     // The dialog family and its character set, from the system's dialog font.
     LOGFONTW logFont{};
     GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof logFont, &logFont);
-    if (!spec.family.empty()) wcscpy_s(logFont.lfFaceName, Widen(spec.family).c_str());
-    if (spec.pixels) logFont.lfHeight = -Px(spec.pixels, dpi);
-    if (spec.points) logFont.lfHeight = -MulDiv(spec.points, dpi, 72);
-    logFont.lfItalic = spec.italic;
-    logFont.lfUnderline = spec.underline;
-    if (spec.weight == FontWeight::DemiBold) logFont.lfWeight = FW_SEMIBOLD;
+    if (!face.family.empty()) wcscpy_s(logFont.lfFaceName, Widen(face.family).c_str());
+    if (face.pixels) logFont.lfHeight = -Px(face.pixels, dpi);
+    if (face.points) logFont.lfHeight = -MulDiv(face.points, dpi, 72);
+    logFont.lfItalic = face.italic;
+    logFont.lfUnderline = face.underline;
+    if (face.weight == FontWeight::DemiBold) logFont.lfWeight = FW_SEMIBOLD;
     return CreateFontIndirectW(&logFont);
 }
 

@@ -43,20 +43,20 @@ QFont DialogFontFor(DialogFont font) {
 }
 
 QFont FontForRole(FontRole role) {
-    const FontSpec spec = FontFor(role);
+    const FontFace face = FontFor(role);
     QFont font;
-    if (!spec.family.empty()) {
-        font = QFont(QString::fromUtf8(spec.family.data(), qsizetype(spec.family.size())));
-    } else if (spec.points > 0 || spec.pixels > 0) {
-        font = SansFont(spec.points > 0 ? spec.points : 9);
+    if (!face.family.empty()) {
+        font = QFont(QString::fromUtf8(face.family.data(), qsizetype(face.family.size())));
+    } else if (face.points > 0 || face.pixels > 0) {
+        font = SansFont(face.points > 0 ? face.points : 9);
     } else {
         font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
         font.setFamilies({DialogFontFamily()});
     }
-    if (spec.pixels > 0) font.setPixelSize(spec.pixels);
-    if (spec.italic) font.setItalic(true);
-    if (spec.underline) font.setUnderline(true);
-    if (spec.weight == FontWeight::DemiBold) font.setWeight(QFont::DemiBold);
+    if (face.pixels > 0) font.setPixelSize(face.pixels);
+    if (face.italic) font.setItalic(true);
+    if (face.underline) font.setUnderline(true);
+    if (face.weight == FontWeight::DemiBold) font.setWeight(QFont::DemiBold);
     return font;
 }
 

@@ -213,6 +213,9 @@ for (const engine of engines) {
       // The result puts the focus back on the first input; Tab follows the template's order.
       assert.equal(await focusedInput(page), '0');
       const { controls } = await page.evaluate((slot) => window.modelCopy.presentForm(slot, ''), definition.slot);
+      const withStaticCursor = await page.evaluate((selector) => [...document.querySelectorAll(`${selector} .control`)]
+        .filter((element) => getComputedStyle(element).cursor.includes('cursor200.png')).length, form);
+      assert.equal(withStaticCursor, controls.filter((c) => c.cursor === 'static').length, 'the static cursor where the model puts it');
       const names = definition.controls.filter((c, i) => controls[i].focus === 'tabStop' && /Edit|ComboBox|PushButton/.test(c.kind))
         .map((c) => { const i = definition.inputs.findIndex((input) => input.id === c.id); return i < 0 ? c.text : String(i); });
       const order = [];

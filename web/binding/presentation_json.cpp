@@ -9,6 +9,7 @@ namespace kalvora::web {
 namespace {
 
 constexpr std::array<std::string_view, 3> kFocusNames{"none", "tabStop", "clickOnly"};
+constexpr std::array<std::string_view, 3> kCursorNames{"default", "static", "arrow"};
 
 void RectArray(JsonWriter& json, const Rect& rect) {
     json.BeginArray().Int(rect.left).Int(rect.top).Int(rect.width()).Int(rect.height()).EndArray();
@@ -30,6 +31,7 @@ std::string FormPresentationJson(const FormDefinition& form, const PageMetrics& 
             .Member("stopsAtWidth", control.stopsAtWidth)
             .Member("listHeight", control.listRows * metrics.controls.listRowHeight)
             .Member("focus", kFocusNames.at(std::size_t(control.focus)))
+            .Member("cursor", kCursorNames.at(std::size_t(control.cursor)))
             .EndObject();
     }
     json.EndArray().EndObject();

@@ -36,6 +36,8 @@ for (const scale of ['', '@2x']) {
     encodePng(decodeBmp(readFileSync(join(pictures, `toolbar508${scale}.bmp`)))));
   copyPng(join(pictures, `MYBMP${scale}.png`), join(out, 'pictures', `MYBMP${scale}.png`));
 }
+// The cursor over static texts, results and pictures (a cursor image is shown at its own size).
+copyPng(join(pictures, 'cursor200.png'), join(out, 'pictures', 'cursor200.png'));
 const helpIds = [];
 for (const file of readdirSync(join(pictures, 'help')).sort()) {
   if (!/^\d+(@2x)?\.png$/.test(file)) continue;

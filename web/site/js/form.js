@@ -136,6 +136,9 @@ export function createForm(definition, slot, presentation, events) {
     element.id = controlId(index);
     element.dataset.controlId = String(control.id);
     place(element, pixels(shown.rect));
+    // The program's own cursor over static texts, results and pictures; the plain arrow where the
+    // model says so (the link label).
+    if (shown.cursor !== 'default') element.classList.add(`${shown.cursor}-cursor`);
     if (entry.input) {
       const input = entry.input;
       input.id = entry.combo ? `${controlId(index)}-field` : controlId(index);

@@ -13,19 +13,12 @@
 #include <vector>
 
 #include "qt/app/main_window.h"
+#include "qt/app/startup_probe.h"
 #include "model/panel_data.h"
 #include "model/shell_data.h"
 #include "qt/platform/message_box.h"
 
 namespace {
-
-long ResidentKilobytes() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
 
 void Settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -92,9 +85,9 @@ int main(int argc, char** argv) {
     });
 
     for (int i = 0; i < 600; ++i) FieldSwitch(window, i);
-    const long before = ResidentKilobytes();
+    const long before = kalvora::ResidentKilobytes();
     for (int i = 0; i < longRun; ++i) FieldSwitch(window, i);
-    const long after = ResidentKilobytes();
+    const long after = kalvora::ResidentKilobytes();
 
     std::printf("field_switch_ms %.3f\ntopic_switch_ms %.3f\nswitches %d\n", field, topic, count);
     std::printf("long_run_switches %d\nrss_before_kb %ld\nrss_after_kb %ld\n", longRun, before, after);

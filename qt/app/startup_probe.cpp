@@ -16,15 +16,6 @@ namespace {
 
 constexpr int kScreenshotDelayMs = 1500;
 
-// The "VmRSS:" line of /proc/self/status in kB, or -1.
-long ResidentKilobytes() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
-
 class FirstPaintWatcher : public QObject {
 public:
     FirstPaintWatcher(QWidget* window, QString screenshotPath)
@@ -66,6 +57,15 @@ private:
 };
 
 }  // namespace
+
+long ResidentKilobytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+
 
 bool StartupProbeRequested() {
     return !qEnvironmentVariableIsEmpty("KALVORA_SCREENSHOT") ||

@@ -13,6 +13,10 @@ namespace kalvora {
 // Whether either variable is set.
 bool StartupProbeRequested();
 
+// The resident memory of this process in kB (VmRSS of /proc/self/status), or -1 where the
+// system does not tell it.
+long ResidentKilobytes();
+
 // Watches `window` (not yet shown) for its first paint and does what the variables ask.
 void ArmStartupProbe(QWidget* window);
 

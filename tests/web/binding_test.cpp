@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The browser binding's JSON: escaping, structure, the captions that name results, and the
-// state and effects the view reads after events.
+// The browser binding's JSON: escaping, structure, and the state and effects the view reads
+// after events.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,7 +8,6 @@
 #include "calc/catalogue.h"
 #include "model/help_pictures.h"
 #include "model/program.h"
-#include "model/result_caption.h"
 #include "web/binding/changes_json.h"
 #include "web/binding/json_writer.h"
 #include "web/binding/program_json.h"
@@ -46,31 +45,6 @@ TEST(JsonWriterTest, SeparatesMembersAndElementsInNestedValues) {
         .EndObject();
     json.BeginArray().EndArray().EndArray().Member("c", std::string_view("x")).Member("d", false).EndObject();
     EXPECT_EQ(json.Text(), R"({"a":1,"b":[-2,true,null,{},[]],"c":"x","d":false})");
-}
-
-// Each result of every form is named by a caption, and these are the ones a reader expects.
-TEST(ResultCaptionTest, NamesEveryResultOfEveryForm) {
-    for (const FormDefinition* form : Catalogue())
-        for (int id : form->resultIds) {
-            const ControlDefinition* result = form->dialog.Find(id);
-            ASSERT_NE(result, nullptr) << form->slug;
-            EXPECT_NE(ResultCaption(*form, *result), nullptr) << form->slug << " " << id;
-        }
-    const struct {
-        std::string_view slug;
-        int resultId;
-        std::string_view caption;
-    } cases[] = {
-        {"current", 111, "Proud I (Amper) ="},
-        {"liquid-mixing", 1205, "Celkový objem roztoku:"},
-        {"liquid-mixing", 1200, "Množství přidaných litrů pro vznik roztoku určených vlastností:"},
-    };
-    for (const auto& c : cases) {
-        const FormDefinition& form = *FindForm(c.slug);
-        const ControlDefinition* caption = ResultCaption(form, *form.dialog.Find(c.resultId));
-        ASSERT_NE(caption, nullptr) << c.slug;
-        EXPECT_EQ(form.InitialText(*caption), c.caption) << c.slug;
-    }
 }
 
 bool Contains(const std::string& text, std::string_view part) {

@@ -190,6 +190,19 @@ for (const engine of engines) {
       }, help);
       assert.deepEqual(image, { src: `pictures/help/${id}.png`, width: image.width, alt: data.helpPictureTexts[id] });
       assert.ok(image.width > 0);
+      // The frame and OK stand where the model lays them out in the window's font.
+      const placed = await page.evaluate((s) => {
+        const client = document.querySelector(`${s} .help-client`);
+        const context = document.createElement('canvas').getContext('2d');
+        context.font = getComputedStyle(client).font;
+        const letters = context.measureText('ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz');
+        const layout = window.modelCopy.presentHelpWindow([Math.round(letters.width),
+          Math.round(letters.fontBoundingBoxAscent) + Math.round(letters.fontBoundingBoxDescent),
+          Math.round(context.measureText('x').width)]);
+        const box = (e) => [e.offsetLeft, e.offsetTop, e.offsetWidth, e.offsetHeight];
+        return { layout: [layout.picture, layout.ok], shown: [box(client.querySelector('.help-picture')), box(client.querySelector('button'))] };
+      }, help);
+      assert.deepEqual(placed.shown, placed.layout);
       await page.screenshot(join(screenshots, `${engine}-desktop-help.png`));
       await pressSeen(page, 'Escape');
       assert.equal(await page.count(help), 1, 'Esc leaves the help window open');

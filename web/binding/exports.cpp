@@ -216,6 +216,12 @@ EMSCRIPTEN_KEEPALIVE const char* kalvora_present_panel(int field) {
     return Returned(kalvora::web::PanelPresentationJson(kalvora::PanelFor(kalvora::Field(field)), Measured()));
 }
 
+// The help window laid out in its font as the page measured it (the alphabet's width, the line
+// height, the average character width).
+EMSCRIPTEN_KEEPALIVE const char* kalvora_present_help_window(int alphabet, int height, int average) {
+    return Returned(kalvora::web::HelpWindowPresentationJson({alphabet, height, average}));
+}
+
 EMSCRIPTEN_KEEPALIVE int kalvora_gradient_red(int row) {
     return kalvora::GradientRed(row);
 }

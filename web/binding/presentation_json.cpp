@@ -32,6 +32,7 @@ std::string FormPresentationJson(const FormDefinition& form, const PageMetrics& 
             .Member("listHeight", control.listRows * metrics.controls.listRowHeight)
             .Member("focus", kFocusNames.at(std::size_t(control.focus)))
             .Member("cursor", kCursorNames.at(std::size_t(control.cursor)))
+            .Member("behind", control.behind)
             .EndObject();
     }
     json.EndArray().EndObject();
@@ -44,6 +45,19 @@ std::string PanelPresentationJson(const PanelData& panel, const PageMetrics& met
     for (const PanelLabelPresentation& label : PresentPanel(panel, metrics.controls.font, metrics.label).labels)
         RectArray(json, label.rect);
     json.EndArray();
+    return json.Text();
+}
+
+std::string HelpWindowPresentationJson(const FontMetrics& font) {
+    const HelpWindowPresentation shown = PresentHelpWindow(font);
+    JsonWriter json;
+    json.BeginObject().Key("window");
+    RectArray(json, shown.window);
+    json.Key("picture");
+    RectArray(json, shown.picture.rect);
+    json.Key("ok");
+    RectArray(json, shown.ok.rect);
+    json.EndObject();
     return json.Text();
 }
 

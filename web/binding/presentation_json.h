@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The model's presentation of a form and a panel at the fonts the page measured, as JSON for the
+// The model's presentation of a form, a panel and the help window at the fonts the page measured, as JSON for the
 // page: each control's rectangle in CSS pixels and how it behaves.
 #pragma once
 
@@ -19,11 +19,16 @@ struct PageMetrics {
 };
 
 // {"title":[x,y],"controls":[{"rect":[x,y,w,h],"align":"left"|"centre","wraps","stopsAtWidth",
-// "listHeight" (the rows a drop-down list shows, in pixels),"focus":"none"|"tabStop"|"clickOnly"}...]};
+// "listHeight" (the rows a drop-down list shows, in pixels),"focus":"none"|"tabStop"|"clickOnly",
+// "cursor":"default"|"static"|"arrow","behind" (drawn behind the other controls)}...]};
 // `textWidths` as PresentControls takes them.
 std::string FormPresentationJson(const FormDefinition& form, const PageMetrics& metrics, std::span<const int> textWidths);
 
 // [[x,y,w,h]...]: each label of the panel in panel order.
 std::string PanelPresentationJson(const PanelData& panel, const PageMetrics& metrics);
+
+// {"window":[x,y,w,h],"picture":[...],"ok":[...]}: the help window's client area, its picture's
+// sunken frame and its OK button, in `font` (the help window's font as the page measured it).
+std::string HelpWindowPresentationJson(const FontMetrics& font);
 
 }  // namespace kalvora::web

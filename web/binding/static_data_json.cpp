@@ -61,9 +61,7 @@ void Form(JsonWriter& json, const FormDefinition& form, std::size_t slot) {
         .Member("field", form.field)
         .Member("templateId", form.dialog.id)
         .Member("systemFont", form.dialog.font == DialogFont::System)
-        .Member("title", form.title)
-        .Member("okId", form.okId)
-        .Member("focusId", form.focusId);
+        .Member("title", form.title);
     json.Key("controls").BeginArray();
     for (const ControlDefinition& control : form.dialog.controls) Control(json, form, control);
     json.EndArray();

@@ -48,6 +48,7 @@ export async function loadModel() {
     presentForm: (slot, widths) =>
       JSON.parse(module.ccall('kalvora_present_form', 'string', ['number', 'string'], [slot, widths])),
     presentPanel: (field) => json('kalvora_present_panel', field),
+    presentHelpWindow: (numbers) => json('kalvora_present_help_window', ...numbers),
     gradientRed: (row) => module.ccall('kalvora_gradient_red', 'number', ['number'], [row]),
     stretchedGradientRed: (row, height) => module.ccall('kalvora_stretched_gradient_red', 'number', ['number', 'number'], [row, height]),
   };

@@ -1,6 +1,9 @@
 // The fonts the page draws its forms and panels in, measured as numbers for the model, which lays
 // out every control from them (dialog units to pixels, as the desktop views do).
-const dialogFont = '12px "Liberation Sans", Arimo, Arial, Helvetica, sans-serif';
+const dialogFamily = '"Liberation Sans", Arimo, Arial, Helvetica, sans-serif';
+const dialogFont = `12px ${dialogFamily}`;
+// The help window's: the dialog family at 10 points.
+export const helpFont = `10pt ${dialogFamily}`;
 const labelFont = '600 14px "Times New Roman", "Liberation Serif", Tinos, Times, serif';
 const linkFont = 'italic 22px "Times New Roman", "Liberation Serif", Tinos, serif';
 const alphabet = 'ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz';
@@ -51,6 +54,9 @@ export function measureFonts() {
 
 // The link label's font, measured only when a form with a link is made (it is not needed at the start).
 export const measureLinkFont = () => measure(linkFont);
+
+// The help window's font, measured when the window first opens.
+export const measureHelpFont = () => measure(helpFont);
 
 // Each control's text width in its font, for the room a one-line text takes beside it.
 export const textWidths = (controls) =>

@@ -1,5 +1,7 @@
 // Message boxes, the About box and the help window as <dialog> elements. A box owned by a window
 // is modal; a box without owner leaves the other windows usable. Each takes the focus.
+import { place } from './form.js';
+
 const iconGlyphs = { information: 'i', exclamation: '!', question: '?' };
 const iconNames = { information: 'Informace', exclamation: 'Upozornění', question: 'Otázka' };
 
@@ -93,16 +95,27 @@ export function showAbout(texts) {
   return dialog;
 }
 
-// The help window "Nápověda k tématu": the picture of the topic in a sunken frame and OK. Enter
-// and Esc go to the model (Enter closes it, Esc does not). An id without a picture leaves the
-// frame empty. Each picture's alternative text is what the model says it shows (its formulas).
-export function createHelpWindow(title, pictureIds, pictureTexts, onClose, onKey) {
+// The help window "Nápověda k tématu": the picture of the topic in a sunken frame and OK, where
+// the model lays them out in the window's font (layout: binding.js presentHelpWindow). Enter and
+// Esc go to the model (Enter closes it, Esc does not). An id without a picture leaves the frame
+// empty. Each picture's alternative text is what the model says it shows (its formulas).
+export function createHelpWindow(title, layout, font, pictureIds, pictureTexts, onClose, onKey) {
   const { dialog, body, buttons } = dialogFrame(title, 'help-window');
   dialog.id = 'helpWindow';
+  const client = document.createElement('div');
+  client.className = 'help-client';
+  client.style.font = font;
+  const rectOf = ([x, y, width, height]) => ({ x, y, width, height });
+  place(client, rectOf(layout.window));
   const frame = document.createElement('div');
   frame.className = 'help-picture';
-  body.append(frame);
-  buttons.append(button('OK', onClose));
+  place(frame, rectOf(layout.picture));
+  const ok = button('OK', onClose);
+  ok.className = 'help-ok';
+  place(ok, rectOf(layout.ok));
+  client.append(frame, ok);
+  body.replaceWith(client);
+  buttons.remove();
   dialog.addEventListener('cancel', (event) => event.preventDefault());
   dialog.addEventListener('keydown', (event) => {
     if (event.key === 'Enter' || event.key === 'Escape') { event.preventDefault(); onKey(event.key); }
@@ -121,7 +134,7 @@ export function createHelpWindow(title, pictureIds, pictureTexts, onClose, onKey
         frame.replaceChildren();
       }
       if (!dialog.open) open(dialog, false);
-      dialog.querySelector('.box-buttons button').focus();
+      ok.focus();
     },
     close() { dialog.close(); dialog.remove(); },
   };

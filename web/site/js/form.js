@@ -139,6 +139,7 @@ export function createForm(definition, slot, presentation, events) {
     // The program's own cursor over static texts, results and pictures; the plain arrow where the
     // model says so (the link label).
     if (shown.cursor !== 'default') element.classList.add(`${shown.cursor}-cursor`);
+    if (shown.behind) element.classList.add('behind');
     if (entry.input) {
       const input = entry.input;
       input.id = entry.combo ? `${controlId(index)}-field` : controlId(index);

@@ -42,8 +42,8 @@ export function createPanel(data, labels, events) {
     element.id = `ctl${label.id}`;
     element.className = label.panelFont ? 'label panel-font' : 'label';
     element.textContent = label.text;
-    const [x, y, width] = labels[i];
-    place(item, { x, y, width });
+    const [x, y, width, height] = labels[i];
+    place(item, { x, y, width, height });
     item.append(element);
     list.append(item);
   });

@@ -53,7 +53,7 @@ FocusKind FocusOf(const ControlDefinition& control) {
     }
 }
 
-ControlPresentation PresentControl(const ControlDefinition& control, BaseUnits base, FontRole templateFont,
+ControlPresentation PresentControl(const ControlDefinition& control, BaseUnits base, DialogFont templateFont,
                                    const ControlMetrics& metrics) {
     ControlPresentation shown;
     shown.rect = DialogRectToPixels(control.x, control.y, control.cx, control.cy, base);
@@ -62,7 +62,7 @@ ControlPresentation PresentControl(const ControlDefinition& control, BaseUnits b
     shown.stopsAtWidth = (control.kind == ControlKind::Edit || control.kind == ControlKind::ComboBox) &&
                          Has(control, kNoAutoScroll);
     shown.cursor = CursorOf(control.kind);
-    shown.font = control.kind == ControlKind::LinkLabel ? FontRole::Link : templateFont;
+    shown.font = ControlFontRole(control.kind, templateFont);
     shown.focus = FocusOf(control);
     shown.behind = control.kind == ControlKind::GroupBox;
     if (control.kind == ControlKind::ComboBox) {
@@ -75,27 +75,27 @@ ControlPresentation PresentControl(const ControlDefinition& control, BaseUnits b
 
 }  // namespace
 
-FontRole TemplateFontRole(DialogFont font) {
-    return font == DialogFont::System ? FontRole::System : FontRole::Dialog;
+FontRole ControlFontRole(ControlKind kind, DialogFont templateFont) {
+    if (kind == ControlKind::LinkLabel) return FontRole::Link;
+    return templateFont == DialogFont::System ? FontRole::System : FontRole::Dialog;
 }
 
 std::vector<ControlPresentation> PresentControls(const DialogTemplate& dialog, const ControlMetrics& metrics,
                                                  std::span<const int> textWidths) {
     const BaseUnits base = BaseUnitsOf(metrics.font);
-    const FontRole templateFont = TemplateFontRole(dialog.font);
     std::vector<ControlPresentation> shown;
     // Room is sought among the controls as they stand (a drop-down list as its field), each text
     // that took room counting with its new rectangle for the texts after it: two texts never
     // take the same room.
     std::vector<ControlPlace> places;
     for (const ControlDefinition& control : dialog.controls) {
-        shown.push_back(PresentControl(control, base, templateFont, metrics));
+        shown.push_back(PresentControl(control, base, dialog.font, metrics));
         places.push_back({control.kind, shown.back().rect});
     }
     for (std::size_t i = 0; i < shown.size(); ++i) {
         const ControlKind kind = dialog.controls[i].kind;
         if (!TakesTextRoom(kind) || shown[i].wraps) continue;
-        const FontMetrics& font = kind == ControlKind::LinkLabel ? metrics.link : metrics.font;
+        const FontMetrics& font = shown[i].font == FontRole::Link ? metrics.link : metrics.font;
         const int textWidth = i < textWidths.size() ? textWidths[i] : 0;
         const bool centred = shown[i].alignment == HorizontalAlignment::Centre;
         shown[i].rect = places[i].rect =

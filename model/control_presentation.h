@@ -47,8 +47,9 @@ struct ControlMetrics {
     int listRowHeight = 0;     // one row of a dropped-down list
 };
 
-// The font a template's controls take, by the template's font.
-FontRole TemplateFontRole(DialogFont font);
+// The font one control of a template in `templateFont` is drawn in: the link label its own, every
+// other control the template's.
+FontRole ControlFontRole(ControlKind kind, DialogFont templateFont);
 
 // Every control of `dialog` in template order, at the base units of the template's font. Static
 // texts wrap only with room for two lines of it; a drop-down list's template height includes its

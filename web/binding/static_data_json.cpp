@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "model/control_presentation.h"
 #include "model/help_pictures.h"
 #include "model/link_address.h"
 #include "model/menu_text.h"
@@ -21,6 +22,8 @@ constexpr std::array<std::string_view, 12> kKindNames{
     "ReadOnlyEdit", "ComboBox",     "PushButton",  "DefaultPushButton", "Picture",     "LinkLabel"};
 
 constexpr std::array<std::string_view, 3> kFlagNames{"clientEdge", "dialogFrame", "flat"};
+// By FontRole.
+constexpr std::array<std::string_view, 6> kFontNames{"dialog", "system", "link", "title", "panelLabel", "help"};
 constexpr std::array<ControlFlag, 3> kFlags{kClientEdge, kDialogFrame, kFlat};
 
 // A menu text as shown, with the place of its mnemonic (UTF-16 index, -1: none).
@@ -47,7 +50,8 @@ void Control(JsonWriter& json, const FormDefinition& form, const ControlDefiniti
         .Member("x", control.x)
         .Member("y", control.y)
         .Member("cx", control.cx)
-        .Member("cy", control.cy);
+        .Member("cy", control.cy)
+        .Member("font", kFontNames.at(std::size_t(ControlFontRole(control.kind, form.dialog.font))));
     for (std::size_t i = 0; i < kFlags.size(); ++i)
         if (control.flags & kFlags[i]) json.Member(kFlagNames[i], true);
     if (const std::string_view address = LinkAddress(form, control); !address.empty()) json.Member("address", address);

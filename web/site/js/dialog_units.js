@@ -60,4 +60,4 @@ export const measureHelpFont = () => measure(helpFont);
 
 // Each control's text width in its font, for the room a one-line text takes beside it.
 export const textWidths = (controls) =>
-  controls.map((control) => widthIn(control.kind === 'LinkLabel' ? linkFont : dialogFont, control.text)).join(',');
+  controls.map((control) => widthIn(control.font === 'link' ? linkFont : dialogFont, control.text)).join(',');

@@ -131,7 +131,7 @@ export function createForm(definition, slot, presentation, events) {
       default:
         element = document.createElement('div');
     }
-    element.classList.add('control', `kind-${control.kind}`);
+    element.classList.add('control', `kind-${control.kind}`, `font-${control.font}`);
     for (const flag of ['clientEdge', 'dialogFrame', 'flat']) if (control[flag]) element.classList.add(flag);
     element.id = controlId(index);
     element.dataset.controlId = String(control.id);

@@ -176,7 +176,7 @@ function changeWindows(changes) {
   }
   for (const slot of changes.createForms) {
     const definition = data.forms[slot];
-    if (!linkMeasured && definition.controls.some((c) => c.kind === 'LinkLabel')) {
+    if (!linkMeasured && definition.controls.some((c) => c.font === 'link')) {
       model.measuredLink(measureLinkFont());
       linkMeasured = true;
     }

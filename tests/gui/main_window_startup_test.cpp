@@ -80,15 +80,6 @@ TEST_F(MainWindowTest, ItsOwnWindowsStandInTheClientArea) {
     }
 }
 
-TEST_F(MainWindowTest, OpensTheElectricalPanelAndTheCurrentFormWithoutTouchingTheHelpPicture) {
-    Create();
-    ASSERT_NE(OpenPanel(), nullptr);
-    EXPECT_EQ(OpenPanel()->objectName(), "panel172");
-    ASSERT_NE(ActiveForm(), nullptr);
-    EXPECT_EQ(ActiveForm(), FormOf("current"));
-    EXPECT_EQ(HelpPicture(), 0);
-}
-
 TEST_F(MainWindowTest, StartPositionsHoldUntilTheFirstRealResize) {
     Show();
     const int clientHeight = Client()->height();

@@ -94,14 +94,13 @@ const FormDefinition& LearningForm() {
 // A relabelled caption, a caption, a result field, an edit and the buttons.
 const FormDefinition& CaptionsForm() {
     static const FormDefinition definition = [] {
-        FormDefinition s =
-            BaseForm("captions", {{118, ControlKind::CentredLabel, "Odpor", 15, 25, 153, 11},
-                                  {100, ControlKind::Label, "Odpor R (Ohm)=", 18, 30, 70, 22},
-                                  {111, ControlKind::ResultField, "0.00", 120, 30, 54, 12},
-                                  {101, ControlKind::Label, "Objem", 18, 110, 96, 12},
-                                  {240, ControlKind::Edit, "", 121, 110, 54, 12, kClientEdge},
-                                  {1, ControlKind::DefaultPushButton, "OK", 10, 220, 51, 15},
-                                  {2, ControlKind::PushButton, "Storno", 126, 220, 51, 15}});
+        FormDefinition s = BaseForm("captions", {{118, ControlKind::CentredLabel, "Odpor", 15, 25, 153, 11},
+                                                 {100, ControlKind::Label, "Odpor R (Ohm)=", 18, 30, 70, 22},
+                                                 {111, ControlKind::ResultField, "0.00", 120, 30, 54, 12},
+                                                 {101, ControlKind::Label, "Objem", 18, 110, 96, 12},
+                                                 {240, ControlKind::Edit, "", 121, 110, 54, 12, kClientEdge},
+                                                 {1, ControlKind::DefaultPushButton, "OK", 10, 220, 51, 15},
+                                                 {2, ControlKind::PushButton, "Storno", 126, 220, 51, 15}});
         s.relabels = {{118, ""}, {100, "Dráha s (m)"}};
         s.inputs = {{240, 3}};
         s.focusId = 240;
@@ -140,11 +139,12 @@ const FormDefinition& LensLikeForm() {
 const FormDefinition& LinkForm() {
     static const FormDefinition definition = [] {
         FormDefinition s = BaseForm(
-            "link", Concat({ResultArea("Délka ="),
-                            StandardInputRow(0, 107, "Frekvence"),
-                            {{233, ControlKind::Picture, "MYBMP", 15, 114, 156, 68}},
-                            ButtonRow(ButtonOrder::HelpOkStorno),
-                            {{256, ControlKind::LinkLabel, "Dovanové stránky o PMR a CB", 15, 213, 157, 14}}}));
+            "link",
+            Concat({ResultArea("Délka ="),
+                    StandardInputRow(0, 107, "Frekvence"),
+                    {{233, ControlKind::Picture, "MYBMP", 15, 114, 156, 68}},
+                    ButtonRow(ButtonOrder::HelpOkStorno),
+                    {{256, ControlKind::LinkLabel, "Dovanové stránky o PMR a CB", 15, 213, 157, 14}}}));
         s.inputs = {{107, 3}};
         s.behaviours = kArticleLink;
         s.help = HelpAction::ShowStored;

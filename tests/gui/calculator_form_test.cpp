@@ -13,6 +13,8 @@
 
 #include "calc/catalogue.h"
 #include "form_panel_fixture.h"
+#include "model/geometry.h"
+#include "qt/forms/qt_rect.h"
 #include "qt/platform/dialog_units.h"
 
 namespace kalvora {
@@ -65,7 +67,7 @@ TEST_F(CalculatorFormTest, TitleIsPaintedInBlueAtTheTopLeft) {
 // the frame, and are cut off at the frame as a client area cuts off its children.
 TEST_F(CalculatorFormTest, FormStandsInItsSizingFrame) {
     ASSERT_NE(Open("current"), nullptr);
-    ASSERT_EQ(form_->geometry(), QRect(190, 43, client().width() - 190, client().height() - 60));
+    ASSERT_EQ(form_->geometry(), ToQRect(CreationLayout(client().width(), client().height()).form));
     const QRect client = form_->contentsRect();
     EXPECT_EQ(client, form_->rect().adjusted(4, 4, -4, -4));
     const platform::BaseUnits base = platform::DialogBaseUnits(form_->font());

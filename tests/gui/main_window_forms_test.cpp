@@ -12,6 +12,7 @@
 #include "golden_examples.h"
 #include "main_window_fixture.h"
 #include "model/geometry.h"
+#include "qt/forms/qt_rect.h"
 
 namespace kalvora::testing {
 namespace {
@@ -32,12 +33,11 @@ protected:
 
     static void Press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
 
-    // Where the main window's layout puts the active form: from x 190 to the right edge, between
-    // the toolbar and the status bar.
+    // Where the model's resize layout puts the active form, between the toolbar and the status bar.
     QRect LaidOutFormRect() const {
-        const int top = Toolbar()->height();
-        return {190, top, Client()->width() - 190,
-                Client()->height() - top - window->findChild<QStatusBar*>("statusBar")->height()};
+        return ToQRect(ResizeLayout(Client()->width(), Client()->height(), Toolbar()->height(),
+                                    window->findChild<QStatusBar*>("statusBar")->height())
+                           .form);
     }
 };
 
@@ -115,7 +115,8 @@ TEST_F(LiquidMixingWindowTest, WidensOnOpeningAndStornoOrEscRestoresExactly) {
         EXPECT_EQ(window->frameGeometry(), Widened(frameBefore));
         QCoreApplication::processEvents();
         // Placed as every form places itself, in the widened client area.
-        EXPECT_EQ(ActiveForm()->geometry(), QRect(190, 43, Client()->width() - 190, Client()->height() - 60));
+        EXPECT_EQ(ActiveForm()->geometry(),
+                  ToQRect(CreationLayout(Client()->width(), Client()->height()).form));
         EXPECT_EQ(Client()->width(), window->width());
         window->grab().save(testing_support::ScreenshotFolder() + QStringLiteral("/mixing_widened.png"));
         if (escape)

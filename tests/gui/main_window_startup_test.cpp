@@ -11,7 +11,9 @@
 #include <algorithm>
 
 #include "main_window_fixture.h"
+#include "model/geometry.h"
 #include "model/memory_status.h"
+#include "qt/forms/qt_rect.h"
 
 namespace kalvora::testing {
 namespace {
@@ -88,13 +90,13 @@ TEST_F(MainWindowTest, StartPositionsHoldUntilTheFirstRealResize) {
     ASSERT_NE(Toolbar()->height(), 43) << "the toolbar height would hide a layout run";
 
     EXPECT_EQ(Toolbar()->geometry(), QRect(0, 0, clientWidth, Toolbar()->height()));
-    EXPECT_EQ(window->findChild<QProgressBar*>("memoryGauge")->geometry(),
-              QRect(171, 45, 18, clientHeight - 60));
+    const ColumnLayout columns = CreationLayout(clientWidth, clientHeight);
+    EXPECT_EQ(window->findChild<QProgressBar*>("memoryGauge")->geometry(), ToQRect(columns.gauge));
     QWidget* panel = OpenPanel();
     ASSERT_NE(panel, nullptr);
-    EXPECT_EQ(panel->geometry(), QRect(0, 43, 170, clientHeight - 60));
+    EXPECT_EQ(panel->geometry(), ToQRect(columns.panel));
     ASSERT_NE(ActiveForm(), nullptr);
-    EXPECT_EQ(ActiveForm()->geometry().topLeft(), QPoint(190, 43));
+    EXPECT_EQ(ActiveForm()->geometry().topLeft(), ToQRect(columns.form).topLeft());
 
     const QRect status = window->findChild<QStatusBar*>("statusBar")->geometry();
     EXPECT_EQ(status.bottom(), clientHeight - 1);

@@ -14,8 +14,10 @@
 
 #include "calc/catalogue.h"
 #include "form_panel_fixture.h"
+#include "model/geometry.h"
 #include "qt/forms/accessible_names.h"
 #include "qt/forms/help_window.h"
+#include "qt/forms/qt_rect.h"
 #include "qt/forms/qt_text.h"
 #include "qt/platform/dialog_units.h"
 #include "qt/resource_paths.h"
@@ -41,7 +43,7 @@ TEST_P(CatalogueFormTest, OpensWithItsInputsResultsListsAndFocus) {
     form->grab().save(testing_support::ScreenshotFolder() +
                       QStringLiteral("/form_%1.png").arg(ToQString(definition.slug)));
     EXPECT_EQ(ActiveForm(), form);
-    EXPECT_EQ(form->geometry(), QRect(190, 43, client().width() - 190, client().height() - 60));
+    EXPECT_EQ(form->geometry(), ToQRect(CreationLayout(client().width(), client().height()).form));
 
     const auto control = [&](int id) { return form->findChild<QWidget*>(QStringLiteral("ctl%1").arg(id)); };
     for (std::size_t i = 0; i < definition.inputs.size(); ++i) {

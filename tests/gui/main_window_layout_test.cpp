@@ -5,6 +5,8 @@
 #include <QToolBar>
 
 #include "main_window_fixture.h"
+#include "model/geometry.h"
+#include "qt/forms/qt_rect.h"
 
 namespace kalvora::testing {
 namespace {
@@ -14,23 +16,22 @@ protected:
     QWidget* StatusBar() const { return window->findChild<QStatusBar*>("statusBar"); }
     QWidget* Gauge() const { return window->findChild<QProgressBar*>("memoryGauge"); }
 
-    // Checks every child against the rules: toolbar across the top (height T), status bar across
-    // the bottom (height S), and between them (height H = client height - T - S) the panel at
-    // x 0, 170 wide, the gauge at x 171, 18 wide, and the active form from x 190 to the right edge.
+    // Checks every child: the toolbar across the top, the status bar across the bottom, and the
+    // panel, the gauge and the active form between them where the model's resize layout puts them.
     void ExpectLaidOut() const {
         const int width = Client()->width();
         const int height = Client()->height();
         const int top = Toolbar()->height();
         const int status = StatusBar()->height();
-        const int middle = height - top - status;
         EXPECT_GT(top, 0);
         EXPECT_GT(status, 0);
         EXPECT_EQ(Toolbar()->geometry(), QRect(0, 0, width, top));
+        const ColumnLayout columns = ResizeLayout(width, height, top, status);
         ASSERT_NE(OpenPanel(), nullptr);
-        EXPECT_EQ(OpenPanel()->geometry(), QRect(0, top, 170, middle));
+        EXPECT_EQ(OpenPanel()->geometry(), ToQRect(columns.panel));
         ASSERT_NE(ActiveForm(), nullptr);
-        EXPECT_EQ(ActiveForm()->geometry(), QRect(190, top, width - 190, middle));
-        EXPECT_EQ(Gauge()->geometry(), QRect(171, top, 18, middle));
+        EXPECT_EQ(ActiveForm()->geometry(), ToQRect(columns.form));
+        EXPECT_EQ(Gauge()->geometry(), ToQRect(columns.gauge));
         EXPECT_EQ(StatusBar()->geometry(), QRect(0, height - status, width, status));
     }
 };
@@ -69,10 +70,11 @@ TEST_F(LayoutTest, TheMixingFormWideningTheWindowLaysOutTheShell) {
     // the bars and the status bar at the new bottom.
     EXPECT_EQ(window->frameGeometry().width(), 660);
     const int top = Toolbar()->height();
-    const int middle = Client()->height() - top - StatusBar()->height();
+    const ColumnLayout columns =
+        ResizeLayout(Client()->width(), Client()->height(), top, StatusBar()->height());
     EXPECT_EQ(Toolbar()->width(), Client()->width());
-    EXPECT_EQ(OpenPanel()->geometry(), QRect(0, top, 170, middle));
-    EXPECT_EQ(Gauge()->geometry(), QRect(171, top, 18, middle));
+    EXPECT_EQ(OpenPanel()->geometry(), ToQRect(columns.panel));
+    EXPECT_EQ(Gauge()->geometry(), ToQRect(columns.gauge));
     EXPECT_EQ(StatusBar()->geometry().bottom(), Client()->height() - 1);
     EXPECT_EQ(StatusBar()->width(), Client()->width());
 

@@ -9,8 +9,11 @@
 
 #include "config/contact_addresses.h"
 #include "form_panel_fixture.h"
+#include "model/font_roles.h"
+#include "model/geometry.h"
 #include "model/panel_data.h"
 #include "model/shell_data.h"
+#include "qt/forms/qt_rect.h"
 #include "qt/forms/static_cursor.h"
 
 namespace kalvora {
@@ -61,7 +64,7 @@ TEST_P(PanelContentsTest, LabelsTextsColoursAndFonts) {
     QWidget* panel = OpenField(command.menuId);
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(panel->parentWidget(), &client());
-    EXPECT_EQ(panel->geometry(), QRect(0, 43, 170, client().height() - 60));
+    EXPECT_EQ(panel->geometry(), ToQRect(CreationLayout(client().width(), client().height()).panel));
     EXPECT_TRUE(panel->isVisible());
     EXPECT_EQ(window->State().panel->field, command.field);
 
@@ -82,16 +85,17 @@ TEST_P(PanelContentsTest, LabelsTextsColoursAndFonts) {
         EXPECT_EQ(label->cursor().shape(), StaticControlCursor().shape()) << row.id;
         EXPECT_GE(label->height(), label->fontMetrics().height())
             << row.id << " shows accents and descenders";
+        // A label keeping the panel's font has the dialog face, the others the panel label face.
         const QFont font = label->font();
-        if (row.panelFont) {
-            EXPECT_FALSE(font.underline());
-            EXPECT_EQ(font.pointSize(), 9);
-        } else {
-            EXPECT_EQ(font.family(), "Times New Roman") << row.id;
-            EXPECT_EQ(font.pixelSize(), 14) << row.id;
-            EXPECT_EQ(font.weight(), QFont::DemiBold) << row.id;
-            EXPECT_TRUE(font.underline()) << row.id;
+        const FontFace face = FontFor(row.panelFont ? FontRole::Dialog : FontRole::PanelLabel);
+        if (!face.family.empty()) {
+            EXPECT_EQ(font.family().toStdString(), face.family) << row.id;
         }
+        EXPECT_EQ(face.pixels ? font.pixelSize() : font.pointSize(), face.pixels ? face.pixels : face.points)
+            << row.id;
+        EXPECT_EQ(font.weight(), face.weight == FontWeight::DemiBold ? QFont::DemiBold : QFont::Normal)
+            << row.id;
+        EXPECT_EQ(font.underline(), face.underline) << row.id;
     }
     EXPECT_EQ(Label(panel, data.labels.front().id)->y(), 0);
 
@@ -159,7 +163,7 @@ TEST_F(TopicPanelTest, LabelClickReplacesTheOpenForm) {
     ASSERT_NE(voltage, nullptr);
     EXPECT_TRUE(voltage->isVisible());
     EXPECT_EQ(ActiveForm(), voltage);
-    EXPECT_EQ(voltage->geometry(), QRect(190, 43, client().width() - 190, client().height() - 60));
+    EXPECT_EQ(voltage->geometry(), ToQRect(CreationLayout(client().width(), client().height()).form));
     EXPECT_EQ(OpenPanel(), panel) << "the panel stays";
 }
 

@@ -47,6 +47,26 @@ TEST_F(ProgramTest, AnInputErrorIsABoxOwnedByTheFormAndKeepsThePreviousResult) {
     EXPECT_TRUE(program.State().boxes.empty());
 }
 
+TEST_F(ProgramTest, AnInputErrorKeepsEveryResultOfAFormWithSeveral) {
+    Open(237, 246);
+    Type("buoyancy", 240, "0.002");
+    Type("buoyancy", 241, "7800");
+    Type("buoyancy", 243, "0.002");
+    PressOk("buoyancy");
+    ASSERT_TRUE(program.State().boxes.empty());
+    const FormDefinition& form = *Form("buoyancy")->definition;
+    ASSERT_GE(form.resultIds.size(), 2u);
+    std::vector<std::string> shown;
+    for (int id : form.resultIds) {
+        shown.push_back(Text("buoyancy", id));
+        EXPECT_NE(shown.back(), form.dialog.Find(id)->text) << id;
+    }
+    Type("buoyancy", 240, "x");
+    PressOk("buoyancy");
+    EXPECT_EQ(program.State().boxes.size(), 1u);
+    for (std::size_t i = 0; i < shown.size(); ++i) EXPECT_EQ(Text("buoyancy", form.resultIds[i]), shown[i]);
+}
+
 TEST_F(ProgramTest, LiquidMixingMessagesHaveNoOwner) {
     Open(237, 258);
     PressOk("liquid-mixing");
@@ -98,6 +118,9 @@ TEST_F(ProgramTest, TheGravitationListsLearnEveryTextOkReadsOnceIgnoringCase) {
     EXPECT_EQ(Items("gravitation-law", 106).size(), 3u);  // an empty field teaches nothing
     ASSERT_EQ(program.State().boxes.size(), 1u);
     program.Answer(program.State().boxes[0].id, BoxAnswer::Ok);
+    PressOk("gravitation-law");  // the same text again
+    EXPECT_EQ(Items("gravitation-law", 107).size(), 4u);
+    program.Answer(program.State().boxes.at(0).id, BoxAnswer::Ok);
 
     Type("gravitation-law", 107, "MĚSÍC 7.5E22");
     Type("gravitation-law", 106, "ZEMĚ 6E24");

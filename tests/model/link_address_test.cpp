@@ -26,5 +26,17 @@ TEST(LinkAddress, EveryLinkLabelLeadsToAWebPageAndNoOtherControlLeadsAnywhere) {
     EXPECT_GT(links, 0);
 }
 
+// The address belongs to the form's article: the same label on a form without it leads nowhere.
+TEST(LinkAddress, ALinkLabelLeadsNowhereOnAFormWithoutTheArticle) {
+    FormDefinition form = *FindForm("coax-cable-length");
+    for (const ControlDefinition& control : form.dialog.controls)
+        if (control.kind == ControlKind::LinkLabel) {
+            ASSERT_FALSE(LinkAddress(form, control).empty());
+            form.behaviours &= ~kArticleLink;
+            EXPECT_TRUE(LinkAddress(form, control).empty());
+            form.behaviours |= kArticleLink;
+        }
+}
+
 }  // namespace
 }  // namespace kalvora

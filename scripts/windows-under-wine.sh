@@ -36,7 +36,10 @@ for picture in "$shots"/*.bmp "$shots"/dpi-*/*.bmp; do convert "$picture" "${pic
 
 scripts/package-windows.sh >/dev/null
 version=$(sed -n 's/^project(kalvora VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
-python3 -m zipfile -l "$build/dist/kalvora-$version-win64.zip" | grep -q 'kalvora-calc.exe'
+# The listing read whole before it is searched: `grep -q` leaving the pipe at the first match made
+# the lister fail on a broken pipe now and then, and pipefail then failed a zip that was right.
+listing=$(python3 -m zipfile -l "$build/dist/kalvora-$version-win64.zip")
+grep -q 'kalvora-calc.exe' <<<"$listing"
 
 # Silent install into a folder of our choosing, the installed program started and closed, and a
 # silent uninstall that leaves nothing behind.

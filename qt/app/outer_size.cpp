@@ -9,7 +9,9 @@
 namespace kalvora {
 namespace {
 
-constexpr int kFrameWaitMs = 5000;
+// How long after the window is shown a frame is still waited for. A loaded machine has been seen
+// to take more than five seconds to frame the window; the wait ends at once when the frame comes.
+constexpr int kFrameWaitMs = 30000;
 
 QMargins FrameMargins(const QWidget* window) {
     return window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();

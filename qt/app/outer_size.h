@@ -12,7 +12,7 @@ namespace kalvora {
 // shown (Windows), else (X11: the window manager frames the window when it is mapped) when the
 // frame appears, which is before the window's first paint. This happens once, at start-up:
 // later moves and resizes, the user's among them, are left alone, and a frame that has not
-// appeared a few seconds after the window was shown (no window manager) is not waited for.
+// appeared half a minute after the window was shown (no window manager) is not waited for.
 void GiveOuterGeometry(QWidget* window, QRect outer);
 
 }  // namespace kalvora

@@ -23,18 +23,23 @@ QList<QWidget*> VisibleWindows() {
 }
 
 // Answers the question "Přejete si ukončit?" with `button` as soon as it shows.
+// The close question, where it is on screen.
+QMessageBox* QuestionOnScreen() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* box = qobject_cast<QMessageBox*>(widget);
+        if (box && box->isVisible() && box->text() == QString::fromUtf8("Přejete si ukončit?")) return box;
+    }
+    return nullptr;
+}
+
 class QuestionAnswerer : public QObject {
 public:
     explicit QuestionAnswerer(QMessageBox::StandardButton button) : button_(button) {
         timer_.callOnTimeout([this] {
             // The answer may close other windows at once: no window is looked at after it.
-            for (QWidget* widget : QApplication::topLevelWidgets()) {
-                auto* box = qobject_cast<QMessageBox*>(widget);
-                if (box && box->isVisible() && box->text() == QString::fromUtf8("Přejete si ukončit?")) {
-                    ++asked;
-                    box->button(button_)->click();
-                    return;
-                }
+            if (QMessageBox* box = QuestionOnScreen()) {
+                ++asked;
+                box->button(button_)->click();
             }
         });
         timer_.start(20);
@@ -76,11 +81,17 @@ protected:
             QTimer::singleShot(200, &guard, [&] {
                 visibleBeforeEnd = VisibleWindows().size();
                 end();
-                if (answer == QMessageBox::No)
-                    QTimer::singleShot(300, &guard, [&] {
+                if (answer == QMessageBox::No) {
+                    // The windows are counted once Ne has been clicked and its box is gone.
+                    auto* afterNo = new QTimer(&guard);
+                    afterNo->callOnTimeout([&, afterNo] {
+                        if (answerer.asked == 0 || QuestionOnScreen()) return;
+                        afterNo->stop();
                         visibleAfterNo = VisibleWindows().size();
                         QCoreApplication::exit(kTestEndStatus);
                     });
+                    afterNo->start(10);
+                }
             });
             open();
         });

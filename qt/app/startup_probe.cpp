@@ -66,7 +66,6 @@ long ResidentKilobytes() {
     return -1;
 }
 
-
 bool StartupProbeRequested() {
     return !qEnvironmentVariableIsEmpty("KALVORA_SCREENSHOT") ||
            !qEnvironmentVariableIsEmpty("KALVORA_QUIT_AFTER_SHOW");

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The model's presentation of a form, a panel and the help window at the fonts the page measured, as JSON for the
-// page: each control's rectangle in CSS pixels and how it behaves.
+// The model's presentation of a form, a panel and the help window at the fonts the page
+// measured, as JSON for the page: each control's rectangle in CSS pixels and how it behaves.
 #pragma once
 
 #include <span>

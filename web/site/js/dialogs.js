@@ -1,6 +1,7 @@
 // Message boxes, the About box and the help window as <dialog> elements. A box owned by a window
 // is modal; a box without owner leaves the other windows usable. Each takes the focus.
-import { place } from './form.js';
+import { helpFont } from './dialog_units.js';
+import { pixels, place } from './form.js';
 
 const iconGlyphs = { information: 'i', exclamation: '!', question: '?' };
 const iconNames = { information: 'Informace', exclamation: 'Upozornění', question: 'Otázka' };
@@ -99,20 +100,19 @@ export function showAbout(texts) {
 // the model lays them out in the window's font (layout: binding.js presentHelpWindow). Enter and
 // Esc go to the model (Enter closes it, Esc does not). An id without a picture leaves the frame
 // empty. Each picture's alternative text is what the model says it shows (its formulas).
-export function createHelpWindow(title, layout, font, pictureIds, pictureTexts, onClose, onKey) {
+export function createHelpWindow(title, layout, pictureIds, pictureTexts, onClose, onKey) {
   const { dialog, body, buttons } = dialogFrame(title, 'help-window');
   dialog.id = 'helpWindow';
   const client = document.createElement('div');
   client.className = 'help-client';
-  client.style.font = font;
-  const rectOf = ([x, y, width, height]) => ({ x, y, width, height });
-  place(client, rectOf(layout.window));
+  client.style.font = helpFont;
+  place(client, pixels(layout.window));
   const frame = document.createElement('div');
   frame.className = 'help-picture';
-  place(frame, rectOf(layout.picture));
+  place(frame, pixels(layout.picture));
   const ok = button('OK', onClose);
   ok.className = 'help-ok';
-  place(ok, rectOf(layout.ok));
+  place(ok, pixels(layout.ok));
   client.append(frame, ok);
   body.replaceWith(client);
   buttons.remove();

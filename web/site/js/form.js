@@ -31,7 +31,8 @@ function keepWithinWidth(input, previous) {
   return true;
 }
 
-const pixels = ([x, y, width, height]) => ({ x, y, width, height });
+// A rectangle [x, y, width, height] as the model gives it, as place takes it.
+export const pixels = ([x, y, width, height]) => ({ x, y, width, height });
 
 // presentation: the model's layout of the form (binding.js presentForm).
 export function createForm(definition, slot, presentation, events) {

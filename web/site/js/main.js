@@ -3,7 +3,7 @@
 // it (at build time); this module replaces that picture with the live window in the same place.
 import { Answer, loadModel } from './binding.js';
 import { createHelpWindow, showAbout, showLink, showMessageBox } from './dialogs.js';
-import { helpFont, measureFonts, measureHelpFont, measureLinkFont, textWidths } from './dialog_units.js';
+import { measureFonts, measureHelpFont, measureLinkFont, textWidths } from './dialog_units.js';
 import { createForm, place } from './form.js';
 import { createMenuBar } from './menu_bar.js';
 import { createPanel } from './panel.js';
@@ -211,8 +211,7 @@ function changeBoxes(changes) {
 }
 
 function openHelpWindow() {
-  helpWindow = createHelpWindow(data.texts.helpWindowTitle, model.presentHelpWindow(measureHelpFont()), helpFont,
-    helpPictures, data.helpPictureTexts,
+  helpWindow = createHelpWindow(data.texts.helpWindowTitle, model.presentHelpWindow(measureHelpFont()), helpPictures, data.helpPictureTexts,
     () => dispatch(() => model.closeHelpWindow()), (key) => dispatch(() => model.pressKeyInHelpWindow(key)));
   helpWindow.show(state.helpBitmapId);
 }
